@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/app_state.h"
+#include "core/playlist/playlist_view.h"
+
+#include <CLI/CLI.hpp>
+#include <string>
+#include <vector>
+
+namespace jukewright::cli {
+
+// A text that is not absolute gets the current folder put before it, the way a file dialog returns
+// a full path. An empty text stays empty.
+std::string absoluteItem(const std::string& item);
+
+// Puts every item into the track list in the order given: playlists are imported, anything else is
+// added as the add-track command adds a file.
+void addItems(AppState& state, PlaylistView& view, const std::vector<std::string>& items);
+
+// A volume option: a whole number from 0 to 100, written in decimal.
+CLI::Option* addVolumeOption(CLI::App& command, const std::string& name, int& value, const std::string& description);
+
+// The track list of the command line: no rows to show, messages go to standard error.
+class TerminalPlaylistView : public PlaylistView {
+public:
+    void showMessage(const Message& message) override;
+    void clearRows() override { m_rows = 0; }
+    void appendRow(const std::string&) override { ++m_rows; }
+    int rowCount() const override { return m_rows; }
+    bool isRowSelected(int) const override { return false; }
+    void selectRow(int) override {}
+    void hideHoverImages() override {}
+
+private:
+    int m_rows = 0;
+};
+
+} // namespace jukewright::cli

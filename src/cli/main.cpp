@@ -1,0 +1,24 @@
+#include "cli/exit_status.h"
+#include "cli/script_command.h"
+
+#include <CLI/CLI.hpp>
+#include <functional>
+#include <vector>
+
+int main(int argc, char** argv) {
+    using namespace jukewright::cli;
+    CLI::App app{"Jukewright: build an MP3 jukebox for Half-Life and its mods"};
+    app.name("jukewright-cli");
+    app.require_subcommand(1);
+    const std::vector<std::function<int()>> commands = {addScriptCommand(app)};
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        // Help is a success; every other parse error is a usage error, whatever CLI11's own code.
+        return app.exit(error) == 0 ? ExitDone : ExitUsage;
+    }
+    for (const auto& run : commands)
+        if (const int status = run(); status >= 0)
+            return status;
+    return ExitUsage;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/app_state.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace jukewright {
+
+// The volume ladder shared by the MP3 and game volume keys.
+inline constexpr std::array<int, 23> ScriptVolumeSteps = {0,  2,  5,  9,  13, 15, 20, 25, 30, 35, 40, 45,
+                                                          50, 55, 60, 65, 70, 75, 80, 85, 90, 95, 100};
+
+// The track number that lies addition - 1 places after list index `index`, wrapping to the start.
+std::int16_t loopVars(std::int16_t index, std::int16_t indexmax, std::int16_t addition);
+// The track number that lies subtraction places before list index `index`, wrapping to the end.
+std::int16_t loopVarsNeg(std::int16_t index, std::int16_t indexmax, std::int16_t subtraction);
+
+// The text of mp3.cfg without its final line end. `copyNames` holds the file name of each track in
+// "mp3s" (see assignCopyNames).
+std::string BuildScriptText(const AppState& state, const std::vector<std::string>& copyNames);
+
+// The bytes a save writes to mp3.cfg: the text in the system code page and its final CR LF.
+std::string scriptFileBytes(const AppState& state, const std::vector<std::string>& copyNames);
+
+} // namespace jukewright

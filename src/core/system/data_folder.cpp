@@ -1,0 +1,40 @@
+#include "core/system/data_folder.h"
+
+#include "core/system/native_path.h"
+
+#include <filesystem>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace jukewright {
+
+std::string executableFolder() {
+    std::error_code error;
+#ifdef _WIN32
+    std::wstring buffer(32768, L'\0');
+    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    buffer.resize(length);
+    const fs::path executable(buffer);
+#else
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+#endif
+    if (error)
+        return fs::current_path(error).string();
+    const std::u8string folder = executable.parent_path().u8string();
+    return std::string(folder.begin(), folder.end());
+}
+
+std::string findDataFolder(const std::string& executableFolder) {
+    std::error_code error;
+    if (fs::is_directory(fsPath(executableFolder) / "kb_act", error))
+        return executableFolder;
+    const std::u8string shared =
+        (fsPath(executableFolder).parent_path() / "share" / "jukewright").lexically_normal().u8string();
+    return std::string(shared.begin(), shared.end());
+}
+
+} // namespace jukewright

@@ -1,0 +1,96 @@
+#include "core/system/file_exists.h"
+
+#include "core/system/native_path.h"
+
+#include <filesystem>
+#include <string_view>
+
+namespace fs = std::filesystem;
+
+namespace jukewright {
+
+namespace {
+
+enum class Admit { FilesOnly, FilesAndFolders };
+
+bool hasWildcard(std::string_view name) { return name.find_first_of("*?") != std::string_view::npos; }
+
+bool isHidden(std::string_view name) { return name.starts_with('.') && name != "." && name != ".."; }
+
+// "*" matches any run of characters, "?" exactly one; every other character matches itself.
+bool wildcardMatch(std::string_view pattern, std::string_view name) {
+    std::size_t p = 0, n = 0, starP = std::string_view::npos, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
+            ++p;
+            ++n;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            starP = p++;
+            starN = n;
+        } else if (starP != std::string_view::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*')
+        ++p;
+    return p == pattern.size();
+}
+
+bool admitted(const fs::file_status& status, Admit admit) {
+    if (fs::is_regular_file(status))
+        return true;
+    return admit == Admit::FilesAndFolders && fs::is_directory(status);
+}
+
+bool anyEntryMatches(const fs::path& folder, std::string_view pattern, Admit admit) {
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    if (ec)
+        return false;
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        if (ec)
+            return false;
+        const std::string name = it->path().filename().string();
+        if (isHidden(name) || !wildcardMatch(pattern, name))
+            continue;
+        std::error_code statusError;
+        if (admitted(it->status(statusError), admit) && !statusError)
+            return true;
+    }
+    return false;
+}
+
+bool query(const std::string& path, Admit admit) {
+    if (path.empty())
+        return false;
+    std::error_code ec;
+    if (isSeparator(path.back())) {
+        // The folder's contents: files need one ordinary file in it, folders are answered by the
+        // folder's own "." entry.
+        const fs::path folder = fsPath(path);
+        if (!fs::is_directory(folder, ec))
+            return false;
+        return admit == Admit::FilesAndFolders || anyEntryMatches(folder, "*", admit);
+    }
+    const std::size_t cut = path.find_last_of("\\/");
+    const std::string_view name = cut == std::string::npos ? std::string_view(path) : std::string_view(path).substr(cut + 1);
+    if (hasWildcard(name)) {
+        const std::string folder = cut == std::string::npos ? std::string(".") : path.substr(0, cut + 1);
+        return anyEntryMatches(fsPath(folder), name, admit);
+    }
+    if (isHidden(name))
+        return false;
+    const fs::file_status status = fs::status(fsPath(path), ec);
+    return !ec && admitted(status, admit);
+}
+
+} // namespace
+
+bool FileExists(std::string path) { return query(path, Admit::FilesOnly); }
+
+bool FolderExists(std::string path) { return query(path, Admit::FilesAndFolders); }
+
+} // namespace jukewright

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace jukewright {
+
+// The core composes paths the Windows way (either separator splits, "\" joins). These turn such a
+// path into one the operating system takes: on POSIX every "\" becomes "/" and a leading "~/" means
+// the home folder.
+std::string nativePath(std::string_view path);
+std::filesystem::path fsPath(std::string_view path);
+
+// True when the text names a path from a root: "/x", "\x", "~/x" or a drive letter and ":".
+bool isAbsolutePathText(std::string_view path);
+
+bool isSeparator(char c);
+
+} // namespace jukewright

@@ -1,0 +1,68 @@
+#include "core/system/text_rows.h"
+
+#include "core/system/native_path.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace jukewright {
+
+namespace {
+
+bool lfEndsRow(LineEnds ends) {
+#ifdef _WIN32
+    return ends == LineEnds::Any;
+#else
+    (void)ends;
+    return true;
+#endif
+}
+
+} // namespace
+
+std::vector<std::string> splitRows(std::string_view text, LineEnds ends) {
+    const bool lf = lfEndsRow(ends);
+    std::vector<std::string> rows;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '\r' && !(lf && c == '\n'))
+            continue;
+        rows.emplace_back(text.substr(start, i - start));
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        rows.emplace_back(text.substr(start));
+    return rows;
+}
+
+FileContent readFileBytes(std::string_view path) {
+    FileContent content;
+    const auto native = fsPath(path);
+    std::error_code ec;
+    if (std::filesystem::is_directory(native, ec)) {
+        content.error = std::make_error_code(std::errc::is_a_directory);
+        return content;
+    }
+    std::ifstream in(native, std::ios::binary);
+    if (!in) {
+        content.error = std::filesystem::exists(native, ec) ? std::make_error_code(std::errc::permission_denied)
+                                                             : std::make_error_code(std::errc::no_such_file_or_directory);
+        return content;
+    }
+    content.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad())
+        content.error = std::make_error_code(std::errc::io_error);
+    return content;
+}
+
+FileRows readTextRows(std::string_view path, LineEnds ends) {
+    FileContent content = readFileBytes(path);
+    if (content.error)
+        return {{}, content.error};
+    return {splitRows(content.bytes, ends), {}};
+}
+
+} // namespace jukewright
