@@ -1,5 +1,6 @@
 #include "cli/cli_items.h"
 
+#include "core/playlist/playlist_import.h"
 #include "core/playlist/track_list.h"
 #include "core/system/native_path.h"
 
@@ -19,13 +20,16 @@ std::string absoluteItem(const std::string& item) {
 }
 
 void addItems(AppState& state, PlaylistView& view, const std::vector<std::string>& items) {
+    PlaylistFull full(view);
     for (const std::string& item : items) {
-        // One message for a full list is enough: the remaining items cannot be added either.
-        if (state.TrackCount >= AppState::MaxTracks) {
-            PlaylistFull(view).noteRefused();
+        const std::string path = absoluteItem(item);
+        if (playlistKindOf(path) == PlaylistKind::None)
+            addTrackFile(state, view, path, full);
+        else
+            importPlaylist(state, view, path, full);
+        // The remaining items cannot be added either, and the person has been told once.
+        if (full.refusedAny())
             return;
-        }
-        addTrackCommand(state, view, absoluteItem(item));
     }
 }
 
@@ -33,15 +37,19 @@ CLI::Option* addVolumeOption(CLI::App& command, const std::string& name, int& va
     // CLI11 would also read octal and hexadecimal numbers; volumes are decimal only.
     auto decimalVolume = CLI::Validator(
         [](std::string& text) -> std::string {
-            const bool digits = !text.empty() && text.size() <= 3 && text.find_first_not_of("0123456789") == std::string::npos;
+            const bool digits =
+                !text.empty() && text.size() <= 3 && text.find_first_not_of("0123456789") == std::string::npos;
             if (!digits || std::stoi(text) > 100)
                 return "must be a whole number from 0 to 100, got " + text;
+            text = std::to_string(std::stoi(text));
             return {};
         },
         "0..100");
-    return command.add_option(name, value, description)->check(decimalVolume)->default_val(value);
+    return command.add_option(name, value, description)->transform(decimalVolume)->default_val(value);
 }
 
-void TerminalPlaylistView::showMessage(const Message& message) { std::cerr << message.text << '\n'; }
+void TerminalPlaylistView::showMessage(const Message& message) {
+    std::cerr << message.text << '\n';
+}
 
 } // namespace jukewright::cli

@@ -1,4 +1,6 @@
+#include "cli/console_command.h"
 #include "cli/exit_status.h"
+#include "cli/save_command.h"
 #include "cli/script_command.h"
 
 #include <CLI/CLI.hpp>
@@ -10,7 +12,8 @@ int main(int argc, char** argv) {
     CLI::App app{"Jukewright: build an MP3 jukebox for Half-Life and its mods"};
     app.name("jukewright-cli");
     app.require_subcommand(1);
-    const std::vector<std::function<int()>> commands = {addScriptCommand(app)};
+    const std::vector<std::function<int()>> commands = {addScriptCommand(app), addSaveCommand(app),
+                                                        addConsoleCommand(app)};
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

@@ -2,6 +2,7 @@
 
 #include "core/message.h"
 #include "core/playlist/playlist_view.h"
+#include "core/script/save_view.h"
 
 #include <set>
 #include <string>
@@ -38,6 +39,49 @@ public:
     int current = -1;
     int hoverHides = 0;
     std::vector<Message> messages;
+};
+
+// The windows of a save as a test sees them: every call in order as a line of text, and the state
+// the calls leave behind.
+class RecordingSaveView : public SaveView {
+public:
+    explicit RecordingSaveView(std::string modFolder) : modFolder(std::move(modFolder)) {}
+
+    void showMessage(const Message& message) override {
+        messages.push_back(message);
+        events.push_back("message: " + message.text);
+    }
+    void pumpEvents() override { ++pumps; }
+    void hideHoverImages() override { events.push_back("hide hover images"); }
+    std::string modFolderText() const override { return modFolder; }
+    void setModFolderText(const std::string& text) override { modFolder = text; }
+    void setModFolderEnabled(bool enabled) override {
+        modFolderEnabled = enabled;
+        events.push_back(enabled ? "enable box" : "disable box");
+    }
+    void addModFolderToList(const std::string& folder) override { folderList.push_back(folder); }
+    void setProgressStage(SaveStage stage) override {
+        static const char* const names[] = {"stage generating", "stage copying", "stage complete"};
+        events.push_back(names[static_cast<int>(stage)]);
+    }
+    void showProgressWindow() override { events.push_back("show progress"); }
+    void setProgressCaption(const std::string& text) override { caption = text; }
+    void setProgressMaximum(int value) override { maximum = value; }
+    void setProgressValue(int value, std::string_view name) override {
+        progress = value;
+        copied.emplace_back(name);
+    }
+
+    std::string modFolder;
+    bool modFolderEnabled = true;
+    std::vector<std::string> folderList;
+    std::vector<std::string> events;
+    std::vector<Message> messages;
+    std::vector<std::string> copied;
+    std::string caption = "Jukewright - Generating...";
+    int pumps = 0;
+    int maximum = 0;
+    int progress = 0;
 };
 
 } // namespace jukewright::test

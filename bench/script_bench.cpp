@@ -1,0 +1,72 @@
+// How long building mp3.cfg takes for large playlists, beside writing the same bytes to a file.
+#include "core/playlist/track_list.h"
+#include "core/script/copy_names.h"
+#include "core/script/script_text.h"
+#include "core/system/file_ops.h"
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <memory>
+
+using namespace jukewright;
+
+namespace {
+
+class NoRows : public PlaylistView {
+public:
+    void showMessage(const Message&) override {}
+    void clearRows() override {}
+    void appendRow(const std::string&) override {}
+    int rowCount() const override { return 0; }
+    bool isRowSelected(int) const override { return false; }
+    void selectRow(int) override {}
+    void hideHoverImages() override {}
+};
+
+// Tracks with 30-character display names, all different.
+std::unique_ptr<AppState> playlistOf(int count) {
+    auto state = std::make_unique<AppState>();
+    NoRows view;
+    for (int i = 0; i < count; ++i) {
+        std::string name = "Artist Name - Song Title " + std::to_string(100000 + i);
+        name.resize(26, 'x');
+        appendTrack(*state, view, "/home/player/Music/" + name + ".mp3");
+    }
+    return state;
+}
+
+void BuildScript(benchmark::State& bench) {
+    const auto state = playlistOf(static_cast<int>(bench.range(0)));
+    const auto names = assignCopyNames(*state);
+    std::size_t size = 0;
+    for (auto _ : bench) {
+        const std::string text = BuildScriptText(*state, names);
+        size = text.size();
+        benchmark::DoNotOptimize(text.data());
+    }
+    bench.counters["bytes"] = static_cast<double>(size);
+    bench.SetComplexityN(bench.range(0));
+}
+BENCHMARK(BuildScript)->Arg(1000)->Arg(5000)->Arg(9999)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+
+void AssignCopyNames(benchmark::State& bench) {
+    const auto state = playlistOf(static_cast<int>(bench.range(0)));
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(assignCopyNames(*state));
+}
+BENCHMARK(AssignCopyNames)->Arg(9999)->Unit(benchmark::kMillisecond);
+
+void WriteScriptFile(benchmark::State& bench) {
+    const auto state = playlistOf(static_cast<int>(bench.range(0)));
+    const std::string bytes = scriptFileBytes(*state, assignCopyNames(*state));
+    const auto path = std::filesystem::temp_directory_path() / "jukewright-bench-mp3.cfg";
+    for (auto _ : bench)
+        if (replaceFileAtomically(path.string(), bytes))
+            bench.SkipWithError("could not write the script");
+    std::filesystem::remove(path);
+}
+BENCHMARK(WriteScriptFile)->Arg(9999)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,43 @@
+// Only the command-line suites know where the built program is.
+#ifdef JUKEWRIGHT_CLI
+
+#include "support/run_cli.h"
+
+#include "support/fixtures.h"
+
+#include <cstdlib>
+#include <sys/wait.h>
+
+namespace jukewright::test {
+
+namespace {
+
+std::string shellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+} // namespace
+
+CliResult runCli(const std::vector<std::string>& arguments, const std::string& workingFolder,
+                 const std::string& input) {
+    TempFolder streams;
+    const std::string in = streams.write("in", input);
+    std::string command = "cd " + shellQuoted(workingFolder) + " && " + shellQuoted(JUKEWRIGHT_CLI);
+    for (const auto& argument : arguments)
+        command += " " + shellQuoted(argument);
+    command += " <" + shellQuoted(in) + " >" + shellQuoted(streams.file("out")) + " 2>" +
+               shellQuoted(streams.file("err"));
+    const int raw = std::system(command.c_str());
+    CliResult result;
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.out = streams.read("out");
+    result.err = streams.read("err");
+    return result;
+}
+
+} // namespace jukewright::test
+
+#endif

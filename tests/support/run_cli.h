@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace jukewright::test {
+
+struct CliResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the built jukewright-cli with the arguments in a working folder, feeding `input` to its
+// standard input, and collects both output streams and the exit status.
+CliResult runCli(const std::vector<std::string>& arguments, const std::string& workingFolder,
+                 const std::string& input = {});
+
+} // namespace jukewright::test
