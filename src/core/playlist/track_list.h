@@ -4,6 +4,7 @@
 #include "core/playlist/playlist_view.h"
 
 #include <string>
+#include <string_view>
 
 namespace jukewright {
 
@@ -13,6 +14,11 @@ inline constexpr const char* PlaylistFullText =
 // The display name of a track: the file-name part of its path, read as Windows-1252 when it is not
 // valid UTF-8 (the path itself keeps its bytes).
 std::string displayNameOf(const std::string& path);
+
+// The open-file dialog returns the name it was given ("") when the person cancels, and a name of
+// spaces alone is taken the same way.
+bool isCancelledName(std::string_view fileName);
+std::string trimSpaces(std::string_view text);
 
 // Appends one track and its row, as every adder does. A full list takes nothing and the call
 // answers false; the caller says so once per command (see PlaylistFull).
@@ -30,8 +36,18 @@ private:
     bool m_refused = false;
 };
 
-// The add-track command given the name the open-file dialog returned: a name that is empty after
-// trimming spaces means cancelled; otherwise the name is stored exactly as given.
+// Adds the file the dialog returned, unless cancelled; the name is stored exactly as given (neither
+// trimmed nor checked). Shared by the add-track command and the command line.
+void addTrackFile(AppState& state, PlaylistView& view, const std::string& fileName, PlaylistFull& full);
+
+// The add-track command given the name the open-file dialog returned.
 void addTrackCommand(AppState& state, PlaylistView& view, const std::string& fileName);
+
+// The remove command: drops the tracks of every selected row, rebuilds the rows and selects the row
+// just above the place of the last removed track (the first row when none was removed).
+void removeTrackCommand(AppState& state, PlaylistView& view);
+
+// Rebuilds the rows of the list from the tables.
+void reloadplaylst(const AppState& state, PlaylistView& view);
 
 } // namespace jukewright

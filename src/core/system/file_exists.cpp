@@ -2,6 +2,7 @@
 
 #include "core/system/native_path.h"
 
+#include <exception>
 #include <filesystem>
 #include <string_view>
 
@@ -13,9 +14,13 @@ namespace {
 
 enum class Admit { FilesOnly, FilesAndFolders };
 
-bool hasWildcard(std::string_view name) { return name.find_first_of("*?") != std::string_view::npos; }
+bool hasWildcard(std::string_view name) {
+    return name.find_first_of("*?") != std::string_view::npos;
+}
 
-bool isHidden(std::string_view name) { return name.starts_with('.') && name != "." && name != ".."; }
+bool isHidden(std::string_view name) {
+    return name.starts_with('.') && name != "." && name != "..";
+}
 
 // "*" matches any run of characters, "?" exactly one; every other character matches itself.
 bool wildcardMatch(std::string_view pattern, std::string_view name) {
@@ -53,7 +58,8 @@ bool anyEntryMatches(const fs::path& folder, std::string_view pattern, Admit adm
     for (; it != fs::directory_iterator(); it.increment(ec)) {
         if (ec)
             return false;
-        const std::string name = it->path().filename().string();
+        const std::u8string utf8Name = it->path().filename().u8string();
+        const std::string name(utf8Name.begin(), utf8Name.end());
         if (isHidden(name) || !wildcardMatch(pattern, name))
             continue;
         std::error_code statusError;
@@ -64,7 +70,8 @@ bool anyEntryMatches(const fs::path& folder, std::string_view pattern, Admit adm
 }
 
 bool query(const std::string& path, Admit admit) {
-    if (path.empty())
+    // A NUL would cut the name short at the system call and ask about another file.
+    if (path.empty() || path.find('\0') != std::string::npos)
         return false;
     std::error_code ec;
     if (isSeparator(path.back())) {
@@ -76,7 +83,8 @@ bool query(const std::string& path, Admit admit) {
         return admit == Admit::FilesAndFolders || anyEntryMatches(folder, "*", admit);
     }
     const std::size_t cut = path.find_last_of("\\/");
-    const std::string_view name = cut == std::string::npos ? std::string_view(path) : std::string_view(path).substr(cut + 1);
+    const std::string_view name =
+        cut == std::string::npos ? std::string_view(path) : std::string_view(path).substr(cut + 1);
     if (hasWildcard(name)) {
         const std::string folder = cut == std::string::npos ? std::string(".") : path.substr(0, cut + 1);
         return anyEntryMatches(fsPath(folder), name, admit);
@@ -87,10 +95,23 @@ bool query(const std::string& path, Admit admit) {
     return !ec && admitted(status, admit);
 }
 
+// No error ever leaves the check: a name the system cannot even represent is simply not there.
+bool answer(const std::string& path, Admit admit) {
+    try {
+        return query(path, admit);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 } // namespace
 
-bool FileExists(std::string path) { return query(path, Admit::FilesOnly); }
+bool FileExists(std::string path) {
+    return answer(path, Admit::FilesOnly);
+}
 
-bool FolderExists(std::string path) { return query(path, Admit::FilesAndFolders); }
+bool FolderExists(std::string path) {
+    return answer(path, Admit::FilesAndFolders);
+}
 
 } // namespace jukewright

@@ -1,0 +1,125 @@
+// Importing the largest playlists the track list can take, and removing half of a full list with its
+// rows rebuilt.
+#include "core/playlist/playlist_import.h"
+#include "core/playlist/track_list.h"
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <vector>
+
+using namespace jukewright;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int EntryCount = 9999;
+
+// The rows and selection of the list, kept as a list box keeps them.
+class StoredRows : public PlaylistView {
+public:
+    void showMessage(const Message&) override { ++messages; }
+    void clearRows() override {
+        rows.clear();
+        selected.clear();
+    }
+    void appendRow(const std::string& text) override {
+        rows.push_back(text);
+        selected.push_back(false);
+    }
+    int rowCount() const override { return static_cast<int>(rows.size()); }
+    bool isRowSelected(int row) const override { return selected[static_cast<std::size_t>(row)]; }
+    void selectRow(int row) override {
+        selected.assign(rows.size(), false);
+        selected[static_cast<std::size_t>(row)] = true;
+    }
+    void hideHoverImages() override {}
+
+    std::vector<std::string> rows;
+    std::vector<bool> selected;
+    int messages = 0;
+};
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+// A folder with the tracks and the two playlists that name them all, removed at the end of the run.
+class PlaylistFiles {
+public:
+    PlaylistFiles() {
+        std::random_device random;
+        m_root = fs::temp_directory_path() / ("jukewright-bench-playlists-" + std::to_string(random()));
+        fs::create_directories(m_root / "Music");
+        fs::create_directories(m_root / "Lists");
+        std::string pls = "[playlist]\r\n";
+        std::string m3u = "#EXTM3U\r\n";
+        for (int i = 1; i <= EntryCount; ++i) {
+            const std::string name = "Artist Name - Song Title " + std::to_string(i) + ".mp3";
+            writeFile(m_root / "Music" / name, "ID3");
+            pls += "File" + std::to_string(i) + "=..\\Music\\" + name + "\r\nTitle" + std::to_string(i) + "=Song\r\n";
+            m3u += "#EXTINF:200,Artist Name - Song Title\r\n..\\Music\\" + name + "\r\n";
+        }
+        writeFile(m_root / "Lists" / "all.pls", pls);
+        writeFile(m_root / "Lists" / "all.m3u", m3u);
+    }
+    ~PlaylistFiles() {
+        std::error_code ignored;
+        fs::remove_all(m_root, ignored);
+    }
+    std::string list(const char* name) const { return (m_root / "Lists" / name).string(); }
+
+private:
+    fs::path m_root;
+};
+
+const PlaylistFiles& playlistFiles() {
+    static const PlaylistFiles files;
+    return files;
+}
+
+void importAll(benchmark::State& bench, const std::string& playlist) {
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        auto state = std::make_unique<AppState>();
+        StoredRows view;
+        bench.ResumeTiming();
+        importPlaylistCommand(*state, view, playlist);
+        if (state->TrackCount != EntryCount)
+            bench.SkipWithError("not every entry was imported");
+    }
+}
+
+void ImportPls(benchmark::State& bench) {
+    importAll(bench, playlistFiles().list("all.pls"));
+}
+BENCHMARK(ImportPls)->Unit(benchmark::kMillisecond);
+
+void ImportM3u(benchmark::State& bench) {
+    importAll(bench, playlistFiles().list("all.m3u"));
+}
+BENCHMARK(ImportM3u)->Unit(benchmark::kMillisecond);
+
+void RemoveEverySecondTrack(benchmark::State& bench) {
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        auto state = std::make_unique<AppState>();
+        StoredRows view;
+        for (int i = 0; i < AppState::MaxTracks; ++i)
+            appendTrack(*state, view, "/home/player/Music/Artist Name - Song Title " + std::to_string(i) + ".mp3");
+        for (std::size_t row = 0; row < view.selected.size(); row += 2)
+            view.selected[row] = true;
+        bench.ResumeTiming();
+        removeTrackCommand(*state, view);
+        if (state->TrackCount != AppState::MaxTracks / 2)
+            bench.SkipWithError("not every second track was removed");
+    }
+}
+BENCHMARK(RemoveEverySecondTrack)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

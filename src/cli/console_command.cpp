@@ -1,0 +1,73 @@
+#include "cli/console_command.h"
+
+#include "cli/cli_items.h"
+#include "cli/exit_status.h"
+#include "core/integration/game_console.h"
+#include "core/system/file_exists.h"
+#include "core/system/native_path.h"
+
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace jukewright::cli {
+
+namespace {
+
+struct ConsoleOptions {
+    std::string modFolder;
+    std::vector<std::string> commands;
+};
+
+// Effects are what a script checks, so they alone go to standard output; each is flushed so that
+// they keep their order with the notices on standard error.
+class TerminalConsoleOutput : public ConsoleOutput {
+public:
+    void effect(const std::string& line) override { std::cout << line << '\n' << std::flush; }
+    void notice(const std::string& line) override { std::cerr << line << '\n'; }
+};
+
+// The folder query also answers for files, and reads a trailing separator as "the folder's contents"
+// (false for an empty folder): drop one separator, as the save does, and ask for a folder.
+bool isExistingFolder(std::string path) {
+    if (path.size() > 1 && isSeparator(path.back()))
+        path.pop_back();
+    std::error_code error;
+    return FolderExists(path) && std::filesystem::is_directory(fsPath(path), error);
+}
+
+int runConsole(const ConsoleOptions& options) {
+    const std::string modFolder = absoluteItem(options.modFolder);
+    if (!isExistingFolder(modFolder)) {
+        std::cerr << "Mod Folder can not be found, check you have typed the right path: " << options.modFolder << '\n';
+        return ExitUsage;
+    }
+    TerminalConsoleOutput output;
+    GameConsole console(modFolder, output);
+    // The game runs userconfig.cfg at every start of the mod.
+    console.run("exec userconfig.cfg");
+    for (const std::string& command : options.commands)
+        console.run(command);
+    if (options.commands.empty())
+        for (std::string line; std::getline(std::cin, line);)
+            console.run(line);
+    return std::cout ? ExitDone : ExitFailed;
+}
+
+} // namespace
+
+std::function<int()> addConsoleCommand(CLI::App& app) {
+    auto options = std::make_shared<ConsoleOptions>();
+    CLI::App* command = app.add_subcommand(
+        "console", "Start a mod's game console on the mod folder (userconfig.cfg first) and run commands in it");
+    command->add_option("--mod", options->modFolder, "The mod folder, for example .../Half-Life/cstrike")->required();
+    command->add_option("COMMAND", options->commands,
+                        "Console lines to run in turn; without any, the lines of standard input");
+    command->footer("Standard output gets one line per effect (mp3 play, mp3 loop, mp3 stop, mp3volume, volume, say, "
+                    "say_team, echo, unknown command); notices go to standard error.");
+    return [command, options] { return command->parsed() ? runConsole(*options) : -1; };
+}
+
+} // namespace jukewright::cli

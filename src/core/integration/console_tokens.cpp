@@ -1,0 +1,74 @@
+#include "core/integration/console_tokens.h"
+
+namespace jukewright {
+
+namespace {
+
+// The engine compares bytes as signed chars; bytes from 0x80 on are kept as ordinary characters
+// here so that names in UTF-8 or Windows-1252 stay whole.
+bool isBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+bool isSingleCharacterToken(char c) {
+    return c == '{' || c == '}' || c == '(' || c == ')' || c == '\'' || c == ',' || c == ':';
+}
+
+std::size_t skipBlanks(std::string_view text, std::size_t at) {
+    while (at < text.size() && isBlank(text[at]))
+        ++at;
+    return at;
+}
+
+// Reads the word at `at` (a word starts there) into `token` and returns where reading stopped.
+std::size_t readWord(std::string_view text, std::size_t at, std::string& token) {
+    if (text[at] == '"') {
+        const std::size_t close = text.find('"', at + 1);
+        const std::size_t end = close == std::string_view::npos ? text.size() : close;
+        token.assign(text.substr(at + 1, end - at - 1));
+        return end == text.size() ? end : end + 1;
+    }
+    if (isSingleCharacterToken(text[at])) {
+        token.assign(1, text[at]);
+        return at + 1;
+    }
+    std::size_t end = at + 1;
+    while (end < text.size() && !isBlank(text[end]) && !isSingleCharacterToken(text[end]))
+        ++end;
+    token.assign(text.substr(at, end - at));
+    return end;
+}
+
+bool startsComment(std::string_view text, std::size_t at) {
+    return text.substr(at, 2) == "//";
+}
+
+} // namespace
+
+CommandTokens tokenizeCommand(std::string_view command) {
+    CommandTokens tokens;
+    std::size_t at = 0;
+    std::string token;
+    while (true) {
+        at = skipBlanks(command, at);
+        if (at == command.size())
+            return tokens;
+        if (tokens.argv.size() == 1)
+            tokens.args.assign(command.substr(at));
+        if (startsComment(command, at))
+            return tokens;
+        at = readWord(command, at, token);
+        if (tokens.argv.size() < MaxCommandTokens)
+            tokens.argv.push_back(token);
+    }
+}
+
+std::string nameKey(std::string_view name) {
+    std::string key(name);
+    for (char& c : key)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return key;
+}
+
+} // namespace jukewright

@@ -1,0 +1,281 @@
+#include "core/integration/game_console.h"
+
+#include "core/integration/chat_text.h"
+#include "core/system/file_exists.h"
+#include "core/system/native_path.h"
+#include "core/system/text_rows.h"
+
+#include <array>
+#include <utility>
+
+namespace jukewright {
+
+namespace {
+
+constexpr const char* BufferOverflow = "command buffer overflow";
+
+std::string joinedArguments(const CommandTokens& tokens, std::size_t first) {
+    std::string text;
+    for (std::size_t i = first; i < tokens.argv.size(); ++i) {
+        if (i > first)
+            text += ' ';
+        text += tokens.argv[i];
+    }
+    return text;
+}
+
+// The engine reads a file as a C string: a NUL byte ends it.
+std::string_view untilNul(std::string_view text) {
+    return text.substr(0, text.find('\0'));
+}
+
+bool endsFileLine(char c) {
+    return static_cast<unsigned char>(c) < ' ' && c != '\t';
+}
+
+// The next line of a file run line by line: control characters other than tab end a line, runs of
+// them (and so empty lines) are skipped, and a line longer than a command is cut into pieces.
+// An empty result means the file is done.
+std::string_view nextFileLine(std::string_view text, std::size_t& at) {
+    while (at < text.size() && endsFileLine(text[at]))
+        ++at;
+    const std::size_t start = at;
+    while (at < text.size() && at - start < MaxCommandLength && !endsFileLine(text[at]))
+        ++at;
+    return text.substr(start, at - start);
+}
+
+} // namespace
+
+GameConsole::GameConsole(std::string modFolder, ConsoleOutput& output)
+    : m_modFolder(std::move(modFolder)), m_output(output) {}
+
+void GameConsole::addText(std::string_view text) {
+    if (!m_buffer.append(std::string(text) + "\n"))
+        m_output.notice(BufferOverflow);
+}
+
+void GameConsole::runFrame() {
+    if (++m_frames > MaxFramesPerBurst)
+        stopLoop();
+    else
+        executeBuffer();
+    if (m_buffer.empty())
+        endBurst();
+}
+
+void GameConsole::run(std::string_view text) {
+    addText(text);
+    while (!idle())
+        runFrame();
+}
+
+std::optional<std::string> GameConsole::aliasText(std::string_view name) const {
+    const Alias* alias = m_aliases.find(name);
+    return alias ? std::optional<std::string>(alias->text) : std::nullopt;
+}
+
+GameConsole::Handler GameConsole::findCommand(std::string_view name) {
+    static constexpr std::array<std::pair<std::string_view, Handler>, 9> Commands = {{
+        {"alias", &GameConsole::aliasCommand},
+        {"exec", &GameConsole::execCommand},
+        {"wait", &GameConsole::waitCommand},
+        {"echo", &GameConsole::echoCommand},
+        {"say", &GameConsole::sayCommand},
+        {"say_team", &GameConsole::sayTeamCommand},
+        {"mp3", &GameConsole::mp3Command},
+        {"mp3volume", &GameConsole::mp3VolumeCommand},
+        {"volume", &GameConsole::volumeCommand},
+    }};
+    const std::string key = nameKey(name);
+    for (const auto& [commandName, handler] : Commands)
+        if (commandName == key)
+            return handler;
+    return nullptr;
+}
+
+void GameConsole::executeBuffer() {
+    while (!m_buffer.empty() && !m_stopped) {
+        execute(m_buffer.takeCommand());
+        if (m_wait) {
+            m_wait = false;
+            return;
+        }
+    }
+}
+
+// Commands come before aliases: an alias named like a command never runs.
+void GameConsole::execute(const std::string& command) {
+    if (++m_commandsRun > MaxCommandsPerBurst) {
+        stopLoop();
+        return;
+    }
+    const CommandTokens tokens = tokenizeCommand(command);
+    if (tokens.argv.empty())
+        return;
+    if (const Handler handler = findCommand(tokens.argv[0]))
+        (this->*handler)(tokens);
+    else if (const Alias* alias = m_aliases.find(tokens.argv[0]))
+        runAlias(*alias);
+    else
+        m_output.effect("unknown command: " + tokens.argv[0]);
+}
+
+// The alias's text runs before whatever was already waiting; its line end keeps its last command
+// apart from the text after it.
+void GameConsole::runAlias(const Alias& alias) {
+    m_loopNotice = "alias loop stopped: " + alias.name;
+    insertFront(alias.text + "\n");
+}
+
+void GameConsole::insertFront(const std::string& text) {
+    if (!m_buffer.insertFront(text))
+        m_output.notice(BufferOverflow);
+}
+
+// As the engine does it: before each line, whatever waits in the buffer runs (up to a wait); then
+// the line goes to the front of the buffer. The last line runs before the exec command ends.
+void GameConsole::runFileLineByLine(std::string_view text) {
+    if (m_largeExecDepth >= MaxNestedLargeExecs) {
+        stopLoop();
+        return;
+    }
+    ++m_largeExecDepth;
+    std::size_t at = 0;
+    for (std::string_view line = nextFileLine(text, at); !line.empty() && !m_stopped; line = nextFileLine(text, at)) {
+        executeBuffer();
+        if (!m_stopped)
+            insertFront("\n" + std::string(line) + "\n");
+    }
+    if (!m_stopped)
+        executeBuffer();
+    --m_largeExecDepth;
+}
+
+void GameConsole::stopLoop() {
+    m_output.notice(m_loopNotice);
+    m_buffer.clear();
+    m_stopped = true;
+}
+
+void GameConsole::endBurst() {
+    m_commandsRun = 0;
+    m_frames = 0;
+    m_execs = 0;
+    m_stopped = false;
+}
+
+void GameConsole::aliasCommand(const CommandTokens& tokens) {
+    if (tokens.argv.size() < 3) {
+        listAliases(tokens.argv.size() == 2 ? tokens.argv[1] : std::string_view{});
+        return;
+    }
+    const std::string& name = tokens.argv[1];
+    if (name.size() > MaxAliasNameLength) {
+        m_output.notice("alias name too long: " + name);
+        return;
+    }
+    std::string text = joinedArguments(tokens, 2);
+    if (text.size() > MaxAliasTextLength)
+        text.resize(MaxAliasTextLength);
+    m_aliases.define(name, std::move(text));
+}
+
+// "alias" alone lists every alias, "alias NAME" shows that one.
+void GameConsole::listAliases(std::string_view name) {
+    for (const Alias& alias : m_aliases.all())
+        if (name.empty() || nameKey(alias.name) == nameKey(name))
+            m_output.notice(alias.name + " : " + alias.text);
+}
+
+void GameConsole::execCommand(const CommandTokens& tokens) {
+    if (tokens.argv.size() != 2) {
+        m_output.notice("exec <filename> : execute a script file");
+        return;
+    }
+    const std::string& name = tokens.argv[1];
+    m_loopNotice = "exec loop stopped: " + name;
+    if (++m_execs > MaxExecsPerBurst) {
+        stopLoop();
+        return;
+    }
+    const FileContent file = readFileBytes(m_modFolder + "\\" + name);
+    if (file.error) {
+        m_output.notice("couldn't exec " + name);
+        return;
+    }
+    const std::string_view text = untilNul(file.bytes);
+    if (m_buffer.size() + text.size() + 2 < CommandBufferSize)
+        insertFront("\n" + std::string(text) + "\n");
+    else
+        runFileLineByLine(text);
+}
+
+void GameConsole::waitCommand(const CommandTokens&) {
+    m_wait = true;
+}
+
+void GameConsole::echoCommand(const CommandTokens& tokens) {
+    m_output.effect(tokens.args.empty() ? "echo" : "echo " + tokens.args);
+}
+
+void GameConsole::sayCommand(const CommandTokens& tokens) {
+    chat("say", tokens);
+}
+
+void GameConsole::sayTeamCommand(const CommandTokens& tokens) {
+    chat("say_team", tokens);
+}
+
+// A chat command without text sends nothing.
+void GameConsole::chat(std::string_view command, const CommandTokens& tokens) {
+    if (tokens.argv.size() < 2)
+        return;
+    const std::string text = chatText(tokens.args);
+    if (!text.empty())
+        m_output.effect(std::string(command) + " " + text);
+}
+
+void GameConsole::mp3Command(const CommandTokens& tokens) {
+    const std::string action = tokens.argv.size() >= 2 ? nameKey(tokens.argv[1]) : std::string();
+    if (action == "stop") {
+        m_output.effect("mp3 stop");
+        return;
+    }
+    if ((action != "play" && action != "loop") || tokens.argv.size() < 3) {
+        m_output.notice("usage: mp3 play|loop PATH, mp3 stop");
+        return;
+    }
+    const std::string& path = tokens.argv[2];
+    m_output.effect("mp3 " + action + " " + path);
+    if (!isPlayableFile(path))
+        m_output.notice("file not found: " + path);
+}
+
+// The player opens the path as a file name: no wildcards, no folder.
+bool GameConsole::isPlayableFile(const std::string& path) const {
+    if (path.empty() || isSeparator(path.back()) || path.find_first_of("*?") != std::string::npos)
+        return false;
+    return FileExists(m_modFolder + "\\" + path);
+}
+
+void GameConsole::mp3VolumeCommand(const CommandTokens& tokens) {
+    setVolume("mp3volume", m_mp3Volume, tokens);
+}
+
+void GameConsole::volumeCommand(const CommandTokens& tokens) {
+    setVolume("volume", m_volume, tokens);
+}
+
+// Without a value the engine shows the current one.
+void GameConsole::setVolume(std::string_view command, std::string& value, const CommandTokens& tokens) {
+    if (tokens.argv.size() < 2) {
+        if (!value.empty())
+            m_output.notice("\"" + std::string(command) + "\" is \"" + value + "\"");
+        return;
+    }
+    value = tokens.argv[1];
+    m_output.effect(std::string(command) + " " + value);
+}
+
+} // namespace jukewright

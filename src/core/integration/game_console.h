@@ -1,0 +1,87 @@
+#pragma once
+
+#include "core/integration/alias_table.h"
+#include "core/integration/command_buffer.h"
+#include "core/integration/console_output.h"
+#include "core/integration/console_tokens.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace jukewright {
+
+// Bounds that stop a loop of aliases (or of files that exec themselves) instead of hanging. A burst
+// is the work from the moment text waits in the buffer until the buffer is empty again; loading a
+// script of 9999 tracks runs about 120,000 commands in one frame.
+inline constexpr int MaxCommandsPerBurst = 500000;
+inline constexpr int MaxFramesPerBurst = 10000;
+// The game's own start runs a handful of files; a burst that runs a thousand is a loop.
+inline constexpr int MaxExecsPerBurst = 1000;
+// A file too large for the buffer runs line by line inside the exec command; this bounds the
+// nesting of such files.
+inline constexpr int MaxNestedLargeExecs = 16;
+
+// The game's developer console, as far as the jukebox script relies on it: aliases, exec, wait,
+// chat, echo, the mp3 player and the two volumes, with the engine's buffer, line and token limits.
+class GameConsole {
+public:
+    // `modFolder` is the folder that exec and mp3 paths are relative to.
+    GameConsole(std::string modFolder, ConsoleOutput& output);
+
+    // Adds a line to the end of the command buffer, as typed into the console.
+    void addText(std::string_view text);
+    // One frame of the game: runs commands until the buffer is empty or a wait ends the frame.
+    void runFrame();
+    // Adds the line and runs frame after frame until nothing waits in the buffer.
+    void run(std::string_view text);
+    bool idle() const { return m_buffer.empty(); }
+
+    // What an alias runs, or nothing when no alias has that name.
+    std::optional<std::string> aliasText(std::string_view name) const;
+
+private:
+    using Handler = void (GameConsole::*)(const CommandTokens&);
+    static Handler findCommand(std::string_view name);
+
+    void executeBuffer();
+    void execute(const std::string& command);
+    void runAlias(const Alias& alias);
+    void runFileLineByLine(std::string_view text);
+    void insertFront(const std::string& text);
+    void stopLoop();
+    void endBurst();
+
+    void aliasCommand(const CommandTokens& tokens);
+    void execCommand(const CommandTokens& tokens);
+    void waitCommand(const CommandTokens& tokens);
+    void echoCommand(const CommandTokens& tokens);
+    void sayCommand(const CommandTokens& tokens);
+    void sayTeamCommand(const CommandTokens& tokens);
+    void mp3Command(const CommandTokens& tokens);
+    void mp3VolumeCommand(const CommandTokens& tokens);
+    void volumeCommand(const CommandTokens& tokens);
+
+    void listAliases(std::string_view name);
+    void chat(std::string_view command, const CommandTokens& tokens);
+    void setVolume(std::string_view command, std::string& value, const CommandTokens& tokens);
+    bool isPlayableFile(const std::string& path) const;
+
+    std::string m_modFolder;
+    ConsoleOutput& m_output;
+    CommandBuffer m_buffer;
+    AliasTable m_aliases;
+    std::string m_mp3Volume;
+    std::string m_volume;
+
+    bool m_wait = false;
+    bool m_stopped = false;
+    int m_commandsRun = 0;
+    int m_frames = 0;
+    int m_execs = 0;
+    int m_largeExecDepth = 0;
+    // What the loop notice names when a bound is reached: the alias or file that ran last.
+    std::string m_loopNotice;
+};
+
+} // namespace jukewright

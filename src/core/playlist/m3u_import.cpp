@@ -1,0 +1,39 @@
+#include "core/playlist/m3u_import.h"
+
+#include "core/playlist/path_utils.h"
+#include "core/playlist/playlist_entry.h"
+#include "core/playlist/playlist_file.h"
+#include "core/system/file_exists.h"
+
+namespace jukewright {
+
+void m3uload(AppState& state, PlaylistView& view, const std::string& s_path, PlaylistFull& full) {
+    const auto rows = readPlaylistRows(view, s_path);
+    if (!rows)
+        return;
+    if (rows->empty() || rows->front() != "#EXTM3U") {
+        view.showMessage({NotExtendedM3uText, TitlePlain, MessageIcon::None});
+        return;
+    }
+    for (std::size_t i = 1; i < rows->size(); ++i) {
+        if (!(*rows)[i].starts_with("#EXTINF"))
+            continue;
+        // Every entry starts again from the playlist's own folder.
+        state.M3uBaseFolder = getPath(s_path);
+        if (++i == rows->size())
+            break;
+        const std::string& entry = (*rows)[i];
+        if (!entry.ends_with(".mp3"))
+            continue;
+        const auto absolute = absoluteEntryPath(entry);
+        const std::string path = absolute ? *absolute : getm3upath(state, entry);
+        if (!FileExists(path))
+            continue;
+        if (!appendTrack(state, view, path)) {
+            full.noteRefused();
+            return;
+        }
+    }
+}
+
+} // namespace jukewright

@@ -1,0 +1,35 @@
+#include "core/playlist/pls_import.h"
+
+#include "core/playlist/path_utils.h"
+#include "core/playlist/playlist_entry.h"
+#include "core/playlist/playlist_file.h"
+#include "core/system/file_exists.h"
+
+namespace jukewright {
+
+void plsload(AppState& state, PlaylistView& view, const std::string& s_path, PlaylistFull& full) {
+    const auto rows = readPlaylistRows(view, s_path);
+    if (!rows)
+        return;
+    const std::string folder = getPath(s_path);
+    for (const std::string& line : *rows) {
+        if (!line.starts_with("File") || !line.ends_with(".mp3"))
+            continue;
+        // An "=" in the last place would give an empty entry; the ".mp3" ending rules it out anyway.
+        for (std::size_t at = 4; at + 1 < line.size(); ++at) {
+            if (line[at] != '=')
+                continue;
+            const std::string_view entry = std::string_view(line).substr(at + 1);
+            const auto absolute = absoluteEntryPath(entry);
+            const std::string path = absolute ? *absolute : folder + "\\" + std::string(entry);
+            if (!FileExists(path))
+                continue;
+            if (!appendTrack(state, view, path)) {
+                full.noteRefused();
+                return;
+            }
+        }
+    }
+}
+
+} // namespace jukewright
