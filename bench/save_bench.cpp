@@ -93,8 +93,8 @@ void SaveThousandTracks(benchmark::State& bench) {
 BENCHMARK(SaveThousandTracks)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
 void CpThousandTracks(benchmark::State& bench) {
-    const std::string command =
-        "cp --reflink=never '" + musicFolder().string() + "'/*.mp3 '" + (fs::temp_directory_path() / "jukewright-bench-cp").string() + "'/";
+    const std::string command = "cp --reflink=never '" + musicFolder().string() + "'/*.mp3 '" +
+                                (fs::temp_directory_path() / "jukewright-bench-cp").string() + "'/";
     for (auto _ : bench) {
         bench.PauseTiming();
         freshFolder("jukewright-bench-cp");

@@ -9,9 +9,13 @@ namespace fs = std::filesystem;
 
 namespace jukewright::test {
 
-std::string fixturePath(std::string_view name) { return (fs::path(JUKEWRIGHT_FIXTURES_DIR) / name).string(); }
+std::string fixturePath(std::string_view name) {
+    return (fs::path(JUKEWRIGHT_FIXTURES_DIR) / name).string();
+}
 
-std::string fixtureBytes(std::string_view name) { return readBytes(fixturePath(name)); }
+std::string fixtureBytes(std::string_view name) {
+    return readBytes(fixturePath(name));
+}
 
 std::string readBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -46,6 +50,8 @@ std::string TempFolder::write(std::string_view relative, std::string_view bytes)
     return path.string();
 }
 
-std::string TempFolder::read(std::string_view relative) const { return readBytes(m_path / relative); }
+std::string TempFolder::read(std::string_view relative) const {
+    return readBytes(m_path / relative);
+}
 
 } // namespace jukewright::test

@@ -28,8 +28,8 @@ CliResult runCli(const std::vector<std::string>& arguments, const std::string& w
     std::string command = "cd " + shellQuoted(workingFolder) + " && " + shellQuoted(JUKEWRIGHT_CLI);
     for (const auto& argument : arguments)
         command += " " + shellQuoted(argument);
-    command += " <" + shellQuoted(in) + " >" + shellQuoted(streams.file("out")) + " 2>" +
-               shellQuoted(streams.file("err"));
+    command +=
+        " <" + shellQuoted(in) + " >" + shellQuoted(streams.file("out")) + " 2>" + shellQuoted(streams.file("err"));
     const int raw = std::system(command.c_str());
     CliResult result;
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

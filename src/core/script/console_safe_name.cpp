@@ -16,7 +16,9 @@ constexpr std::array<char32_t, 22> DroppedFromFileNames = {
     // the command separator and the characters the console's tokenizer cuts a word at
     U';', U',', U'{', U'}', U':'};
 
-bool isControl(char32_t c) { return c <= 0x1F || (c >= 0x7F && c <= 0x9F); }
+bool isControl(char32_t c) {
+    return c <= 0x1F || (c >= 0x7F && c <= 0x9F);
+}
 
 template <typename Drop> std::string keepCharacters(std::string_view text, Drop drop) {
     const std::string valid = textFromFile(text);
@@ -36,8 +38,8 @@ template <typename Drop> std::string keepCharacters(std::string_view text, Drop 
 
 std::string ConvertSpaces(std::string_view s_stoconvert) {
     return keepCharacters(s_stoconvert, [](char32_t c) {
-        return isControl(c) || std::find(DroppedFromFileNames.begin(), DroppedFromFileNames.end(), c) !=
-                                   DroppedFromFileNames.end();
+        return isControl(c) ||
+               std::find(DroppedFromFileNames.begin(), DroppedFromFileNames.end(), c) != DroppedFromFileNames.end();
     });
 }
 

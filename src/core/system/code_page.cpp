@@ -20,7 +20,9 @@ constexpr std::array<char32_t, 32> HighControls = {
 
 } // namespace
 
-bool isValidUtf8(std::string_view bytes) { return utf8::is_valid(bytes.begin(), bytes.end()); }
+bool isValidUtf8(std::string_view bytes) {
+    return utf8::is_valid(bytes.begin(), bytes.end());
+}
 
 std::string windows1252ToUtf8(std::string_view bytes) {
     std::string result;

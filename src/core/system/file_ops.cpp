@@ -27,7 +27,9 @@ fs::path temporaryBeside(const fs::path& target) {
 }
 
 #ifndef _WIN32
-std::error_code lastError() { return {errno, std::generic_category()}; }
+std::error_code lastError() {
+    return {errno, std::generic_category()};
+}
 
 std::error_code writeNewFile(const fs::path& path, std::string_view bytes) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -6,7 +6,9 @@
 
 namespace jukewright {
 
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
+bool isSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 std::string nativePath(std::string_view path) {
     std::string result(path);

@@ -48,8 +48,9 @@ FileContent readFileBytes(std::string_view path) {
     }
     std::ifstream in(native, std::ios::binary);
     if (!in) {
-        content.error = std::filesystem::exists(native, ec) ? std::make_error_code(std::errc::permission_denied)
-                                                             : std::make_error_code(std::errc::no_such_file_or_directory);
+        content.error = std::filesystem::exists(native, ec)
+                            ? std::make_error_code(std::errc::permission_denied)
+                            : std::make_error_code(std::errc::no_such_file_or_directory);
         return content;
     }
     content.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

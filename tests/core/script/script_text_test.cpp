@@ -24,7 +24,9 @@ std::unique_ptr<AppState> stateWith(const std::vector<std::string>& paths, int m
     return state;
 }
 
-std::string scriptOf(const AppState& state) { return scriptFileBytes(state, assignCopyNames(state)); }
+std::string scriptOf(const AppState& state) {
+    return scriptFileBytes(state, assignCopyNames(state));
+}
 
 std::vector<std::string> linesOf(const std::string& bytes) {
     std::vector<std::string> lines;
@@ -95,8 +97,9 @@ TEST(ScriptText, NextAndPreviousWrapAtTheEndsOfTheList) {
     EXPECT_THAT(lineStarting(bytes, "alias prevtrack5 "), HasSubstr("alias tsaytrack tsaytrack4;"));
     EXPECT_EQ(lineStarting(bytes, "alias track10 "),
               "alias track10 \"mp3 play mp3s\\Song10.mp3; alias nexttracks nexttrack10; alias prevtrack prevtrack10\"");
-    EXPECT_EQ(lineStarting(bytes, "alias lptrack10 "),
-              "alias lptrack10 \"mp3 loop mp3s\\Song10.mp3; alias nexttracks nexttrack10; alias prevtrack prevtrack10\"");
+    EXPECT_EQ(
+        lineStarting(bytes, "alias lptrack10 "),
+        "alias lptrack10 \"mp3 loop mp3s\\Song10.mp3; alias nexttracks nexttrack10; alias prevtrack prevtrack10\"");
 }
 
 TEST(ScriptText, WrapRulesGiveTrackNumbers) {
@@ -113,17 +116,21 @@ TEST(ScriptText, VolumesOffTheLadderAreWrittenAsStored) {
     const auto lines = linesOf(bytes);
     EXPECT_NE(std::find(lines.begin(), lines.end(), "vol37"), lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "gvol0"), lines.end());
-    EXPECT_EQ(lineStarting(bytes, "alias vol100 "), "alias vol100 \"mp3volume 1.00; alias mp3volup vol100; alias mp3voldown vol95;\"");
-    EXPECT_EQ(lineStarting(bytes, "alias gvol0 "), "alias gvol0 \"volume 0.00; alias gvolup gvol2; alias gvoldown gvol0;\"");
-    EXPECT_EQ(lineStarting(bytes, "alias gvol9 "), "alias gvol9 \"volume 0.09; alias gvolup gvol13; alias gvoldown gvol5;\"");
+    EXPECT_EQ(lineStarting(bytes, "alias vol100 "),
+              "alias vol100 \"mp3volume 1.00; alias mp3volup vol100; alias mp3voldown vol95;\"");
+    EXPECT_EQ(lineStarting(bytes, "alias gvol0 "),
+              "alias gvol0 \"volume 0.00; alias gvolup gvol2; alias gvoldown gvol0;\"");
+    EXPECT_EQ(lineStarting(bytes, "alias gvol9 "),
+              "alias gvol9 \"volume 0.09; alias gvolup gvol13; alias gvoldown gvol5;\"");
 }
 
 TEST(ScriptText, ChatLinesKeepTheDisplayNameButNothingThatEndsTheCommand) {
     const auto bytes = scriptOf(*stateWith({"C:\\Music\\Rock; \"Live\", {Part 1}.mp3"}));
     EXPECT_EQ(lineStarting(bytes, "alias saytrack1 "),
               "alias saytrack1 \"say listening to Rock Live, {Part 1}.mp3 with Jukewright;spamwait\"");
-    EXPECT_EQ(lineStarting(bytes, "alias track1 "),
-              "alias track1 \"mp3 play mp3s\\RockLivePart1.mp3; alias nexttracks nexttrack1; alias prevtrack prevtrack1\"");
+    EXPECT_EQ(
+        lineStarting(bytes, "alias track1 "),
+        "alias track1 \"mp3 play mp3s\\RockLivePart1.mp3; alias nexttracks nexttrack1; alias prevtrack prevtrack1\"");
 }
 
 TEST(ScriptText, CollidingNamesPlayTheirOwnCopies) {
