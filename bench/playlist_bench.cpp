@@ -1,5 +1,6 @@
 // Importing the largest playlists the track list can take, and removing half of a full list with its
 // rows rebuilt.
+#include "bench_views.h"
 #include "core/playlist/playlist_import.h"
 #include "core/playlist/track_list.h"
 
@@ -16,31 +17,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int EntryCount = 9999;
-
-// The rows and selection of the list, kept as a list box keeps them.
-class StoredRows : public PlaylistView {
-public:
-    void showMessage(const Message&) override { ++messages; }
-    void clearRows() override {
-        rows.clear();
-        selected.clear();
-    }
-    void appendRow(const std::string& text) override {
-        rows.push_back(text);
-        selected.push_back(false);
-    }
-    int rowCount() const override { return static_cast<int>(rows.size()); }
-    bool isRowSelected(int row) const override { return selected[static_cast<std::size_t>(row)]; }
-    void selectRow(int row) override {
-        selected.assign(rows.size(), false);
-        selected[static_cast<std::size_t>(row)] = true;
-    }
-    void hideHoverImages() override {}
-
-    std::vector<std::string> rows;
-    std::vector<bool> selected;
-    int messages = 0;
-};
 
 void writeFile(const fs::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -85,7 +61,7 @@ void importAll(benchmark::State& bench, const std::string& playlist) {
     for (auto _ : bench) {
         bench.PauseTiming();
         auto state = std::make_unique<AppState>();
-        StoredRows view;
+        bench::StoredRows view;
         bench.ResumeTiming();
         importPlaylistCommand(*state, view, playlist);
         if (state->TrackCount != EntryCount)
@@ -107,7 +83,7 @@ void RemoveEverySecondTrack(benchmark::State& bench) {
     for (auto _ : bench) {
         bench.PauseTiming();
         auto state = std::make_unique<AppState>();
-        StoredRows view;
+        bench::StoredRows view;
         for (int i = 0; i < AppState::MaxTracks; ++i)
             appendTrack(*state, view, "/home/player/Music/Artist Name - Song Title " + std::to_string(i) + ".mp3");
         for (std::size_t row = 0; row < view.selected.size(); row += 2)

@@ -1,5 +1,6 @@
 // Saving a large playlist into an empty mod folder, side by side with `cp --reflink=never` copying
 // the same files, both with a warm cache.
+#include "bench_views.h"
 #include "core/playlist/track_list.h"
 #include "core/script/save_script.h"
 #include "core/system/data_folder.h"
@@ -17,38 +18,6 @@ namespace {
 
 constexpr int TrackCount = 1000;
 constexpr std::size_t TrackSize = 1 << 20;
-
-class NoRows : public PlaylistView {
-public:
-    void showMessage(const Message&) override {}
-    void clearRows() override {}
-    void appendRow(const std::string&) override {}
-    int rowCount() const override { return 0; }
-    bool isRowSelected(int) const override { return false; }
-    void selectRow(int) override {}
-    void hideHoverImages() override {}
-};
-
-class QuietSave : public SaveView {
-public:
-    explicit QuietSave(std::string folder) : m_folder(std::move(folder)) {}
-    void showMessage(const Message& message) override { failed = failed || message.icon == MessageIcon::Stop; }
-    void pumpEvents() override {}
-    void hideHoverImages() override {}
-    std::string modFolderText() const override { return m_folder; }
-    void setModFolderText(const std::string& text) override { m_folder = text; }
-    void setModFolderEnabled(bool) override {}
-    void addModFolderToList(const std::string&) override {}
-    void setProgressStage(SaveStage) override {}
-    void showProgressWindow() override {}
-    void setProgressCaption(const std::string&) override {}
-    void setProgressMaximum(int) override {}
-    void setProgressValue(int, std::string_view) override {}
-    bool failed = false;
-
-private:
-    std::string m_folder;
-};
 
 // The music folder with its tracks, made once for the whole run.
 const fs::path& musicFolder() {
@@ -75,7 +44,7 @@ fs::path freshFolder(const char* name) {
 
 void SaveThousandTracks(benchmark::State& bench) {
     auto state = std::make_unique<AppState>();
-    NoRows rows;
+    bench::StoredRows rows;
     for (const auto& entry : fs::directory_iterator(musicFolder()))
         appendTrack(*state, rows, entry.path().string());
     const std::string dataFolder = findDataFolder(executableFolder());
@@ -83,7 +52,7 @@ void SaveThousandTracks(benchmark::State& bench) {
         bench.PauseTiming();
         const fs::path mod = freshFolder("jukewright-bench-save") / "cstrike";
         fs::create_directories(mod);
-        QuietSave view(mod.string());
+        bench::QuietSave view(mod.string());
         bench.ResumeTiming();
         if (saveScriptCommand(*state, view, dataFolder) != SaveOutcome::Complete || view.failed)
             bench.SkipWithError("the save did not complete");

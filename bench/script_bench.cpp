@@ -1,4 +1,5 @@
 // How long building mp3.cfg takes for large playlists, beside writing the same bytes to a file.
+#include "bench_views.h"
 #include "core/playlist/track_list.h"
 #include "core/script/copy_names.h"
 #include "core/script/script_text.h"
@@ -12,21 +13,10 @@ using namespace jukewright;
 
 namespace {
 
-class NoRows : public PlaylistView {
-public:
-    void showMessage(const Message&) override {}
-    void clearRows() override {}
-    void appendRow(const std::string&) override {}
-    int rowCount() const override { return 0; }
-    bool isRowSelected(int) const override { return false; }
-    void selectRow(int) override {}
-    void hideHoverImages() override {}
-};
-
 // Tracks with 30-character display names, all different.
 std::unique_ptr<AppState> playlistOf(int count) {
     auto state = std::make_unique<AppState>();
-    NoRows view;
+    bench::StoredRows view;
     for (int i = 0; i < count; ++i) {
         std::string name = "Artist Name - Song Title " + std::to_string(100000 + i);
         name.resize(26, 'x');
