@@ -5,10 +5,10 @@
 #include "support/recording_views.h"
 
 #include <filesystem>
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace jukewright::test {
 
@@ -24,10 +24,10 @@ public:
     std::string track(std::string_view relative) const { return folder.write(relative, "ID3"); }
 
     // A playlist of the given rows, each ended by `end`.
-    std::string playlist(std::string_view relative, std::initializer_list<std::string_view> rows,
+    std::string playlist(std::string_view relative, const std::vector<std::string>& rows,
                          std::string_view end = "\r\n") const {
         std::string bytes;
-        for (const auto row : rows)
+        for (const auto& row : rows)
             (bytes += row) += end;
         return folder.write(relative, bytes);
     }

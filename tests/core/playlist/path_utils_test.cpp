@@ -1,95 +1,46 @@
 #include "core/app_state.h"
 #include "core/playlist/path_utils.h"
 
+#include <array>
 #include <gtest/gtest.h>
 #include <memory>
 
 using namespace jukewright;
 
-TEST(GetFilename, TakesTheTextAfterTheLastSeparatorOfEitherKind) {
-    EXPECT_EQ(GetFilename("C:\\Music\\song.mp3"), "song.mp3");
-    EXPECT_EQ(GetFilename("C:/Music/song.mp3"), "song.mp3");
-    EXPECT_EQ(GetFilename("C:\\Music/song.mp3"), "song.mp3");
-    EXPECT_EQ(GetFilename("C:/Music\\song.mp3"), "song.mp3");
-    EXPECT_EQ(GetFilename("/home/player/Music/a b.mp3"), "a b.mp3");
+TEST(PathUtils, SplitAtTheLastSeparatorOfEitherKindAndNavUpStaysAtTheRoot) {
+    // path, GetFilename, getPath, NavUp (which ignores one trailing separator)
+    const std::array<const char*, 4> rows[] = {
+        {"C:/Music\\a b.mp3", "a b.mp3", "C:/Music", "C:/Music"},
+        {"C:\\Lists/mix.m3u", "mix.m3u", "C:\\Lists", "C:\\Lists"},
+        {"C:\\Games\\Music\\", "", "C:\\Games\\Music", "C:\\Games"},
+        {"\\song.mp3", "song.mp3", "", ""},
+        {"C:\\", "", "C:", "C:\\"},
+        {"C:", "", "", "C:"},
+        {"\\", "", "", "\\"},
+        {"song.mp3", "", "", "song.mp3"},
+        {"", "", "", ""},
+    };
+    for (const auto& [path, name, folder, up] : rows) {
+        EXPECT_EQ(GetFilename(path), name) << path;
+        EXPECT_EQ(getPath(path), folder) << path;
+        EXPECT_EQ(NavUp(path), up) << path;
+    }
 }
 
-TEST(GetFilename, IsEmptyWithoutSeparatorOrAfterATrailingOne) {
-    EXPECT_EQ(GetFilename("C:\\Music\\"), "");
-    EXPECT_EQ(GetFilename("song.mp3"), "");
-    EXPECT_EQ(GetFilename(""), "");
-}
-
-TEST(GetPath, TakesTheTextBeforeTheLastSeparator) {
-    EXPECT_EQ(getPath("C:\\Music\\song.mp3"), "C:\\Music");
-    EXPECT_EQ(getPath("C:\\song.mp3"), "C:");
-    EXPECT_EQ(getPath("C:\\Music\\"), "C:\\Music");
-    EXPECT_EQ(getPath("C:\\"), "C:");
-    EXPECT_EQ(getPath("\\song.mp3"), "");
-    EXPECT_EQ(getPath("/home/player/list.m3u"), "/home/player");
-    EXPECT_EQ(getPath("C:\\Lists/mix.m3u"), "C:\\Lists");
-    EXPECT_EQ(getPath("song.mp3"), "");
-    EXPECT_EQ(getPath(""), "");
-}
-
-TEST(NavUp, IgnoresOneTrailingSeparator) {
-    EXPECT_EQ(NavUp("C:\\Games\\Music"), "C:\\Games");
-    EXPECT_EQ(NavUp("C:\\Games\\Music\\"), "C:\\Games");
-    EXPECT_EQ(NavUp("C:\\Games"), "C:");
-    EXPECT_EQ(NavUp("C:\\Games\\"), "C:");
-    EXPECT_EQ(NavUp("\\Games"), "");
-    EXPECT_EQ(NavUp("/home/player"), "/home");
-}
-
-TEST(NavUp, StaysPutAboveTheRoot) {
-    EXPECT_EQ(NavUp("C:"), "C:");
-    EXPECT_EQ(NavUp("C:\\"), "C:\\");
-    EXPECT_EQ(NavUp("Music"), "Music");
-    EXPECT_EQ(NavUp("\\"), "\\");
-    EXPECT_EQ(NavUp(""), "");
-}
-
-class GetM3uPath : public ::testing::Test {
-protected:
-    std::unique_ptr<AppState> state = [] {
-        auto fresh = std::make_unique<AppState>();
-        fresh->M3uBaseFolder = "C:\\Games\\Music\\Lists";
-        return fresh;
-    }();
-};
-
-TEST_F(GetM3uPath, JoinsAPlainEntryAndLeavesTheBase) {
-    EXPECT_EQ(getm3upath(*state, "song.mp3"), "C:\\Games\\Music\\Lists\\song.mp3");
-    EXPECT_EQ(state->M3uBaseFolder, "C:\\Games\\Music\\Lists");
-}
-
-TEST_F(GetM3uPath, StepsUpOncePerGroupAndLeavesTheBaseMoved) {
-    EXPECT_EQ(getm3upath(*state, "..\\song.mp3"), "C:\\Games\\Music\\song.mp3");
-    EXPECT_EQ(state->M3uBaseFolder, "C:\\Games\\Music");
-    // The base stays moved, so the same entry resolves one level higher the second time.
-    EXPECT_EQ(getm3upath(*state, "..\\song.mp3"), "C:\\Games\\song.mp3");
-}
-
-TEST_F(GetM3uPath, TwoGroupsReachTheGrandparent) {
-    EXPECT_EQ(getm3upath(*state, "..\\..\\Other\\song.mp3"), "C:\\Games\\Other\\song.mp3");
-    EXPECT_EQ(state->M3uBaseFolder, "C:\\Games");
-}
-
-TEST_F(GetM3uPath, CountsAGroupInsideTheEntryButStripsFromTheFront) {
-    EXPECT_EQ(getm3upath(*state, "Music\\..\\song.mp3"), "C:\\Games\\Music\\ic\\..\\song.mp3");
-    EXPECT_EQ(state->M3uBaseFolder, "C:\\Games\\Music");
-}
-
-TEST_F(GetM3uPath, ForwardSlashStepsAndShortEntriesAreJoinedUnchanged) {
-    EXPECT_EQ(getm3upath(*state, "../song.mp3"), "C:\\Games\\Music\\Lists\\../song.mp3");
-    EXPECT_EQ(getm3upath(*state, ".."), "C:\\Games\\Music\\Lists\\..");
-    EXPECT_EQ(getm3upath(*state, ""), "C:\\Games\\Music\\Lists\\");
-    EXPECT_EQ(state->M3uBaseFolder, "C:\\Games\\Music\\Lists");
-}
-
-TEST_F(GetM3uPath, MoreGroupsThanLevelsStopAtTheRoot) {
-    EXPECT_EQ(getm3upath(*state, "..\\..\\..\\..\\..\\song.mp3"), "C:\\song.mp3");
-    EXPECT_EQ(state->M3uBaseFolder, "C:");
-    state->M3uBaseFolder = "/home/player";
-    EXPECT_EQ(getm3upath(*state, "..\\..\\..\\song.mp3"), "\\song.mp3") << "the POSIX root";
+TEST(GetM3uPath, MovesTheBaseUpOncePerStepAnywhereAndCutsThatManyGroupsFromTheFront) {
+    // base, entry, resolved path, base afterwards
+    const std::array<const char*, 4> rows[] = {
+        {"C:\\Games\\Lists", "song.mp3", "C:\\Games\\Lists\\song.mp3", "C:\\Games\\Lists"},
+        {"C:\\Games\\Lists", "..\\..\\Other\\song.mp3", "C:\\Other\\song.mp3", "C:"},
+        {"C:\\Games\\Lists", "Music\\..\\song.mp3", "C:\\Games\\ic\\..\\song.mp3", "C:\\Games"},
+        {"C:\\Games\\Lists", "../song.mp3", "C:\\Games\\Lists\\../song.mp3", "C:\\Games\\Lists"},
+        {"C:\\Games\\Lists", "..\\..\\..\\..\\song.mp3", "C:\\song.mp3", "C:"},
+        {"/home/player", "..\\..\\..\\song.mp3", "\\song.mp3", ""},
+    };
+    auto state = std::make_unique<AppState>();
+    for (const auto& [base, entry, path, baseAfter] : rows) {
+        state->M3uBaseFolder = base;
+        EXPECT_EQ(getm3upath(*state, entry), path) << entry;
+        EXPECT_EQ(state->M3uBaseFolder, baseAfter) << entry;
+    }
 }

@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <memory>
+#include <tuple>
 
 using namespace jukewright;
 using ::testing::ElementsAre;
@@ -16,159 +17,74 @@ protected:
     std::unique_ptr<AppState> state = std::make_unique<AppState>();
     test::RecordingPlaylistView view;
 
-    // Tracks T0 .. T<count-1>, shown in the list as the window shows them.
+    // A fresh list of the tracks T0 .. T<count-1>, shown as the window shows them.
     void fill(int count) {
+        state = std::make_unique<AppState>();
+        view = {};
         for (int i = 0; i < count; ++i)
             appendTrack(*state, view, "C:\\Music\\T" + std::to_string(i));
     }
 
-    std::vector<std::string> paths() const {
-        return {state->TrackPaths.begin(), state->TrackPaths.begin() + state->TrackCount};
-    }
-
+    // The names of the filled tracks, after checking each path moved with its name and every slot
+    // at and above the count is empty again.
     std::vector<std::string> names() const {
-        return {state->TrackNames.begin(), state->TrackNames.begin() + state->TrackCount};
-    }
-
-    // The tables above the count must be empty again after any change.
-    void expectEmptyFrom(int first) const {
-        for (int i = first; i < AppState::MaxTracks; ++i) {
-            ASSERT_EQ(state->TrackPaths[static_cast<std::size_t>(i)], "") << "slot " << i;
-            ASSERT_EQ(state->TrackNames[static_cast<std::size_t>(i)], "") << "slot " << i;
+        const auto count = static_cast<std::size_t>(state->TrackCount);
+        for (std::size_t i = 0; i < AppState::MaxTracks; ++i) {
+            const std::string& name = state->TrackNames[i];
+            EXPECT_EQ(state->TrackPaths[i], i < count ? "C:\\Music\\" + name : name) << "slot " << i;
+            EXPECT_TRUE(i < count || name.empty()) << "slot " << i;
         }
-    }
-
-    void removeRows(std::set<int> rows) {
-        view.selected = std::move(rows);
-        removeTrackCommand(*state, view);
+        return {state->TrackNames.begin(), state->TrackNames.begin() + state->TrackCount};
     }
 };
 
 } // namespace
 
-TEST_F(TrackList, AddStoresThePathItsNameAndARow) {
-    addTrackCommand(*state, view, "C:\\Music\\song.mp3");
-    EXPECT_EQ(state->TrackCount, 1);
-    EXPECT_EQ(state->TrackPaths[0], "C:\\Music\\song.mp3");
-    EXPECT_EQ(state->TrackNames[0], "song.mp3");
-    EXPECT_THAT(view.rows, ElementsAre("song.mp3"));
+TEST_F(TrackList, AddStoresTheNameAsGivenUnlessItIsBlank) {
+    for (const char* name : {"", "    ", "  /home/player/a.mp3 ", "  /home/player/a.mp3 ", "/music/Caf\xE9.mp3"})
+        addTrackCommand(*state, view, name);
+    EXPECT_THAT(std::vector(state->TrackPaths.begin(), state->TrackPaths.begin() + state->TrackCount),
+                ElementsAre("  /home/player/a.mp3 ", "  /home/player/a.mp3 ", "/music/Caf\xE9.mp3"));
+    EXPECT_THAT(view.rows, ElementsAre("a.mp3 ", "a.mp3 ", "Caf\xC3\xA9.mp3")) << "a name not in UTF-8 is Windows-1252";
     EXPECT_THAT(view.messages, IsEmpty());
-    EXPECT_EQ(view.hoverHides, 1);
+    EXPECT_EQ(view.hoverHides, 5);
 }
 
-TEST_F(TrackList, AddKeepsSurroundingSpacesAndDuplicates) {
-    addTrackCommand(*state, view, "  /home/player/a.mp3 ");
-    addTrackCommand(*state, view, "  /home/player/a.mp3 ");
-    EXPECT_THAT(paths(), ElementsAre("  /home/player/a.mp3 ", "  /home/player/a.mp3 "));
-    EXPECT_THAT(view.rows, ElementsAre("a.mp3 ", "a.mp3 "));
+TEST_F(TrackList, RemoveDropsEverySelectedRowAndSelectsTheRowAboveTheLastRemoved) {
+    // tracks, selected rows, tracks kept, row selected afterwards
+    const std::tuple<int, std::set<int>, std::vector<std::string>, int> cases[] = {
+        {5, {1, 3}, {"T0", "T2", "T4"}, 1},
+        {5, {3, 4}, {"T0", "T1", "T2"}, 2},
+        {4, {0, 1, 2}, {"T3"}, 0}, // the place above the first row is the first row
+        {3, {}, {"T0", "T1", "T2"}, 0},
+        {1, {0}, {}, -1},
+        {0, {0}, {}, -1},
+    };
+    for (const auto& [count, selected, kept, current] : cases) {
+        SCOPED_TRACE(std::to_string(count) + " tracks, rows " + ::testing::PrintToString(selected));
+        fill(count);
+        view.selected = selected;
+        removeTrackCommand(*state, view);
+        EXPECT_EQ(names(), kept);
+        EXPECT_EQ(view.rows, kept);
+        EXPECT_EQ(view.current, current);
+        EXPECT_EQ(view.hoverHides, 1);
+    }
 }
 
-TEST_F(TrackList, AddTreatsAnEmptyOrAllSpaceNameAsCancelled) {
-    addTrackCommand(*state, view, "");
-    addTrackCommand(*state, view, "    ");
-    EXPECT_EQ(state->TrackCount, 0);
-    EXPECT_THAT(view.rows, IsEmpty());
-    EXPECT_THAT(view.messages, IsEmpty());
-}
-
-TEST_F(TrackList, NameThatIsNotUtf8IsShownAsWindows1252) {
-    addTrackCommand(*state, view, "/music/Caf\xE9.mp3");
-    EXPECT_EQ(state->TrackPaths[0], "/music/Caf\xE9.mp3") << "the path keeps its bytes";
-    EXPECT_EQ(state->TrackNames[0], "Caf\xC3\xA9.mp3");
-}
-
-TEST_F(TrackList, FullListRefusesTheAddOnceWithAMessage) {
+TEST_F(TrackList, FullListRefusesEveryAddWithOneMessagePerCommandAndCanLoseItsLastTrack) {
     fill(AppState::MaxTracks);
-    view.messages.clear();
     addTrackCommand(*state, view, "C:\\Music\\one more.mp3");
-    EXPECT_EQ(state->TrackCount, AppState::MaxTracks);
-    EXPECT_EQ(state->TrackPaths.size(), static_cast<std::size_t>(AppState::MaxTracks));
+    PlaylistFull full(view); // the command line adds all its files in one command
+    for (const char* more : {"C:\\Music\\two.mp3", "C:\\Music\\three.mp3"})
+        addTrackFile(*state, view, more, full);
     EXPECT_EQ(view.rowCount(), AppState::MaxTracks);
-    ASSERT_EQ(view.messages.size(), 1u);
-    EXPECT_EQ(view.messages[0], (Message{PlaylistFullText, "Jukewright", MessageIcon::None}));
-}
+    EXPECT_EQ(view.messages, std::vector<Message>(2, Message{PlaylistFullText, "Jukewright", MessageIcon::None}));
 
-TEST_F(TrackList, RemovingTheMiddleRowSelectsTheRowAbove) {
-    fill(3);
-    removeRows({1});
-    EXPECT_THAT(paths(), ElementsAre("C:\\Music\\T0", "C:\\Music\\T2"));
-    EXPECT_THAT(view.rows, ElementsAre("T0", "T2"));
-    EXPECT_EQ(view.current, 0);
-    EXPECT_EQ(state->TrackCount, 2);
-    expectEmptyFrom(2);
-    EXPECT_EQ(view.hoverHides, 1);
-}
-
-TEST_F(TrackList, RemovingTheFirstRowSelectsTheNewFirstRow) {
-    fill(2);
-    removeRows({0});
-    EXPECT_THAT(view.rows, ElementsAre("T1"));
-    EXPECT_EQ(view.current, 0);
-}
-
-TEST_F(TrackList, RemovingSeveralRowsSelectsAboveThePlaceOfTheLastRemoved) {
-    fill(5);
-    removeRows({1, 3});
-    EXPECT_THAT(names(), ElementsAre("T0", "T2", "T4"));
-    EXPECT_THAT(view.rows, ElementsAre("T0", "T2", "T4"));
-    EXPECT_EQ(view.current, 1);
-    expectEmptyFrom(3);
-
-    state = std::make_unique<AppState>();
-    view = {};
-    fill(5);
-    removeRows({3, 4});
-    EXPECT_THAT(names(), ElementsAre("T0", "T1", "T2"));
-    EXPECT_EQ(view.current, 2);
-    expectEmptyFrom(3);
-}
-
-TEST_F(TrackList, RemovingTheFirstRowsSelectsTheFirstRow) {
-    fill(4);
-    removeRows({0, 1, 2});
-    EXPECT_THAT(names(), ElementsAre("T3"));
-    EXPECT_EQ(view.current, 0) << "the place above would be negative";
-}
-
-TEST_F(TrackList, RemovingWithNothingSelectedRemovesNothingAndSelectsTheFirstRow) {
-    fill(3);
-    removeRows({});
-    EXPECT_THAT(names(), ElementsAre("T0", "T1", "T2"));
-    EXPECT_THAT(view.rows, ElementsAre("T0", "T1", "T2"));
-    EXPECT_EQ(view.current, 0);
-}
-
-TEST_F(TrackList, RemovingTheOnlyTrackLeavesNothingSelected) {
-    fill(1);
-    removeRows({0});
-    EXPECT_EQ(state->TrackCount, 0);
-    EXPECT_THAT(view.rows, IsEmpty());
-    EXPECT_EQ(view.current, -1);
-    expectEmptyFrom(0);
-}
-
-TEST_F(TrackList, RemovingFromAnEmptyListDoesNothing) {
-    removeRows({0});
-    EXPECT_EQ(state->TrackCount, 0);
-    EXPECT_EQ(view.current, -1);
-    EXPECT_EQ(view.hoverHides, 1);
-}
-
-TEST_F(TrackList, RemovingTheLastTrackOfAFullListEmptiesTheLastSlot) {
-    fill(AppState::MaxTracks);
-    removeRows({AppState::MaxTracks - 1});
-    EXPECT_EQ(state->TrackCount, AppState::MaxTracks - 1);
-    EXPECT_EQ(state->TrackPaths[9998], "C:\\Music\\T9998");
-    EXPECT_EQ(state->TrackPaths[9999], "");
-    EXPECT_EQ(state->TrackNames[9999], "");
-    EXPECT_EQ(view.rowCount(), AppState::MaxTracks - 1);
+    view.selected = {AppState::MaxTracks - 1};
+    removeTrackCommand(*state, view);
+    const auto kept = names();
+    ASSERT_EQ(kept.size(), AppState::MaxTracks - 1u);
+    EXPECT_EQ(kept.back(), "T9998");
     EXPECT_EQ(view.current, 9998);
-}
-
-TEST_F(TrackList, RemovingEverySecondTrackKeepsTheOthersInOrder) {
-    fill(10);
-    removeRows({0, 2, 4, 6, 8});
-    EXPECT_THAT(names(), ElementsAre("T1", "T3", "T5", "T7", "T9"));
-    EXPECT_EQ(view.current, 3) << "row 8 less five removed";
-    expectEmptyFrom(5);
 }
