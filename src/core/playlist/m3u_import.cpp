@@ -3,7 +3,6 @@
 #include "core/playlist/path_utils.h"
 #include "core/playlist/playlist_entry.h"
 #include "core/playlist/playlist_file.h"
-#include "core/system/file_exists.h"
 
 namespace jukewright {
 
@@ -27,12 +26,8 @@ void m3uload(AppState& state, PlaylistView& view, const std::string& s_path, Pla
             continue;
         const auto absolute = absoluteEntryPath(entry);
         const std::string path = absolute ? *absolute : getm3upath(state, entry);
-        if (!FileExists(path))
-            continue;
-        if (!appendTrack(state, view, path)) {
-            full.noteRefused();
+        if (!appendExistingTrack(state, view, path, full))
             return;
-        }
     }
 }
 

@@ -3,7 +3,6 @@
 #include "core/playlist/path_utils.h"
 #include "core/playlist/playlist_entry.h"
 #include "core/playlist/playlist_file.h"
-#include "core/system/file_exists.h"
 
 namespace jukewright {
 
@@ -22,12 +21,8 @@ void plsload(AppState& state, PlaylistView& view, const std::string& s_path, Pla
             const std::string_view entry = std::string_view(line).substr(at + 1);
             const auto absolute = absoluteEntryPath(entry);
             const std::string path = absolute ? *absolute : folder + "\\" + std::string(entry);
-            if (!FileExists(path))
-                continue;
-            if (!appendTrack(state, view, path)) {
-                full.noteRefused();
+            if (!appendExistingTrack(state, view, path, full))
                 return;
-            }
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include "core/playlist/path_utils.h"
 #include "core/system/code_page.h"
+#include "core/system/file_exists.h"
 
 #include <algorithm>
 #include <utility>
@@ -39,6 +40,15 @@ void PlaylistFull::noteRefused() {
         return;
     m_refused = true;
     m_view.showMessage({PlaylistFullText, TitlePlain, MessageIcon::None});
+}
+
+bool appendExistingTrack(AppState& state, PlaylistView& view, const std::string& path, PlaylistFull& full) {
+    if (!FileExists(path))
+        return true;
+    if (appendTrack(state, view, path))
+        return true;
+    full.noteRefused();
+    return false;
 }
 
 void addTrackFile(AppState& state, PlaylistView& view, const std::string& fileName, PlaylistFull& full) {

@@ -36,6 +36,10 @@ private:
     bool m_refused = false;
 };
 
+// Appends an imported entry when its file exists. Answers false once the list is full, after
+// telling the person.
+bool appendExistingTrack(AppState& state, PlaylistView& view, const std::string& path, PlaylistFull& full);
+
 // Adds the file the dialog returned, unless cancelled; the name is stored exactly as given (neither
 // trimmed nor checked). Shared by the add-track command and the command line.
 void addTrackFile(AppState& state, PlaylistView& view, const std::string& fileName, PlaylistFull& full);
