@@ -33,6 +33,8 @@ void addItems(AppState& state, PlaylistView& view, const std::vector<std::string
     }
 }
 
+namespace {
+
 CLI::Option* addVolumeOption(CLI::App& command, const std::string& name, int& value, const std::string& description) {
     // CLI11 would also read octal and hexadecimal numbers; volumes are decimal only.
     auto decimalVolume = CLI::Validator(
@@ -46,6 +48,22 @@ CLI::Option* addVolumeOption(CLI::App& command, const std::string& name, int& va
         },
         "0..100");
     return command.add_option(name, value, description)->transform(decimalVolume)->default_val(value);
+}
+
+} // namespace
+
+void addPlaylistOptions(CLI::App& command, PlaylistOptions& options) {
+    addVolumeOption(command, "--mp3-volume", options.mp3Volume, "Initial MP3 volume, 0 to 100");
+    addVolumeOption(command, "--game-volume", options.gameVolume, "Initial game volume, 0 to 100");
+    command.add_option("ITEM", options.items, "MP3 files, or .pls, .m3u and .m3u8 playlists to import");
+}
+
+std::unique_ptr<AppState> playlistState(const PlaylistOptions& options, PlaylistView& view) {
+    auto state = std::make_unique<AppState>();
+    state->Mp3Volume = static_cast<std::int16_t>(options.mp3Volume);
+    state->GameVolume = static_cast<std::int16_t>(options.gameVolume);
+    addItems(*state, view, options.items);
+    return state;
 }
 
 void TerminalPlaylistView::showMessage(const Message& message) {

@@ -4,6 +4,7 @@
 #include "core/playlist/playlist_view.h"
 
 #include <CLI/CLI.hpp>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,18 @@ std::string absoluteItem(const std::string& item);
 // added as the add-track command adds a file.
 void addItems(AppState& state, PlaylistView& view, const std::vector<std::string>& items);
 
-// A volume option: a whole number from 0 to 100, written in decimal.
-CLI::Option* addVolumeOption(CLI::App& command, const std::string& name, int& value, const std::string& description);
+// The playlist and volumes that `script` and `save` take alike.
+struct PlaylistOptions {
+    int mp3Volume = 80;
+    int gameVolume = 80;
+    std::vector<std::string> items;
+};
+
+// Registers --mp3-volume, --game-volume (whole numbers from 0 to 100, in decimal) and the items.
+void addPlaylistOptions(CLI::App& command, PlaylistOptions& options);
+
+// The state a command works on: the volumes set and every item put into the track list.
+std::unique_ptr<AppState> playlistState(const PlaylistOptions& options, PlaylistView& view);
 
 // The track list of the command line: no rows to show, messages go to standard error.
 class TerminalPlaylistView : public PlaylistView {
