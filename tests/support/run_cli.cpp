@@ -21,11 +21,14 @@ std::string shellQuoted(const std::string& text) {
 
 } // namespace
 
-CliResult runCli(const std::vector<std::string>& arguments, const std::string& workingFolder,
-                 const std::string& input) {
+CliResult runCli(const std::vector<std::string>& arguments, const std::string& workingFolder, const std::string& input,
+                 const std::vector<std::string>& environment) {
     TempFolder streams;
     const std::string in = streams.write("in", input);
-    std::string command = "cd " + shellQuoted(workingFolder) + " && " + shellQuoted(JUKEWRIGHT_CLI);
+    std::string command = "cd " + shellQuoted(workingFolder) + " && env";
+    for (const auto& variable : environment)
+        command += " " + shellQuoted(variable);
+    command += " " + shellQuoted(JUKEWRIGHT_CLI);
     for (const auto& argument : arguments)
         command += " " + shellQuoted(argument);
     command +=
