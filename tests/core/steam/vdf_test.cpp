@@ -90,3 +90,17 @@ TEST(Vdf, FindsKeysWhateverTheirCase) {
     EXPECT_EQ(folders->child("apps"), nullptr);
     EXPECT_EQ(document.entry("missing"), nullptr);
 }
+
+// A file cut anywhere (a write that stopped half-way) is read whole, as nothing, or refused: never as
+// part of its entries.
+TEST(Vdf, AFileCutAnywhereIsNeverReadAsPartOfItself) {
+    const std::string text = "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"/home/p/.local/share/Steam\"\n"
+                             "\t\t\"apps\" { \"70\" \"123\" } // Half-Life\n\t}\n\t\"1\" \"/mnt/games\"\n}\n";
+    const std::string whole = flat(parseVdf(text).entries);
+    ASSERT_EQ(whole, "libraryfolders{0{path=/home/p/.local/share/Steam;apps{70=123}};1=/mnt/games}");
+    for (std::size_t length = 0; length <= text.size(); ++length) {
+        const VdfDocument document = parseVdf(text.substr(0, length));
+        const std::string tree = flat(document.entries);
+        EXPECT_TRUE(document.error ? tree.empty() : tree.empty() || tree == whole) << length;
+    }
+}
