@@ -25,7 +25,9 @@ CliResult runCli(const std::vector<std::string>& arguments, const std::string& w
                  const std::vector<std::string>& environment) {
     TempFolder streams;
     const std::string in = streams.write("in", input);
-    std::string command = "cd " + shellQuoted(workingFolder) + " && env";
+    // A home folder of its own, unless the test gives one: a mod name must never reach the Steam
+    // installation of the machine running the tests.
+    std::string command = "cd " + shellQuoted(workingFolder) + " && env " + shellQuoted("HOME=" + streams.str());
     for (const auto& variable : environment)
         command += " " + shellQuoted(variable);
     command += " " + shellQuoted(JUKEWRIGHT_CLI);
