@@ -176,7 +176,7 @@ def stage(caption, lit):
     image = Image.new("RGB", (300, 20), ORANGE)
     face = font(lit, False, 13)
     if lit:
-        glow(image, (150, 10), caption, face, (255, 236, 170), 3, 3)
+        glow(image, (150, 10), caption, face, (255, 214, 110), 3, 2)
     ImageDraw.Draw(image).text((150, 10), caption, font=face, fill=WHITE, anchor="mm")
     return image
 
