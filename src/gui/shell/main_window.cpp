@@ -430,7 +430,7 @@ void frmMain::OpenLink(const QString& address) {
 
 void frmMain::mnuReadme_Click() {
     const QString readme = QDir(QString::fromStdString(m_dataFolder)).filePath(QStringLiteral("readme.txt"));
-    if (!QFileInfo(readme).isFile() || !m_desktop.openUrl(QUrl::fromLocalFile(readme)))
+    if (!QFileInfo(readme).isFile() || !m_desktop.openTextFile(readme))
         showMessage({"Error: the readme could not be opened: " + QDir::toNativeSeparators(readme).toStdString(),
                      TitleError, MessageIcon::Stop});
 }
