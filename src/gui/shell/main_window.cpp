@@ -11,6 +11,7 @@
 #include "gui/shell/main_window_layout.h"
 #include "gui/shell/picture_button.h"
 #include "gui/shell/save_run.h"
+#include "gui/shell/screen_fit.h"
 #include "gui/shell/special_folders.h"
 #include "gui/shell/start_up_view.h"
 #include "gui/shell/twips_geometry.h"
@@ -260,13 +261,14 @@ void frmMain::connectRoutes() {
         connect(reset, &PictureButton::pointerMoved, this, [this] { hideHoversExcept(nullptr); });
 }
 
-// Start-up, in its order. Step 1 puts each highlighted twin over its button; then the special
+// Start-up, in its order. Step 1 puts each highlighted twin over its button; the screen check; the special
 // folders, the open-file dialog's first folder, and the steps that follow from the settings file
 // (its defaults, the stored settings, the language with its skin, the free track, the font).
 void frmMain::Form_Load() {
     for (auto [twin, button] : {std::pair{imgAddb, imgAdd}, std::pair{imgPlaylistb, imgPlaylist},
                                 std::pair{imgRemoveb, imgRemove}, std::pair{imgWriteScriptb, imgWriteScript}})
         twin->move(button->pos());
+    fitToScreen(*this, *lstPlaylist);
 
     ResolveSpecialFolders(m_state, static_cast<PlaylistView&>(*this));
     cdcMain.setInitialFolder(QString::fromStdString(m_state.MusicFolder));
