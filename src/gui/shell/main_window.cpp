@@ -152,6 +152,10 @@ void frmMain::createControls() {
 
     lblBrowse = new ClickLabel(QStringLiteral("lblBrowse"), QStringLiteral("..."), background);
     lblBrowse->setAlignment(Qt::AlignCenter);
+    QFont browseFont = lblBrowse->font();
+    browseFont.setBold(true);
+    browseFont.setPointSize(browseFont.pointSize() + 3);
+    lblBrowse->setFont(browseFont);
     lblBrowse->setToolTip(QStringLiteral("Browse for the mod folder"));
 
     imgEnglish = picture("imgEnglish");
@@ -306,7 +310,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lstPlaylist && event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         // Holding Delete repeats the key; it removes once, when the key is let go.
-        if (key->key() == Qt::Key_Delete && !key->isAutoRepeat() && key->modifiers() == Qt::NoModifier) {
+        if (key->key() == Qt::Key_Delete && !key->isAutoRepeat()) {
             imgRemove_Click();
             return true;
         }
