@@ -2,6 +2,7 @@
 
 #include "core/playlist/playlist_import.h"
 #include "core/playlist/track_list.h"
+#include "core/startup/start_up.h"
 #include "gui/dialogs/media_library.h"
 #include "gui/dialogs/progress_window.h"
 #include "gui/shell/click_label.h"
@@ -10,6 +11,9 @@
 #include "gui/shell/main_window_layout.h"
 #include "gui/shell/picture_button.h"
 #include "gui/shell/save_run.h"
+#include "gui/shell/screen_fit.h"
+#include "gui/shell/special_folders.h"
+#include "gui/shell/start_up_view.h"
 #include "gui/shell/twips_geometry.h"
 #include "gui/shell/window_colours.h"
 
@@ -79,7 +83,7 @@ QAction* item(QMenu* menu, const char* name, const QString& caption) {
 
 frmMain::frmMain(AppState& state, Dialogs& dialogs, Desktop& desktop, std::string dataFolder, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_dialogs(dialogs), m_desktop(desktop), m_dataFolder(std::move(dataFolder)),
-      cdcMain(dialogs) {
+      cdcMain(dialogs), m_settings(settingsFilePath(), static_cast<PlaylistView&>(*this)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Caption);
     setWindowIcon(QIcon(storedPicture(QStringLiteral("jukewright"))));
@@ -261,20 +265,26 @@ void frmMain::connectRoutes() {
         connect(reset, &PictureButton::pointerMoved, this, [this] { hideHoversExcept(nullptr); });
 }
 
-// Start-up, in this order: the highlighted twins go onto their buttons first; the stored language,
-// which loads the skin, is applied once the settings are loaded.
+// Start-up, in its order: the highlighted twins go onto their buttons, the screen check, the special
+// folders and the open-file dialog's first folder; then the steps that follow from the settings file
+// (its defaults, the stored settings, the language with its skin, the free track, the font).
 void frmMain::Form_Load() {
     for (auto [twin, button] : {std::pair{imgAddb, imgAdd}, std::pair{imgPlaylistb, imgPlaylist},
                                 std::pair{imgRemoveb, imgRemove}, std::pair{imgWriteScriptb, imgWriteScript}})
         twin->move(button->pos());
+    fitToScreen(*this, *lstPlaylist);
 
-    if (m_state.Language != German && m_state.Language != English)
-        m_state.Language = English;
-    switchLanguage(m_state.Language);
+    ResolveSpecialFolders(m_state, static_cast<PlaylistView&>(*this));
+    cdcMain.setInitialFolder(QString::fromStdString(m_state.MusicFolder));
+    WindowStartUpView view({this, m_dialogs, *this, cboSteamFolder, [this] { imgEnglish_Click(); },
+                            [this] { imgGerman_Click(); }, [this] { flushRows(); }});
+    startFromSettings(m_state, m_settings, view, m_dataFolder);
+    flushRows();
 }
 
 // The shutdown the close box runs: the settings save belongs here, before the program ends.
 void frmMain::Form_Unload() {
+    m_settings.SaveExitSettings(m_state);
     endProgram();
 }
 

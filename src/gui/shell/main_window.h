@@ -4,6 +4,7 @@
 #include "core/playlist/playlist_view.h"
 #include "core/script/save_script.h"
 #include "core/script/save_view.h"
+#include "core/settings/settings_store.h"
 #include "gui/shell/open_file_dialog.h"
 #include "gui/shell/skin_loader.h"
 
@@ -127,6 +128,8 @@ private:
     Desktop& m_desktop;
     const std::string m_dataFolder;
     OpenFileDialog cdcMain;
+    // settings.jst, read at start-up, stored at shutdown and by the options dialog.
+    SettingsStore m_settings;
 
     PictureButton* imgTitle = nullptr;
     PictureButton* imgLeftside = nullptr;
