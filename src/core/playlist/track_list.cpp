@@ -3,6 +3,8 @@
 #include "core/playlist/path_utils.h"
 #include "core/system/code_page.h"
 #include "core/system/file_exists.h"
+#include "core/system/file_ops.h"
+#include "core/system/native_path.h"
 
 #include <algorithm>
 #include <utility>
@@ -43,7 +45,8 @@ void PlaylistFull::noteRefused() {
 }
 
 bool appendExistingTrack(AppState& state, PlaylistView& view, const std::string& path, PlaylistFull& full) {
-    if (!FileExists(path))
+    // The path itself must name a file: a pattern that merely matches one is no track.
+    if (!isRegularFile(fsPath(path)) || !FileExists(path))
         return true;
     if (appendTrack(state, view, path))
         return true;
