@@ -103,14 +103,3 @@ TEST_F(KeyBindingList, FailureIsReportedAndLeavesWhatIsThere) {
     EXPECT_EQ(test::readBytes(root.path() / "cstrike" / "gfx"), "not a folder");
     EXPECT_THAT(view.messages, IsEmpty()) << "the path is right; the notice would mislead";
 }
-
-TEST_F(KeyBindingList, UnreadableListIsReportedAndNeverOverwritten) {
-    test::writeBytes(listOf("cstrike"), "\"mine\" \"Mine\"\r\n");
-    fs::permissions(listOf("cstrike"), fs::perms::none);
-    if (std::ifstream(listOf("cstrike")))
-        GTEST_SKIP() << "permissions do not stop this user";
-    const FileFailures failures = write("cstrike");
-    fs::permissions(listOf("cstrike"), fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_THAT(failures, ElementsAre(Field(&FileFailure::path, root.file("cstrike") + "\\gfx\\shell\\kb_act.lst")));
-    EXPECT_EQ(test::readBytes(listOf("cstrike")), "\"mine\" \"Mine\"\r\n");
-}
