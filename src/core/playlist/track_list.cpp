@@ -45,8 +45,10 @@ void PlaylistFull::noteRefused() {
 }
 
 bool appendExistingTrack(AppState& state, PlaylistView& view, const std::string& path, PlaylistFull& full) {
-    // The path itself must name a file: a pattern that merely matches one is no track.
-    if (!isRegularFile(fsPath(path)) || !FileExists(path))
+    // A pattern that merely matches files is no track: a name with "*" or "?" must name a file itself
+    // (checked first, so that a long pattern never scans a folder).
+    const bool pattern = GetFilename(path).find_first_of("*?") != std::string::npos;
+    if ((pattern && !isRegularFile(fsPath(path))) || !FileExists(path))
         return true;
     if (appendTrack(state, view, path))
         return true;

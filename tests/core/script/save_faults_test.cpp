@@ -319,7 +319,7 @@ TEST_F(SaveFaults, ASaveKilledAtAnyPointLosesNothing) {
     test::waitForChild(test::startChild([&] { save(); }));
     const auto length = std::chrono::steady_clock::now() - start;
     std::mt19937 random(12345);
-    for (int kill = 0; kill < 40; ++kill) {
+    for (int kill = 0; kill < 24; ++kill) {
         reset();
         for (int i = 1; i < 6; ++i)
             fs::remove(mod() / ("mp3s/t" + std::to_string(i) + ".mp3"));
