@@ -79,6 +79,35 @@ void ImportM3u(benchmark::State& bench) {
 }
 BENCHMARK(ImportM3u)->Unit(benchmark::kMillisecond);
 
+// A single line of ten million "=" signs that ends in ".mp3": each "=" is a candidate entry.
+void ImportPlsLineOfEqualsSigns(benchmark::State& bench) {
+    const fs::path list = fs::temp_directory_path() / "jukewright-bench-equals.pls";
+    writeFile(list, "File1" + std::string(10'000'000, '=') + ".mp3\r\n");
+    for (auto _ : bench) {
+        auto state = std::make_unique<AppState>();
+        bench::StoredRows view;
+        importPlaylistCommand(*state, view, list.string());
+    }
+    fs::remove(list);
+}
+BENCHMARK(ImportPlsLineOfEqualsSigns)->Unit(benchmark::kMillisecond);
+
+// An entry of a million "..\" steps, resolved against the playlist's folder.
+void ImportM3uEntryOfManySteps(benchmark::State& bench) {
+    const fs::path list = fs::temp_directory_path() / "jukewright-bench-steps.m3u";
+    std::string steps;
+    for (int i = 0; i < 1'000'000; ++i)
+        steps += "..\\";
+    writeFile(list, "#EXTM3U\r\n#EXTINF:1,x\r\n" + steps + "x.mp3\r\n");
+    for (auto _ : bench) {
+        auto state = std::make_unique<AppState>();
+        bench::StoredRows view;
+        importPlaylistCommand(*state, view, list.string());
+    }
+    fs::remove(list);
+}
+BENCHMARK(ImportM3uEntryOfManySteps)->Unit(benchmark::kMillisecond);
+
 void RemoveEverySecondTrack(benchmark::State& bench) {
     for (auto _ : bench) {
         bench.PauseTiming();

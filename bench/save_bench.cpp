@@ -1,5 +1,6 @@
 // Saving a large playlist into an empty mod folder, side by side with `cp --reflink=never` copying
-// the same files, both with a warm cache.
+// the same files, both with a warm cache; and saving it again after one track was added, which copies
+// only the new track.
 #include "bench_views.h"
 #include "core/playlist/track_list.h"
 #include "core/script/save_script.h"
@@ -60,6 +61,31 @@ void SaveThousandTracks(benchmark::State& bench) {
     bench.SetBytesProcessed(static_cast<std::int64_t>(bench.iterations()) * TrackCount * TrackSize);
 }
 BENCHMARK(SaveThousandTracks)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
+
+void ResaveWithOneNewTrack(benchmark::State& bench) {
+    auto state = std::make_unique<AppState>();
+    bench::StoredRows rows;
+    for (const auto& entry : fs::directory_iterator(musicFolder()))
+        appendTrack(*state, rows, entry.path().string());
+    const fs::path added = fs::temp_directory_path() / "jukewright-bench-new" / "New Track.mp3";
+    fs::create_directories(added.parent_path());
+    std::ofstream(added, std::ios::binary).write(std::string(TrackSize, '\x66').data(), TrackSize);
+    appendTrack(*state, rows, added.string());
+    const std::string dataFolder = findDataFolder(executableFolder());
+    const fs::path mod = freshFolder("jukewright-bench-resave") / "cstrike";
+    fs::create_directories(mod);
+    bench::QuietSave first(mod.string());
+    saveScriptCommand(*state, first, dataFolder);
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        fs::remove(mod / "mp3s" / "NewTrack.mp3");
+        bench::QuietSave view(mod.string());
+        bench.ResumeTiming();
+        if (saveScriptCommand(*state, view, dataFolder) != SaveOutcome::Complete || view.failed)
+            bench.SkipWithError("the save did not complete");
+    }
+}
+BENCHMARK(ResaveWithOneNewTrack)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
 void CpThousandTracks(benchmark::State& bench) {
     const std::string command = "cp --reflink=never '" + musicFolder().string() + "'/*.mp3 '" +

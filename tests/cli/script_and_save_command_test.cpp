@@ -4,6 +4,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 using namespace jukewright;
 using ::testing::HasSubstr;
 namespace fs = std::filesystem;
@@ -53,7 +57,25 @@ TEST(SaveCommand, TurnsRelativeItemsIntoAJukeboxAndReportsWhatItCouldNotDo) {
     EXPECT_THAT(missing.err, HasSubstr("gone.mp3"));
     EXPECT_THAT(missing.err, ::testing::Not(HasSubstr("COMPLETE")));
 
-    const auto noFolder = test::runCli({"save", "--mod", "nowhere", "Music/Rain.mp3"}, here.str());
-    EXPECT_EQ(noFolder.status, 1);
-    EXPECT_EQ(noFolder.err, "Mod Folder can not be found, check you have typed the right path\n");
+    // The mod folder is taken literally: no pattern, no file.
+    for (const char* mod : {"nowhere", "c*", "cstr?ke", "Music/Rain.mp3"}) {
+        const auto noFolder = test::runCli({"save", "--mod", mod, "Music/Rain.mp3"}, here.str());
+        EXPECT_EQ(noFolder.status, 1) << mod;
+        EXPECT_EQ(noFolder.err, "Mod Folder can not be found, check you have typed the right path\n") << mod;
+    }
 }
+
+#ifndef _WIN32
+TEST(SaveCommand, APlaylistOrConfigThatIsAFifoNeverBlocks) {
+    test::TempFolder here;
+    here.write("Music/Rain.mp3", "rain");
+    fs::create_directories(here.path() / "cstrike");
+    ASSERT_EQ(::mkfifo((here.path() / "list.pls").c_str(), 0644), 0);
+    ASSERT_EQ(::mkfifo((here.path() / "cstrike/userconfig.cfg").c_str(), 0644), 0);
+    const auto result = test::runCli({"save", "--mod", "cstrike", "list.pls", "Music/Rain.mp3"}, here.str());
+    EXPECT_EQ(result.status, 1);
+    EXPECT_THAT(result.err, HasSubstr("Error: the playlist could not be opened: list.pls\n"));
+    EXPECT_THAT(result.err, HasSubstr("userconfig.cfg (not a regular file)"));
+    EXPECT_EQ(here.read("cstrike/mp3s/Rain.mp3"), "rain");
+}
+#endif

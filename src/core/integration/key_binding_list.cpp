@@ -3,6 +3,7 @@
 #include "core/playlist/path_utils.h"
 #include "core/system/file_exists.h"
 #include "core/system/file_ops.h"
+#include "core/system/native_path.h"
 #include "core/system/text_rows.h"
 
 #include <algorithm>
@@ -15,28 +16,51 @@ namespace {
 
 constexpr std::string_view SectionTitle = "MP3 Player Controls";
 
-// A row whose command is "blank" opens the next section and so ends an old controls section.
-bool opensSection(std::string_view row) {
-    return row.size() >= 6 && row.substr(1, 5) == "blank";
+// The section's own commands: rows of an old section that follow its title.
+constexpr std::array<std::string_view, 11> SectionCommands = {"playtrack",  "looptrack", "mp3 stop",  "nexttracks",
+                                                              "prevtrack",  "saytrack",  "tsaytrack", "mp3volup",
+                                                              "mp3voldown", "gvolup",    "gvoldown"};
+
+// The text between a row's first two double quotes; nothing when it has fewer than two.
+std::optional<std::string_view> commandOf(std::string_view row) {
+    const std::size_t open = row.find('"');
+    const std::size_t close = open == std::string_view::npos ? open : row.find('"', open + 1);
+    if (close == std::string_view::npos)
+        return std::nullopt;
+    return row.substr(open + 1, close - open - 1);
 }
 
+bool isBlankRow(std::string_view row) {
+    return commandOf(row) == "blank";
+}
+
+// A row an old section is made of after its title: one of its commands, or nothing but blanks.
+bool belongsToOldSection(std::string_view row) {
+    if (row.find_first_not_of(" \t") == std::string_view::npos)
+        return true;
+    const auto command = commandOf(row);
+    return command && std::ranges::find(SectionCommands, *command) != SectionCommands.end();
+}
+
+// Every row but empty ones and an old controls section: its title row, the "blank" separators just
+// above and below it, and the section's own rows after them. The player's other rows stay, wherever
+// they stand.
 std::vector<std::string_view> rowsToKeep(const std::vector<std::string>& rows) {
     std::vector<std::string_view> kept;
     kept.reserve(rows.size());
     std::size_t i = 0;
     while (i < rows.size()) {
-        const std::string& row = rows[i];
+        const std::string& row = rows[i++];
         if (row.find(SectionTitle) == std::string::npos) {
             if (!row.empty())
                 kept.emplace_back(row);
-            ++i;
             continue;
         }
-        // The separator above the title, the title and the separator below it, then the section's rows.
-        if (!kept.empty())
+        if (!kept.empty() && isBlankRow(kept.back()))
             kept.pop_back();
-        i += 2;
-        while (i < rows.size() && !opensSection(rows[i]))
+        if (i < rows.size() && isBlankRow(rows[i]))
+            ++i;
+        while (i < rows.size() && belongsToOldSection(rows[i]))
             ++i;
     }
     return kept;
@@ -95,6 +119,9 @@ FileFailures WriteKeyBindingList(const std::string& modFolder, const std::string
 
     const std::string listPath = modFolder + "\\gfx\\shell\\kb_act.lst";
     if (!FileExists(listPath)) {
+        // A folder or a fifo under the list's name is the fault to name, not a missing list.
+        if (const std::error_code error = replaceableTarget(fsPath(listPath)))
+            return {{listPath, describeError(error)}};
         if (auto failure = installDefaultList(modFolder, dataFolder, listPath))
             return {*failure};
     }
@@ -107,7 +134,11 @@ FileFailures WriteKeyBindingList(const std::string& modFolder, const std::string
     // A list that could not be read whole is left alone: rewriting it would lose the player's rows.
     if (list.error)
         return {{listPath, describeError(list.error)}};
-    if (const std::error_code error = replaceFileAtomically(listPath, keyBindingListBytes(list.bytes)))
+    const std::string rewritten = keyBindingListBytes(list.bytes);
+    // A list that already ends with the section is left untouched, read-only or not.
+    if (rewritten == list.bytes)
+        return {};
+    if (const std::error_code error = replaceFileAtomically(listPath, rewritten))
         return {{listPath, describeError(error)}};
     return {};
 }

@@ -3,6 +3,9 @@
 #include "core/app_state.h"
 #include "core/system/native_path.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace jukewright {
 
 namespace {
@@ -35,14 +38,18 @@ std::string NavUp(const std::string& s_dirpath) {
 
 std::string getm3upath(AppState& state, const std::string& s_listitem) {
     std::size_t count = 0;
-    for (std::size_t i = s_listitem.find("..\\"); i != std::string::npos; i = s_listitem.find("..\\", i + 1))
+    for (std::size_t i = s_listitem.find("..\\"); i != std::string::npos; i = s_listitem.find("..\\", i + 3))
         ++count;
-    std::string rest = s_listitem;
+    // One step up per "..\" and that many three-character groups off the front, each done once: a
+    // long entry must not be erased from three characters at a time. Above the root the folder stays.
     for (std::size_t i = 0; i < count; ++i) {
-        rest.erase(0, 3);
-        state.M3uBaseFolder = NavUp(state.M3uBaseFolder);
+        std::string up = NavUp(state.M3uBaseFolder);
+        if (up == state.M3uBaseFolder)
+            break;
+        state.M3uBaseFolder = std::move(up);
     }
-    return state.M3uBaseFolder + "\\" + rest;
+    const std::size_t cut = std::min(s_listitem.size(), 3 * count);
+    return state.M3uBaseFolder + "\\" + s_listitem.substr(cut);
 }
 
 } // namespace jukewright

@@ -3,6 +3,7 @@
 #include "core/playlist/path_utils.h"
 #include "core/playlist/playlist_entry.h"
 #include "core/playlist/playlist_file.h"
+#include "core/system/file_ops.h"
 
 namespace jukewright {
 
@@ -19,9 +20,15 @@ void plsload(AppState& state, PlaylistView& view, const std::string& s_path, Pla
             if (line[at] != '=')
                 continue;
             const std::string_view entry = std::string_view(line).substr(at + 1);
+            // No file has a longer path (a URI decodes to at most a third of its escapes), so such a
+            // candidate is skipped without being built: a line of many "=" stays linear.
+            if (entry.size() > 3 * LongestPathBytes)
+                continue;
             const auto absolute = absoluteEntryPath(entry);
+            if (!absolute && folder.size() + 1 + entry.size() > LongestPathBytes)
+                continue;
             const std::string path = absolute ? *absolute : folder + "\\" + std::string(entry);
-            if (!appendExistingTrack(state, view, path, full))
+            if (path.size() <= LongestPathBytes && !appendExistingTrack(state, view, path, full))
                 return;
         }
     }

@@ -3,6 +3,8 @@
 #include "core/playlist/path_utils.h"
 #include "core/system/code_page.h"
 #include "core/system/file_exists.h"
+#include "core/system/file_ops.h"
+#include "core/system/native_path.h"
 
 #include <algorithm>
 #include <utility>
@@ -43,7 +45,10 @@ void PlaylistFull::noteRefused() {
 }
 
 bool appendExistingTrack(AppState& state, PlaylistView& view, const std::string& path, PlaylistFull& full) {
-    if (!FileExists(path))
+    // A pattern that merely matches files is no track: a name with "*" or "?" must name a file itself
+    // (checked first, so that a long pattern never scans a folder).
+    const bool pattern = GetFilename(path).find_first_of("*?") != std::string::npos;
+    if ((pattern && !isRegularFile(fsPath(path))) || !FileExists(path))
         return true;
     if (appendTrack(state, view, path))
         return true;

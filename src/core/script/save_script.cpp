@@ -5,13 +5,13 @@
 #include "core/integration/userconfig_hook.h"
 #include "core/script/copy_names.h"
 #include "core/script/script_text.h"
+#include "core/script/track_copies.h"
 #include "core/system/file_exists.h"
 #include "core/system/file_ops.h"
 #include "core/system/native_path.h"
 
 #include <algorithm>
 #include <optional>
-#include <unordered_set>
 
 namespace jukewright {
 
@@ -39,7 +39,9 @@ std::optional<std::string> validatedModFolder(const AppState& state, SaveView& v
         view.setModFolderText(folder);
         folder = view.modFolderText();
     }
-    if (!FolderExists(folder)) {
+    // Taken literally: a pattern or a file is no mod folder, whatever the directory query says.
+    const bool pattern = folder.find_first_of("*?") != std::string::npos;
+    if (pattern || !FolderExists(folder) || !isFolder(fsPath(folder))) {
         view.showMessage({ModFolderNotFoundText, TitlePlain, MessageIcon::None});
         return std::nullopt;
     }
@@ -49,23 +51,6 @@ std::optional<std::string> validatedModFolder(const AppState& state, SaveView& v
 void noteFailure(FileFailures& failures, const std::string& path, const std::error_code& error) {
     if (error)
         failures.push_back({path, describeError(error)});
-}
-
-// Copies every track under its name in "mp3s"; a source named twice is copied once.
-void copyTracks(const AppState& state, SaveView& view, const std::string& trackFolder,
-                const std::vector<std::string>& names, FileFailures& failures) {
-    std::unordered_set<std::string> copied;
-    for (int i = 0; i < state.TrackCount; ++i) {
-        view.pumpEvents();
-        const auto index = static_cast<std::size_t>(i);
-        const std::string target = trackFolder + "\\" + names[index];
-        if (copied.insert(target).second) {
-            const std::string& source = state.TrackPaths[index];
-            if (const auto error = copyFileReplacing(source, target))
-                failures.push_back({target, "copy of " + source + ": " + describeError(error)});
-        }
-        view.setProgressValue(i + 1, names[index]);
-    }
 }
 
 void rememberModFolder(AppState& state, SaveView& view, const std::string& folder) {
@@ -121,24 +106,28 @@ SaveOutcome saveScriptCommand(AppState& state, SaveView& view, const std::string
     view.setProgressStage(SaveStage::GeneratingScript);
     pump(view, 3);
 
+    // A refused save leaves the mod folder as it was: the check comes before the hooks.
+    if (state.TrackCount >= AppState::MaxTracks) {
+        view.showMessage({TooManyTracksText, TitlePlain, MessageIcon::None});
+        view.setModFolderEnabled(true);
+        return SaveOutcome::Stopped;
+    }
+    for (const char* written : {"", "\\gfx\\shell", "\\mp3s"})
+        removeStrayTemporaries(fsPath(folder + written));
+
     FileFailures failures;
     if (auto failure = HookUserConfig(folder))
         failures.push_back(std::move(*failure));
     for (auto& failure : WriteKeyBindingList(folder, dataFolder, view))
         failures.push_back(std::move(failure));
+    writeJukebox(state, view, folder, failures);
+    rememberModFolder(state, view, folder);
 
     SaveOutcome outcome = SaveOutcome::Complete;
-    if (state.TrackCount >= AppState::MaxTracks) {
-        view.showMessage({TooManyTracksText, TitlePlain, MessageIcon::None});
-        outcome = SaveOutcome::Stopped;
-    } else {
-        writeJukebox(state, view, folder, failures);
-        rememberModFolder(state, view, folder);
-    }
     if (!failures.empty()) {
         reportFailures(view, failures);
-        outcome = outcome == SaveOutcome::Complete ? SaveOutcome::Failed : outcome;
-    } else if (outcome == SaveOutcome::Complete) {
+        outcome = SaveOutcome::Failed;
+    } else {
         view.setProgressStage(SaveStage::Complete);
         view.setProgressCaption("Done");
         pump(view, 1);

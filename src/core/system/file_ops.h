@@ -1,22 +1,86 @@
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
 
 namespace jukewright {
 
+// Failures the operating system has no code for.
+enum class FileError {
+    NotRegularFile = 1, // a folder, a fifo or a device where a file should be
+    ReadOnly,           // the person cleared the file's write bit to protect it
+};
+const std::error_category& fileErrorCategory();
+std::error_code make_error_code(FileError error);
+
+} // namespace jukewright
+
+template <> struct std::is_error_code_enum<jukewright::FileError> : std::true_type {};
+
+namespace jukewright {
+
+// No file can be opened by a longer path: the system refuses it before looking.
+#ifdef _WIN32
+inline constexpr std::size_t LongestPathBytes = 3 * 32767;
+#else
+inline constexpr std::size_t LongestPathBytes = 4096;
+#endif
+
 // Each returns the error that stopped it, or an empty code when it was done.
 
-// Creates one folder; its parent must exist. An existing folder is no error.
+// Creates one folder; its parent must exist. An existing folder is no error. A folder made by root
+// belongs to the owner of its parent, so that the player's own later saves can still write into it.
 std::error_code createFolder(std::string_view path);
 
-// Copies a file, replacing a file of the same name at the target.
-std::error_code copyFileReplacing(std::string_view source, std::string_view target);
-
-// Writes the bytes to a temporary file beside the target and renames it over the target, so that
-// a failure in the middle never leaves a half-written file where the old one was.
+// Writes the bytes to a temporary file beside the target, flushes it to the disk and renames it over
+// the target, so that a kill or a full disk leaves the old file or the new one, never a cut-short
+// one. See replaceableTarget for what is refused; the new file keeps the old one's owner, group and
+// mode.
 std::error_code replaceFileAtomically(std::string_view path, std::string_view bytes);
+std::error_code replaceFileAtPath(const std::filesystem::path& target, std::string_view bytes);
+
+// Whether a file may be replaced at `target`: nothing there, a regular file this user may write
+// whose owner-write bit is set (else ReadOnly, or the cause), or a symbolic link (the link is
+// replaced, never written through). Anything else is NotRegularFile.
+std::error_code replaceableTarget(const std::filesystem::path& target);
+
+// A copy written under a temporary name beside its target; commitCopy renames it into place.
+struct StagedCopy {
+    std::filesystem::path temporary;
+    std::filesystem::path target;
+};
+
+// Copies a regular file to a temporary file beside `target`, carrying the source's modification time
+// (so that a later save can tell the copy is current). The target is checked as replaceableTarget
+// does. Nothing is left behind on failure.
+std::error_code stageCopy(const std::filesystem::path& source, const std::filesystem::path& target, StagedCopy& staged);
+std::error_code commitCopy(const StagedCopy& staged);
+void discardCopy(const StagedCopy& staged);
+
+// One file on one device: two paths with equal identities name the same file.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+// The identity of the regular file at `path` (following links, or of the link itself when
+// `followLinks` is false); nothing when there is no regular file or the system cannot say.
+std::optional<FileIdentity> regularFileIdentity(const std::filesystem::path& path, bool followLinks);
+
+// True when `copy` is a regular file (not a link) with the size and modification time of `source`.
+bool isCurrentCopy(const std::filesystem::path& source, const std::filesystem::path& copy);
+
+// True when `path` itself (no wildcard, following links) names a regular file, or a folder.
+bool isRegularFile(const std::filesystem::path& path);
+bool isFolder(const std::filesystem::path& path);
+
+// Removes the temporary files that killed saves left in `folder`: those whose process is gone or
+// that are older than ten minutes, never those of a save still running.
+void removeStrayTemporaries(const std::filesystem::path& folder);
 
 // The reason of a failure in the person's words.
 std::string describeError(const std::error_code& error);

@@ -1,9 +1,17 @@
 #include "core/system/text_rows.h"
 
+#include "core/system/file_ops.h"
 #include "core/system/native_path.h"
 
 #include <fstream>
 #include <iterator>
+
+#ifndef _WIN32
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace jukewright {
 
@@ -42,20 +50,48 @@ FileContent readFileBytes(std::string_view path) {
     FileContent content;
     const auto native = fsPath(path);
     std::error_code ec;
-    if (std::filesystem::is_directory(native, ec)) {
-        content.error = std::make_error_code(std::errc::is_a_directory);
+    // Only a regular file is opened: a fifo would block the program and a device may act on being read.
+    const auto status = std::filesystem::status(native, ec);
+    if (ec) {
+        content.error = ec;
         return content;
     }
+    if (!std::filesystem::is_regular_file(status)) {
+        content.error = make_error_code(FileError::NotRegularFile);
+        return content;
+    }
+#ifndef _WIN32
+    const int fd = ::open(native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        content.error =
+            fd < 0 ? std::error_code(errno, std::generic_category()) : make_error_code(FileError::NotRegularFile);
+        if (fd >= 0)
+            ::close(fd);
+        return content;
+    }
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            content.error = std::error_code(errno, std::generic_category());
+        if (n <= 0)
+            break;
+        content.bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+#else
     std::ifstream in(native, std::ios::binary);
     if (!in) {
-        content.error = std::filesystem::exists(native, ec)
-                            ? std::make_error_code(std::errc::permission_denied)
-                            : std::make_error_code(std::errc::no_such_file_or_directory);
+        content.error = std::make_error_code(std::errc::permission_denied);
         return content;
     }
     content.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (in.bad())
         content.error = std::make_error_code(std::errc::io_error);
+#endif
     return content;
 }
 

@@ -77,11 +77,17 @@ TEST(KeyBindingListRows, RowsStayByteForByteAndAnOldSectionMakesWayForTheNewOneA
         {a + old + misc + old, a + misc + Section},
         {"\"a\" \"A\"\n\"blank\" \"-\"\n\"blank\" \"MP3 Player Controls\"\n\"blank\" \"-\"\n"
          "\"x\" \"X\"\n\"blank\" \"M\"",
-         a + "\"blank\" \"M\"\r\n" + Section},
+         a + "\"x\" \"X\"\r\n\"blank\" \"M\"\r\n" + Section},
+        // The player's rows after the section and around a row that merely mentions its title stay.
+        {a + Section + "\"+mine\" \"Mine\"\r\n", a + "\"+mine\" \"Mine\"\r\n" + Section},
+        {a + "\"b\" \"B\"\r\n\"echo MP3 Player Controls rock\" \"Brag\"\r\n\"c\" \"C\"\r\n  \r\n",
+         a + "\"b\" \"B\"\r\n\"c\" \"C\"\r\n  \r\n" + Section},
         // A title without its closing quote, a title in the first row, a file that ends right after the title.
-        {a + "\"blank\" \"=\"\r\n\"blank\" \"MP3 Player Controls\r\n\"blank\" \"=\"\r\n\"x\" \"X\"\r\n", a + Section},
-        {"\"blank\" \"MP3 Player Controls\"\r\n\"blank\" \"===\"\r\n\"x\" \"X\"\r\n" + misc, misc + Section},
-        {a + "\"b\" \"B\"\r\n\"blank\" \"MP3 Player Controls\"", a + Section},
+        {a + "\"blank\" \"=\"\r\n\"blank\" \"MP3 Player Controls\r\n\"blank\" \"=\"\r\n\"x\" \"X\"\r\n",
+         a + "\"x\" \"X\"\r\n" + Section},
+        {"\"blank\" \"MP3 Player Controls\"\r\n\"blank\" \"===\"\r\n\"gvolup\" \"Up\"\r\n   \r\n" + misc,
+         misc + Section},
+        {a + "\"b\" \"B\"\r\n\"blank\" \"MP3 Player Controls\"", a + "\"b\" \"B\"\r\n" + Section},
         {"\r\n\"a\" \"A\"\r\n\r\n\r\n   \r\n\n\r\"b\" \"B\"\r\n\r\n", a + "   \r\n\"b\" \"B\"\r\n" + Section},
         {raw, raw + "\r\n" + Section},
     };
@@ -96,15 +102,4 @@ TEST_F(KeyBindingList, FailureIsReportedAndLeavesWhatIsThere) {
     EXPECT_THAT(write("cstrike"), ElementsAre(Field(&FileFailure::path, root.file("cstrike") + "\\gfx\\shell")));
     EXPECT_EQ(test::readBytes(root.path() / "cstrike" / "gfx"), "not a folder");
     EXPECT_THAT(view.messages, IsEmpty()) << "the path is right; the notice would mislead";
-}
-
-TEST_F(KeyBindingList, UnreadableListIsReportedAndNeverOverwritten) {
-    test::writeBytes(listOf("cstrike"), "\"mine\" \"Mine\"\r\n");
-    fs::permissions(listOf("cstrike"), fs::perms::none);
-    if (std::ifstream(listOf("cstrike")))
-        GTEST_SKIP() << "permissions do not stop this user";
-    const FileFailures failures = write("cstrike");
-    fs::permissions(listOf("cstrike"), fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_THAT(failures, ElementsAre(Field(&FileFailure::path, root.file("cstrike") + "\\gfx\\shell\\kb_act.lst")));
-    EXPECT_EQ(test::readBytes(listOf("cstrike")), "\"mine\" \"Mine\"\r\n");
 }

@@ -44,14 +44,3 @@ TEST(UserConfigHook, MissingModFolderIsReportedAndNotMade) {
     EXPECT_NE(failure.reason, "");
     EXPECT_FALSE(fs::exists(root.path() / "gone"));
 }
-
-TEST(UserConfigHook, UnreadableFileIsReportedAndNeverOverwritten) {
-    test::TempFolder mod;
-    const std::string path = mod.write("userconfig.cfg", "bind x y\r\n");
-    fs::permissions(path, fs::perms::none);
-    if (std::ifstream(path))
-        GTEST_SKIP() << "permissions do not stop this user";
-    EXPECT_EQ(HookUserConfig(mod.str()).value_or(FileFailure{}).path, mod.str() + "\\userconfig.cfg");
-    fs::permissions(path, fs::perms::owner_read);
-    EXPECT_EQ(mod.read("userconfig.cfg"), "bind x y\r\n");
-}

@@ -32,9 +32,11 @@ TEST_F(PlsImport, EveryEqualsSignOfALineStartingWithFileGivesACandidateThatMustB
     for (const char* name :
          {"x.mp3", "b.mp3", "sub/a=b.mp3", "s.MP3", "s.mp3 ", "dir.mp3/in.mp3", "\xE2\x82\xAC\xC3\xA9%20.mp3"})
         track(std::string("Lists/") + name);
-    // The file is not UTF-8, so it is read as Windows-1252; a relative entry keeps its percent signs.
+    // A pattern that matches files is no track. The file is not UTF-8, so it is read as Windows-1252; a relative entry
+    // keeps its percent signs.
     import({"File1=s.MP3", "File2=s.mp3 ", "File3=missing.mp3", "File4=dir.mp3", "File", "File=", "file5=x.mp3",
-            " File7=x.mp3", "Title8=x.mp3", "File8=sub\\a=b.mp3", "Files=x.mp3", "File9=\x80\xE9%20.mp3"});
+            " File7=x.mp3", "Title8=x.mp3", "File8=sub\\a=b.mp3", "Files=x.mp3", "File9=\x80\xE9%20.mp3",
+            "File10=*.mp3", "File11=?.mp3"});
     EXPECT_THAT(paths(), ElementsAre(lists() + "\\sub\\a=b.mp3", lists() + "\\b.mp3", lists() + "\\x.mp3",
                                      lists() + "\\\xE2\x82\xAC\xC3\xA9%20.mp3"));
 }

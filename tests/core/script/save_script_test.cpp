@@ -162,7 +162,7 @@ TEST_F(SaveScript, AModWithoutKeyBindingListIsANoticeNotAFailure) {
     EXPECT_EQ(nsView.caption, "Done");
 }
 
-TEST_F(SaveScript, AFullListStopsAfterItsMessageWithTheHooksInPlace) {
+TEST_F(SaveScript, AFullListStopsAfterItsMessageBeforeAnythingIsWritten) {
     track("a.mp3", "a");
     test::RecordingPlaylistView rows;
     while (appendTrack(*state, rows, state->TrackPaths[0])) {
@@ -170,9 +170,6 @@ TEST_F(SaveScript, AFullListStopsAfterItsMessageWithTheHooksInPlace) {
     EXPECT_EQ(save(), SaveOutcome::Stopped);
     EXPECT_THAT(view.messages, ElementsAre(Message{"Sorry playlists greater than 10000 items are not supported",
                                                    "Jukewright", MessageIcon::None}));
-    EXPECT_EQ(modFile("userconfig.cfg"), "exec mp3.cfg\r\n");
-    EXPECT_TRUE(fs::exists(mod() / "gfx" / "shell" / "kb_act.lst"));
-    EXPECT_FALSE(fs::exists(mod() / "mp3.cfg"));
-    EXPECT_FALSE(fs::exists(mod() / "mp3s"));
+    EXPECT_TRUE(fs::is_empty(mod())) << "a refused save leaves the mod folder as it was";
     EXPECT_TRUE(view.modFolderEnabled);
 }

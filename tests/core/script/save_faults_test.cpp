@@ -1,0 +1,385 @@
+// A save under faults, on real files: obstacles at its targets, links, odd files, killed and
+// starved saves, and saves run as root and as another user.
+#ifndef _WIN32
+
+#include "core/playlist/track_list.h"
+#include "core/script/save_script.h"
+#include "support/child_process.h"
+#include "support/fixtures.h"
+#include "support/recording_views.h"
+
+#include <chrono>
+#include <csignal>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <memory>
+#include <random>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace jukewright;
+using ::testing::HasSubstr;
+using ::testing::Not;
+namespace fs = std::filesystem;
+
+namespace {
+
+class SaveFaults : public ::testing::Test {
+protected:
+    SaveFaults() { fs::create_directories(mod()); }
+
+    fs::path mod() const { return root.path() / "cstrike"; }
+    std::string modText() const { return mod().string(); }
+    std::string modFile(const std::string& name) const { return test::readBytes(mod() / name); }
+
+    std::string track(const std::string& name, const std::string& content) {
+        return add(root.write("music/" + name, content));
+    }
+    std::string add(const std::string& path) {
+        test::RecordingPlaylistView rows;
+        appendTrack(*state, rows, path);
+        return path;
+    }
+
+    SaveOutcome save() {
+        view = test::RecordingSaveView(modText());
+        return saveScriptCommand(*state, view, JUKEWRIGHT_DATA_DIR);
+    }
+    std::string messages() const {
+        std::string text;
+        for (const Message& message : view.messages)
+            text += message.text + "\n";
+        return text;
+    }
+
+    test::TempFolder root;
+    std::unique_ptr<AppState> state = std::make_unique<AppState>();
+    test::RecordingSaveView view{""};
+};
+
+bool isFifo(const fs::path& path) {
+    return fs::is_fifo(fs::symlink_status(path));
+}
+
+std::vector<std::string> temporariesIn(const fs::path& folder) {
+    std::vector<std::string> found;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (entry.path().filename().string().find(".jukewright-") != std::string::npos)
+            found.push_back(entry.path().string());
+    return found;
+}
+
+} // namespace
+
+TEST_F(SaveFaults, EverySongStaysWhenTracksAreReadFromTheCopiesFolder) {
+    track("a.mp3", "song one");
+    add(root.write("cstrike/mp3s/a.mp3", "the second song"));
+    ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
+    EXPECT_EQ(modFile("mp3s/a.mp3"), "song one");
+    EXPECT_EQ(modFile("mp3s/a2.mp3"), "the second song");
+
+    // A track that is its own copy is already in place.
+    state = std::make_unique<AppState>();
+    add(root.file("cstrike/mp3s/a2.mp3"));
+    EXPECT_EQ(save(), SaveOutcome::Complete) << messages();
+    EXPECT_EQ(modFile("mp3s/a2.mp3"), "the second song");
+}
+
+TEST_F(SaveFaults, LinksAtFileTargetsAreReplacedNeverWrittenThroughAndALinkedTrackFolderIsFollowed) {
+    const std::string outside = root.write("outside/victim", "bind x y\r\n");
+    for (const char* target : {"mp3.cfg", "userconfig.cfg", "mp3s/a.mp3", "gfx/shell/kb_act.lst"}) {
+        fs::create_directories((mod() / target).parent_path());
+        fs::create_symlink(outside, mod() / target);
+    }
+    track("a.mp3", "song");
+    ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
+    EXPECT_EQ(root.read("outside/victim"), "bind x y\r\n");
+    for (const char* target : {"mp3.cfg", "userconfig.cfg", "mp3s/a.mp3", "gfx/shell/kb_act.lst"})
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(mod() / target))) << target;
+    EXPECT_EQ(modFile("userconfig.cfg"), "bind x y\r\nexec mp3.cfg\r\n") << "the linked file's rows are kept";
+
+    fs::remove_all(mod() / "mp3s");
+    fs::create_directories(root.path() / "disk" / "mp3s");
+    fs::create_directory_symlink(root.path() / "disk" / "mp3s", mod() / "mp3s");
+    ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
+    EXPECT_EQ(root.read("disk/mp3s/a.mp3"), "song");
+}
+
+// Each obstacle is named with its reason and left as it is; everything else is written.
+TEST_F(SaveFaults, TargetsThatMayNotBeReplacedAreNamedAndKept) {
+    struct Obstacle {
+        const char* target;
+        const char* kind; // "read-only", "folder" or "fifo"
+        const char* reason;
+    };
+    const Obstacle obstacles[] = {
+        {"userconfig.cfg", "read-only", "read-only"},
+        {"gfx/shell/kb_act.lst", "read-only", "read-only"},
+        {"mp3.cfg", "read-only", "read-only"},
+        {"mp3s/a.mp3", "read-only", "read-only"},
+        {"userconfig.cfg", "folder", "not a regular file"},
+        {"userconfig.cfg", "fifo", "not a regular file"},
+        {"gfx/shell/kb_act.lst", "folder", "not a regular file"},
+        {"gfx/shell/kb_act.lst", "fifo", "not a regular file"},
+    };
+    track("a.mp3", "song");
+    track("b.mp3", "other song");
+    for (const auto& [target, kind, reason] : obstacles) {
+        fs::remove_all(mod());
+        const fs::path path = mod() / target;
+        fs::create_directories(path.parent_path());
+        if (kind == std::string("folder")) {
+            fs::create_directories(path);
+        } else if (kind == std::string("fifo")) {
+            ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+        } else {
+            test::writeBytes(path, "\"mine\" \"Mine\"\r\n");
+            fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+        }
+        EXPECT_EQ(save(), SaveOutcome::Failed) << target << " " << kind;
+        const std::string message = messages();
+        EXPECT_THAT(message, HasSubstr("These files could not be written:\n")) << target;
+        EXPECT_THAT(message, HasSubstr(fs::path(target).filename().string())) << target;
+        EXPECT_THAT(message, HasSubstr(std::string(reason) + ")")) << target << " " << kind;
+        EXPECT_EQ(std::ranges::count(message, '\n'), 2) << message;
+        if (kind == std::string("read-only")) {
+            EXPECT_EQ(test::readBytes(path), "\"mine\" \"Mine\"\r\n") << target;
+        }
+        EXPECT_TRUE(kind != std::string("fifo") || isFifo(path)) << target;
+        EXPECT_TRUE(kind != std::string("folder") || fs::is_directory(path)) << target;
+        EXPECT_EQ(modFile("mp3s/b.mp3"), "other song") << target;
+    }
+}
+
+TEST_F(SaveFaults, ReadOnlyFilesThatNeedNoChangeAreNoFailure) {
+    track("a.mp3", "song");
+    ASSERT_EQ(save(), SaveOutcome::Complete);
+    for (const char* file : {"userconfig.cfg", "gfx/shell/kb_act.lst", "mp3s/a.mp3"})
+        fs::permissions(mod() / file, fs::perms::owner_read);
+    EXPECT_EQ(save(), SaveOutcome::Complete) << messages();
+}
+
+TEST_F(SaveFaults, TracksThatAreNotRegularFilesAreNamedAndTheOthersCopied) {
+    fs::create_directories(root.path() / "music" / "folder.mp3");
+    ASSERT_EQ(::mkfifo((root.path() / "music" / "fifo.mp3").c_str(), 0644), 0);
+    add(root.file("music/folder.mp3"));
+    add(root.file("music/fifo.mp3"));
+    add("/dev/null");
+    track("fine.mp3", "song");
+    EXPECT_EQ(save(), SaveOutcome::Failed);
+    const std::string message = messages();
+    EXPECT_EQ(std::ranges::count(message, '\n'), 4) << message;
+    for (const char* name :
+         {"folder.mp3: not a regular file)", "fifo.mp3: not a regular file)", "/dev/null: not a regular file)"})
+        EXPECT_THAT(message, HasSubstr(name));
+    EXPECT_EQ(modFile("mp3s/fine.mp3"), "song");
+}
+
+TEST_F(SaveFaults, ASaveAgainCopiesOnlyTracksThatChanged) {
+    const std::string source = track("a.mp3", "song");
+    ASSERT_EQ(save(), SaveOutcome::Complete);
+    const fs::path copy = mod() / "mp3s" / "a.mp3";
+    EXPECT_EQ(fs::last_write_time(copy), fs::last_write_time(source)) << "a copy carries its source's time";
+
+    // Same size and time: taken as current, so these bytes stay.
+    const auto time = fs::last_write_time(copy);
+    test::writeBytes(copy, "SONG");
+    fs::last_write_time(copy, time);
+    ASSERT_EQ(save(), SaveOutcome::Complete);
+    EXPECT_EQ(view.progress, 1) << "a skipped copy still moves the progress on";
+    EXPECT_EQ(test::readBytes(copy), "SONG");
+
+    fs::last_write_time(source, time + std::chrono::seconds(5));
+    ASSERT_EQ(save(), SaveOutcome::Complete);
+    EXPECT_EQ(test::readBytes(copy), "song");
+}
+
+TEST_F(SaveFaults, StraysOfKilledSavesGoButThoseOfARunningSaveStay) {
+    const pid_t gone = test::startChild([] {});
+    test::waitForChild(gone);
+    const auto stray = [&](const std::string& folder, long owner) {
+        return root.write("cstrike/" + folder + "a.mp3.jukewright-" + std::to_string(owner) + "-0123456789abcdef.tmp",
+                          "half");
+    };
+    const std::string dead = stray("mp3s/", gone);
+    const std::string deadConfig = stray("", gone);
+    const std::string running = stray("mp3s/", ::getpid());
+    const std::string old = stray("gfx/shell/", 1);
+    fs::last_write_time(old, fs::file_time_type::clock::now() - std::chrono::minutes(11));
+    track("a.mp3", "song");
+    ASSERT_EQ(save(), SaveOutcome::Complete);
+    EXPECT_FALSE(fs::exists(dead));
+    EXPECT_FALSE(fs::exists(deadConfig));
+    EXPECT_FALSE(fs::exists(old));
+    EXPECT_TRUE(fs::exists(running));
+}
+
+TEST_F(SaveFaults, ASaveAsRootKeepsThePlayersFilesThePlayers) {
+    if (!test::runningAsRoot())
+        GTEST_SKIP() << "needs root: this case is what a save run as root does to the player's files";
+    const std::string config = root.write("cstrike/userconfig.cfg", "bind x y\r\n");
+    ::chown(config.c_str(), test::NobodyId, test::NobodyId);
+    ::chmod(config.c_str(), 0640);
+    ::chown(modText().c_str(), test::NobodyId, test::NobodyId);
+    ::chmod(root.str().c_str(), 0755);
+    const std::string music = track("a.mp3", "song");
+    ::chmod(fs::path(music).parent_path().c_str(), 0755);
+    ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
+    for (const char* file :
+         {"userconfig.cfg", "mp3.cfg", "mp3s", "mp3s/a.mp3", "gfx", "gfx/shell", "gfx/shell/kb_act.lst"}) {
+        struct stat info {};
+        ASSERT_EQ(::stat((mod() / file).c_str(), &info), 0) << file;
+        EXPECT_EQ(info.st_uid, test::NobodyId) << file;
+        EXPECT_EQ(info.st_gid, test::NobodyId) << file;
+    }
+    EXPECT_EQ(fs::status(config).permissions(), fs::perms(0640));
+
+    // The player's own later save still works.
+    fs::last_write_time(music, fs::file_time_type::clock::now() + std::chrono::seconds(5));
+    const auto later = test::runInChild(
+        [&](std::string& text) {
+            const SaveOutcome outcome = save();
+            text = messages();
+            return static_cast<int>(outcome);
+        },
+        true);
+    EXPECT_EQ(later.status, static_cast<int>(SaveOutcome::Complete)) << later.text;
+}
+
+// A player cannot read or write what another user protected; as root this runs as nobody.
+TEST_F(SaveFaults, FilesThisUserMayNotReadOrWriteAreNamedWithTheirCauseAndKept) {
+    const std::string config = root.write("cstrike/userconfig.cfg", "bind x y\r\n");
+    const std::string list = root.write("cstrike/gfx/shell/kb_act.lst", "\"a\" \"A\"\r\n");
+    for (const std::string& path : {config, list})
+        ::chmod(path.c_str(), 0);
+    for (const fs::path& folder : {root.path(), mod(), mod() / "gfx", mod() / "gfx" / "shell"}) {
+        ::chmod(folder.c_str(), 0777);
+        if (test::runningAsRoot())
+            ::chown(folder.c_str(), test::NobodyId, test::NobodyId);
+    }
+    // Root's file in the player's folder: writable by its owner alone.
+    const std::string roots = root.write("cstrike/mp3.cfg", "root's");
+    ::chmod(roots.c_str(), 0644);
+    track("a.mp3", "song");
+    ::chmod((root.path() / "music").c_str(), 0755);
+    ::chmod(root.file("music/a.mp3").c_str(), 0644);
+    const auto result = test::runInChild(
+        [&](std::string& text) {
+            const SaveOutcome outcome = save();
+            text = messages();
+            return static_cast<int>(outcome);
+        },
+        true);
+    ::chmod(config.c_str(), 0644);
+    ::chmod(list.c_str(), 0644);
+    EXPECT_EQ(result.status, static_cast<int>(SaveOutcome::Failed));
+    EXPECT_THAT(result.text, HasSubstr("userconfig.cfg (Permission denied)"));
+    EXPECT_THAT(result.text, HasSubstr("kb_act.lst (Permission denied)"));
+    if (test::runningAsRoot()) {
+        EXPECT_THAT(result.text, HasSubstr("mp3.cfg (Permission denied)"));
+        EXPECT_EQ(root.read("cstrike/mp3.cfg"), "root's");
+    }
+    EXPECT_EQ(root.read("cstrike/userconfig.cfg"), "bind x y\r\n");
+    EXPECT_EQ(root.read("cstrike/gfx/shell/kb_act.lst"), "\"a\" \"A\"\r\n");
+    EXPECT_EQ(modFile("mp3s/a.mp3"), "song");
+}
+
+// Killed anywhere, a save leaves every file old or new and every copy whole, old or absent; the next
+// save leaves no temporary file behind.
+TEST_F(SaveFaults, ASaveKilledAtAnyPointLosesNothing) {
+    const std::string oldList = "\"+jump\" \"Jump\"\r\n";
+    const std::string oldConfig = "bind x y\r\n";
+    const std::string oldScript = "old script\r\n";
+    const std::string oldCopy = "old copy";
+    std::vector<std::string> songs;
+    for (int i = 0; i < 6; ++i)
+        songs.push_back(std::string(std::size_t{1} << 20, static_cast<char>('a' + i)));
+    for (int i = 0; i < 6; ++i)
+        track("t" + std::to_string(i) + ".mp3", songs[static_cast<std::size_t>(i)]);
+    const auto reset = [&] {
+        test::writeBytes(mod() / "gfx/shell/kb_act.lst", oldList);
+        test::writeBytes(mod() / "userconfig.cfg", oldConfig);
+        test::writeBytes(mod() / "mp3.cfg", oldScript);
+        test::writeBytes(mod() / "mp3s/t0.mp3", oldCopy);
+    };
+    reset();
+    ASSERT_EQ(save(), SaveOutcome::Complete);
+    const std::string newList = modFile("gfx/shell/kb_act.lst");
+    const std::string newScript = modFile("mp3.cfg");
+    const std::string newConfig = oldConfig + "exec mp3.cfg\r\n";
+
+    // Kill points spread over the length of a whole save.
+    const auto start = std::chrono::steady_clock::now();
+    reset();
+    fs::remove_all(mod() / "mp3s");
+    test::waitForChild(test::startChild([&] { save(); }));
+    const auto length = std::chrono::steady_clock::now() - start;
+    std::mt19937 random(12345);
+    for (int kill = 0; kill < 24; ++kill) {
+        reset();
+        for (int i = 1; i < 6; ++i)
+            fs::remove(mod() / ("mp3s/t" + std::to_string(i) + ".mp3"));
+        const pid_t child = test::startChild([&] { save(); });
+        std::this_thread::sleep_for(length * std::uniform_real_distribution<double>(0.0, 1.2)(random));
+        ::kill(child, SIGKILL);
+        test::waitForChild(child);
+        const auto oldOrNew = [&](const char* file, const std::string& before, const std::string& after) {
+            const std::string bytes = modFile(file);
+            EXPECT_TRUE(bytes == before || bytes == after) << file << " cut at kill " << kill;
+        };
+        oldOrNew("gfx/shell/kb_act.lst", oldList, newList);
+        oldOrNew("userconfig.cfg", oldConfig, newConfig);
+        oldOrNew("mp3.cfg", oldScript, newScript);
+        oldOrNew("mp3s/t0.mp3", oldCopy, songs[0]);
+        for (int i = 1; i < 6; ++i) {
+            const fs::path copy = mod() / ("mp3s/t" + std::to_string(i) + ".mp3");
+            EXPECT_TRUE(!fs::exists(copy) || test::readBytes(copy) == songs[static_cast<std::size_t>(i)])
+                << copy << " cut at kill " << kill;
+        }
+    }
+    ASSERT_EQ(save(), SaveOutcome::Complete);
+    EXPECT_EQ(temporariesIn(mod()), std::vector<std::string>{});
+}
+
+// A full disk, here by a file-size limit: the save names the real cause, and the old copy and every
+// other file stay whole.
+TEST_F(SaveFaults, AFullDiskIsNamedByItsCauseAndKeepsTheOldCopies) {
+    track("big.mp3", std::string(std::size_t{3} << 20, 'b'));
+    test::writeBytes(mod() / "mp3s/big.mp3", "old copy");
+    const auto result = test::runInChild([&](std::string& text) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{1 << 20, 1 << 20};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        save();
+        text = messages();
+        return 0;
+    });
+    EXPECT_THAT(result.text, HasSubstr("big.mp3 (copy of "));
+    EXPECT_THAT(result.text, HasSubstr(": File too large)"));
+    EXPECT_THAT(result.text, Not(HasSubstr("Input/output error")));
+    EXPECT_EQ(modFile("mp3s/big.mp3"), "old copy");
+    EXPECT_EQ(temporariesIn(mod()), std::vector<std::string>{});
+}
+
+// A real "No space left on device", where the machine lets a test mount a small file system.
+TEST_F(SaveFaults, NoSpaceLeftOnTheDeviceIsNamedAsSuch) {
+    track("big.mp3", std::string(std::size_t{3} << 20, 'b'));
+    constexpr int CannotMount = 77;
+    const auto result = test::runInChild([&](std::string& text) {
+        if (::unshare(CLONE_NEWNS) != 0 || ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("jukewright-test", modText().c_str(), "tmpfs", 0, "size=1m") != 0)
+            return CannotMount;
+        save();
+        text = messages();
+        return 0;
+    });
+    if (result.status == CannotMount)
+        GTEST_SKIP() << "this machine does not let the test mount a small file system (needs root and mount rights)";
+    EXPECT_THAT(result.text, HasSubstr(": No space left on device)"));
+}
+
+#endif
