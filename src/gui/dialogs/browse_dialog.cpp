@@ -51,6 +51,9 @@ frmBrowse::frmBrowse(std::function<void(const QString&)> setModFolder, Dialogs& 
     cmdCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "cmdCancel", {1800, 5160, 1230, 375});
     cmdOk = named(new QPushButton(QStringLiteral("Ok"), this), "cmdOk", {3240, 5160, 1230, 375});
     cmdOk->setDefault(true);
+    QPalette drivePalette = Drive1->palette();
+    drivePalette.setColor(QPalette::ButtonText, Qt::white);
+    Drive1->setPalette(drivePalette);
     for (const std::string& root : m_places.roots)
         Drive1->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), QString::fromStdString(root));
 

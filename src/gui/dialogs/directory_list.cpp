@@ -13,6 +13,10 @@ DirectoryList::DirectoryList(QWidget* parent) : QTreeWidget(parent) {
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setIndentation(12);
+    // Every shown level is open and stays open: no fold arrows. A style sheet replaces the palette,
+    // so it names the program's colours too.
+    setStyleSheet(QStringLiteral("QTreeView { background: rgb(246, 145, 16); color: white; }"
+                                 "QTreeView::branch { image: none; border-image: none; }"));
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { Q_EMIT openRequested(item->data(0, Qt::UserRole).toString()); });
