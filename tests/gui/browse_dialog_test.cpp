@@ -2,7 +2,7 @@
 #include "gui/dialogs/dialog_keeper.h"
 #include "gui/dialogs/directory_list.h"
 #include "support/fake_dialogs.h"
-#include "support/find_control.h"
+#include "support/window_fixture.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -14,7 +14,7 @@
 #include <memory>
 
 using namespace jukewright;
-using jukewright::test::findControl;
+using jukewright::test::control;
 
 class BrowseDialogTest : public QObject {
     Q_OBJECT
@@ -37,10 +37,10 @@ class BrowseDialogTest : public QObject {
             qFatal("the browser did not show");
         return dialog;
     }
-    static QString pathBox(QWidget* dialog) { return findControl<QLineEdit>(dialog, "txtPath")->text(); }
-    static gui::DirectoryList* folders(QWidget* dialog) { return findControl<gui::DirectoryList>(dialog, "dirBrowse"); }
+    static QString pathBox(QWidget* dialog) { return control<QLineEdit>(dialog, "txtPath")->text(); }
+    static gui::DirectoryList* folders(QWidget* dialog) { return control<gui::DirectoryList>(dialog, "dirBrowse"); }
     static void click(QWidget* dialog, const char* button) {
-        QTest::mouseClick(findControl<QPushButton>(dialog, button), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(dialog, button), Qt::LeftButton);
     }
 
 private Q_SLOTS:
@@ -68,12 +68,12 @@ private Q_SLOTS:
         QWidget* dialog = showBrowser();
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Jukewright - Browse Folders"));
         QCOMPARE(dialog->size(), QSize(314, 379));
-        QCOMPARE(findControl<QLabel>(dialog, "Label3")->text(), QStringLiteral("Please Select your mod folder:"));
-        QCOMPARE(findControl<QLineEdit>(dialog, "txtPath")->geometry(), QRect(16, 24, 289, 24));
-        QCOMPARE(findControl<QComboBox>(dialog, "Drive1")->geometry(), QRect(24, 56, 273, 24));
+        QCOMPARE(control<QLabel>(dialog, "Label3")->text(), QStringLiteral("Please Select your mod folder:"));
+        QCOMPARE(control<QLineEdit>(dialog, "txtPath")->geometry(), QRect(16, 24, 289, 24));
+        QCOMPARE(control<QComboBox>(dialog, "Drive1")->geometry(), QRect(24, 56, 273, 24));
         QCOMPARE(folders(dialog)->geometry(), QRect(24, 88, 273, 246));
-        QCOMPARE(findControl<QPushButton>(dialog, "cmdCancel")->geometry(), QRect(120, 344, 82, 25));
-        QCOMPARE(findControl<QPushButton>(dialog, "cmdOk")->text(), QStringLiteral("Ok"));
+        QCOMPARE(control<QPushButton>(dialog, "cmdCancel")->geometry(), QRect(120, 344, 82, 25));
+        QCOMPARE(control<QPushButton>(dialog, "cmdOk")->text(), QStringLiteral("Ok"));
         QCOMPARE(folders(dialog)->palette().color(QPalette::Base), QColor(246, 145, 16));
     }
 
@@ -93,7 +93,7 @@ private Q_SLOTS:
         QCOMPARE(folders(dialog)->path(), expected);
         QCOMPARE(folders(dialog)->currentItem()->text(0), QDir(expected).dirName());
         // The start folder lies under the root or the home folder in the drive list.
-        QCOMPARE(findControl<QComboBox>(dialog, "Drive1")->currentIndex(), steamFolder.isEmpty() ? 0 : 1);
+        QCOMPARE(control<QComboBox>(dialog, "Drive1")->currentIndex(), steamFolder.isEmpty() ? 0 : 1);
     }
 
     void openingAFolderUpdatesThePathSelectingDoesNot() {
@@ -135,7 +135,7 @@ private Q_SLOTS:
     void okPutsThePathBoxTextUnchanged() {
         QFETCH(QString, typed);
         QWidget* dialog = showBrowser();
-        auto* path = findControl<QLineEdit>(dialog, "txtPath");
+        auto* path = control<QLineEdit>(dialog, "txtPath");
         path->selectAll();
         path->del();
         QTest::keyClicks(path, typed);
@@ -178,7 +178,7 @@ private Q_SLOTS:
 
     void aDriveThatCannotBeReadKeepsThePathAndSaysWhy() {
         QWidget* dialog = showBrowser();
-        auto* drives = findControl<QComboBox>(dialog, "Drive1");
+        auto* drives = control<QComboBox>(dialog, "Drive1");
         QCOMPARE(drives->count(), 3);
         QCOMPARE(drives->itemText(1), home());
 

@@ -1,6 +1,6 @@
 #include "gui/dialogs/dialog_keeper.h"
 #include "gui/dialogs/options_dialog.h"
-#include "support/find_control.h"
+#include "support/window_fixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -12,7 +12,7 @@
 #include <optional>
 
 using namespace jukewright;
-using jukewright::test::findControl;
+using jukewright::test::control;
 
 class OptionsDialogTest : public QObject {
     Q_OBJECT
@@ -35,9 +35,9 @@ class OptionsDialogTest : public QObject {
             qFatal("the options dialog did not show");
         return dialog;
     }
-    QLineEdit* box(QWidget* dialog, const char* name) { return findControl<QLineEdit>(dialog, name); }
+    QLineEdit* box(QWidget* dialog, const char* name) { return control<QLineEdit>(dialog, name); }
     void click(QWidget* dialog, const char* button) {
-        QTest::mouseClick(findControl<QPushButton>(dialog, button), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(dialog, button), Qt::LeftButton);
     }
 
 private Q_SLOTS:
@@ -64,14 +64,14 @@ private Q_SLOTS:
         QCOMPARE(dialog->size(), QSize(278, 154));
         QCOMPARE(dialog->palette().color(QPalette::Window), QColor(246, 145, 16));
         QCOMPARE(box(dialog, "txtMP3Vol")->palette().color(QPalette::Text), QColor(Qt::white));
-        QCOMPARE(findControl<QLabel>(dialog, "Label1")->text(), QStringLiteral("Initial Volumes (0-100):"));
-        QCOMPARE(findControl<QLabel>(dialog, "Label3")->text(), QStringLiteral("MP3:"));
-        QCOMPARE(findControl<QLabel>(dialog, "Label2")->text(), QStringLiteral("Game:"));
+        QCOMPARE(control<QLabel>(dialog, "Label1")->text(), QStringLiteral("Initial Volumes (0-100):"));
+        QCOMPARE(control<QLabel>(dialog, "Label3")->text(), QStringLiteral("MP3:"));
+        QCOMPARE(control<QLabel>(dialog, "Label2")->text(), QStringLiteral("Game:"));
         QCOMPARE(box(dialog, "txtMP3Vol")->geometry(), QRect(80, 48, 57, 18));
         QCOMPARE(box(dialog, "txtGameVol")->geometry(), QRect(80, 72, 57, 18));
-        QCOMPARE(findControl<QPushButton>(dialog, "cmdCancel")->geometry(), QRect(8, 120, 82, 25));
-        QCOMPARE(findControl<QPushButton>(dialog, "cmdApply")->text(), QStringLiteral("Apply"));
-        QCOMPARE(findControl<QPushButton>(dialog, "cmdOk")->geometry(), QRect(184, 120, 82, 25));
+        QCOMPARE(control<QPushButton>(dialog, "cmdCancel")->geometry(), QRect(8, 120, 82, 25));
+        QCOMPARE(control<QPushButton>(dialog, "cmdApply")->text(), QStringLiteral("Apply"));
+        QCOMPARE(control<QPushButton>(dialog, "cmdOk")->geometry(), QRect(184, 120, 82, 25));
     }
 
     void showsTheStoredVolumesOnANewSettingsFile() {

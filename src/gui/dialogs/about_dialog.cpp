@@ -39,8 +39,7 @@ frmAbout::frmAbout(const std::string& creditsPath, QWidget* parent)
     : QDialog(parent), m_creditsFile(creditsPath), m_roll(m_creditsFile, rollGeometry()) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Jukewright - About"));
-    paintOrange(this);
-    fixTwipsSize(this, AboutWidth, AboutHeight);
+    shapeDialog(this, {AboutWidth, AboutHeight});
 
     const CreditsGeometry geometry = rollGeometry();
     Label1 = makeLabel(this, "Label1", QStringLiteral("JUKEWRIGHT"), {120, 120, 7215, 855}, arialFont(36));

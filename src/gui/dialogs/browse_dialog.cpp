@@ -41,8 +41,7 @@ frmBrowse::frmBrowse(std::function<void(const QString&)> setModFolder, Dialogs& 
     setObjectName(QStringLiteral("frmBrowse"));
     setWindowTitle(QStringLiteral("Jukewright - Browse Folders"));
     setFont(arialFont(8.25));
-    paintOrange(this);
-    fixTwipsSize(this, 4710, 5685);
+    shapeDialog(this, {4710, 5685});
 
     Label3 = named(new QLabel(QStringLiteral("Please Select your mod folder:"), this), "Label3", {120, 120, 2775, 255});
     txtPath = named(new QLineEdit(this), "txtPath", {240, 360, 4335, 360});
@@ -51,9 +50,6 @@ frmBrowse::frmBrowse(std::function<void(const QString&)> setModFolder, Dialogs& 
     cmdCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "cmdCancel", {1800, 5160, 1230, 375});
     cmdOk = named(new QPushButton(QStringLiteral("Ok"), this), "cmdOk", {3240, 5160, 1230, 375});
     cmdOk->setDefault(true);
-    QPalette drivePalette = Drive1->palette();
-    drivePalette.setColor(QPalette::ButtonText, Qt::white);
-    Drive1->setPalette(drivePalette);
     for (const std::string& root : m_places.roots)
         Drive1->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), QString::fromStdString(root));
 

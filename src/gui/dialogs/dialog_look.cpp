@@ -1,61 +1,43 @@
 #include "gui/dialogs/dialog_look.h"
 
-#include "core/layout/twips.h"
+#include "gui/shell/twips_geometry.h"
+#include "gui/shell/window_colours.h"
 
-#include <QColor>
-#include <QPalette>
+#include <QStringList>
 #include <QWidget>
 
 namespace jukewright::gui {
 
-QRect pixelRect(const TwipsRect& twips) {
-    return {twipsToPixels(twips.left), twipsToPixels(twips.top), twipsToPixels(twips.width),
-            twipsToPixels(twips.height)};
-}
+namespace {
 
-void placeTwips(QWidget* control, const TwipsRect& twips) {
-    control->setGeometry(pixelRect(twips));
-}
-
-void fixTwipsSize(QWidget* window, int widthTwips, int heightTwips) {
-    window->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
-}
-
-void paintOrange(QWidget* window) {
-    const QColor orange(246, 145, 16);
-    QPalette palette = window->palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        palette.setColor(group, QPalette::Window, orange);
-        palette.setColor(group, QPalette::Base, orange);
-        palette.setColor(group, QPalette::AlternateBase, orange);
-        palette.setColor(group, QPalette::Button, orange);
-        palette.setColor(group, QPalette::WindowText, Qt::white);
-        palette.setColor(group, QPalette::Text, Qt::white);
-    }
-    window->setPalette(palette);
-    window->setAutoFillBackground(true);
-}
-
-QFont designFont(const QStringList& families, qreal pointSize) {
+QFont designFont(const QStringList& families, QFont::StyleHint fallback, qreal pointSize) {
     QFont font;
     font.setFamilies(families);
+    font.setStyleHint(fallback);
     font.setPointSizeF(pointSize);
     return font;
 }
 
+} // namespace
+
+void placeTwips(QWidget* control, const TwipsRect& place) {
+    control->setGeometry(toPixels(place));
+}
+
+void shapeDialog(QWidget* dialog, const TwipsSize& clientArea) {
+    dialog->setFixedSize(toPixels(clientArea));
+    paintOrange(*dialog);
+}
+
 QFont arialFont(qreal pointSize) {
-    QFont font = designFont({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
-                            pointSize);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
+    return designFont({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
+                      QFont::SansSerif, pointSize);
 }
 
 QFont lucidaConsoleFont(qreal pointSize) {
-    QFont font = designFont(
+    return designFont(
         {QStringLiteral("Lucida Console"), QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")},
-        pointSize);
-    font.setStyleHint(QFont::TypeWriter);
-    return font;
+        QFont::TypeWriter, pointSize);
 }
 
 } // namespace jukewright::gui

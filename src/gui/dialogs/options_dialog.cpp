@@ -28,8 +28,7 @@ frmOptions::frmOptions(AppState& state, std::function<void()> saveVolumeSettings
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Jukewright - Options"));
     setFont(arialFont(8.25));
-    paintOrange(this);
-    fixTwipsSize(this, 4170, 2310);
+    shapeDialog(this, {4170, 2310});
 
     Label1 = makeControl<QLabel>(this, "Label1", QStringLiteral("Initial Volumes (0-100):"), {240, 240, 2055, 255});
     Label3 = makeControl<QLabel>(this, "Label3", QStringLiteral("MP3:"), {480, 720, 615, 255});
