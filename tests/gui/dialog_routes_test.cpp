@@ -2,6 +2,7 @@
 #include "gui/dialogs/browse_dialog.h"
 #include "gui/dialogs/options_dialog.h"
 #include "gui/shell/picture_button.h"
+#include "gui/shell/special_folders.h"
 #include "support/window_fixture.h"
 
 #include <QAction>
@@ -20,6 +21,21 @@
 using namespace jukewright;
 using jukewright::test::control;
 using jukewright::test::WindowFixture;
+
+namespace jukewright::test {
+
+class RecordingMessages : public MessageView {
+public:
+    void showMessage(const Message& message) override { messages.push_back(message); }
+    std::vector<Message> messages;
+};
+
+class NoRows : public ModFolderBox {
+public:
+    void appendModFolderRow(const std::string&) override {}
+};
+
+} // namespace jukewright::test
 
 namespace {
 
@@ -72,22 +88,34 @@ private Q_SLOTS:
     }
 
     void optionsApplyStoresBeforeTheDialogGoesOnAndTheNextSaveUsesIt() {
-        std::vector<std::pair<int, int>> stored;
-        bool storedWhileOpen = false;
-        connect(f->window.get(), &gui::frmMain::volumesApplied, this, [&] {
-            stored.emplace_back(f->state->Mp3Volume, f->state->GameVolume);
-            storedWhileOpen = QApplication::activeModalWidget() != nullptr;
-        });
+        QStringList shown;
+        std::vector<std::pair<int, int>> inFile; // the stored volumes, read while the dialog is open
+        const auto readStoredVolumes = [&inFile] {
+            test::RecordingMessages messages;
+            SettingsStore store(gui::settingsFilePath(), messages);
+            AppState stored;
+            test::NoRows rows;
+            store.LoadSettings(stored, rows);
+            inFile.emplace_back(stored.Mp3Volume, stored.GameVolume);
+        };
         const QString seen = onModal(
-            [](QWidget* dialog) {
-                control<QLineEdit>(dialog, "txtMP3Vol")->setText(QStringLiteral("35"));
-                control<QLineEdit>(dialog, "txtGameVol")->setText(QStringLiteral("90"));
+            [&](QWidget* dialog) {
+                auto* mp3 = control<QLineEdit>(dialog, "txtMP3Vol");
+                auto* game = control<QLineEdit>(dialog, "txtGameVol");
+                shown << mp3->text() << game->text();
+                mp3->setText(QStringLiteral("35"));
+                game->setText(QStringLiteral("90"));
+                click(dialog, "cmdApply");
+                readStoredVolumes();
+                game->setText(QStringLiteral("99.5"));
                 click(dialog, "cmdOk");
+                readStoredVolumes();
             },
             [this] { openOptions(); });
         QCOMPARE(seen, QStringLiteral("frmOptions"));
-        QCOMPARE(stored, (std::vector<std::pair<int, int>>{{35, 90}}));
-        QVERIFY(storedWhileOpen);
+        QCOMPARE(shown, (QStringList{QStringLiteral("80"), QStringLiteral("80")})); // a new settings file
+        QCOMPARE(inFile, (std::vector<std::pair<int, int>>{{35, 90}, {35, 100}}));
+        QCOMPARE(f->state->GameVolume, 100);
 
         // The chosen volumes start the next saved jukebox.
         const QString track = test::writeFile(m_home->filePath(QStringLiteral("music/Blue Sky.mp3")));
@@ -102,7 +130,7 @@ private Q_SLOTS:
         QFile script(mod + QStringLiteral("/mp3.cfg"));
         QVERIFY(script.open(QIODevice::ReadOnly));
         const QByteArray text = script.readAll();
-        QVERIFY(text.contains("\r\nvol35\r\ngvol90\r\n"));
+        QVERIFY(text.contains("\r\nvol35\r\ngvol100\r\n"));
     }
 
     void optionsIsKeptBetweenShowingsUntilItsCloseBox() {

@@ -55,4 +55,20 @@ std::string toSystemCodePage(std::string_view utf8) {
 #endif
 }
 
+std::string fromSystemCodePage(std::string_view bytes) {
+#ifdef _WIN32
+    if (bytes.empty())
+        return {};
+    const int wideLength = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), wideLength);
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, result.data(), length, nullptr, nullptr);
+    return result;
+#else
+    return textFromFile(bytes);
+#endif
+}
+
 } // namespace jukewright

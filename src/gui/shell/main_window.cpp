@@ -2,6 +2,7 @@
 
 #include "core/playlist/playlist_import.h"
 #include "core/playlist/track_list.h"
+#include "core/startup/start_up.h"
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/browse_dialog.h"
 #include "gui/dialogs/media_library.h"
@@ -13,6 +14,9 @@
 #include "gui/shell/main_window_layout.h"
 #include "gui/shell/picture_button.h"
 #include "gui/shell/save_run.h"
+#include "gui/shell/screen_fit.h"
+#include "gui/shell/special_folders.h"
+#include "gui/shell/start_up_view.h"
 #include "gui/shell/twips_geometry.h"
 #include "gui/shell/window_colours.h"
 
@@ -82,7 +86,7 @@ QAction* item(QMenu* menu, const char* name, const QString& caption) {
 
 frmMain::frmMain(AppState& state, Dialogs& dialogs, Desktop& desktop, std::string dataFolder, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_dialogs(dialogs), m_desktop(desktop), m_dataFolder(std::move(dataFolder)),
-      cdcMain(dialogs) {
+      cdcMain(dialogs), m_settings(settingsFilePath(), static_cast<PlaylistView&>(*this)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Caption);
     setWindowIcon(QIcon(storedPicture(QStringLiteral("jukewright"))));
@@ -151,6 +155,10 @@ void frmMain::createControls() {
 
     lblBrowse = new ClickLabel(QStringLiteral("lblBrowse"), QStringLiteral("..."), background);
     lblBrowse->setAlignment(Qt::AlignCenter);
+    QFont browseFont = lblBrowse->font();
+    browseFont.setBold(true);
+    browseFont.setPointSize(browseFont.pointSize() + 3);
+    lblBrowse->setFont(browseFont);
     lblBrowse->setToolTip(QStringLiteral("Browse for the mod folder"));
 
     imgEnglish = picture("imgEnglish");
@@ -260,20 +268,26 @@ void frmMain::connectRoutes() {
         connect(reset, &PictureButton::pointerMoved, this, [this] { hideHoversExcept(nullptr); });
 }
 
-// Start-up, in its order. Step 1 puts each highlighted twin over its button; step 8 applies the
-// stored language, which loads the skin.
+// Start-up, in its order. Step 1 puts each highlighted twin over its button; the screen check; the special
+// folders, the open-file dialog's first folder, and the steps that follow from the settings file
+// (its defaults, the stored settings, the language with its skin, the free track, the font).
 void frmMain::Form_Load() {
     for (auto [twin, button] : {std::pair{imgAddb, imgAdd}, std::pair{imgPlaylistb, imgPlaylist},
                                 std::pair{imgRemoveb, imgRemove}, std::pair{imgWriteScriptb, imgWriteScript}})
         twin->move(button->pos());
+    fitToScreen(*this, *lstPlaylist);
 
-    if (m_state.Language != German && m_state.Language != English)
-        m_state.Language = English;
-    switchLanguage(m_state.Language);
+    ResolveSpecialFolders(m_state, static_cast<PlaylistView&>(*this));
+    cdcMain.setInitialFolder(QString::fromStdString(m_state.MusicFolder));
+    WindowStartUpView view({this, m_dialogs, *this, cboSteamFolder, [this] { imgEnglish_Click(); },
+                            [this] { imgGerman_Click(); }, [this] { flushRows(); }});
+    startFromSettings(m_state, m_settings, view, m_dataFolder);
+    flushRows();
 }
 
 // The shutdown the close box runs. The settings are saved here, before the program ends.
 void frmMain::Form_Unload() {
+    m_settings.SaveExitSettings(m_state);
     endProgram();
 }
 
@@ -299,7 +313,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lstPlaylist && event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         // Holding Delete repeats the key; it removes once, when the key is let go.
-        if (key->key() == Qt::Key_Delete && !key->isAutoRepeat() && key->modifiers() == Qt::NoModifier) {
+        if (key->key() == Qt::Key_Delete && !key->isAutoRepeat()) {
             imgRemove_Click();
             return true;
         }
@@ -422,7 +436,7 @@ void frmMain::mnuAbout_Click() {
 
 frmOptions* frmMain::createOptions() {
     return new frmOptions(
-        m_state, [this] { Q_EMIT volumesApplied(); }, this);
+        m_state, [this] { m_settings.SaveVolumeSettings(m_state); }, this);
 }
 
 frmBrowse* frmMain::createBrowse() {

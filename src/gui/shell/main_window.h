@@ -4,6 +4,7 @@
 #include "core/playlist/playlist_view.h"
 #include "core/script/save_script.h"
 #include "core/script/save_view.h"
+#include "core/settings/settings_store.h"
 #include "gui/dialogs/dialog_keeper.h"
 #include "gui/shell/open_file_dialog.h"
 #include "gui/shell/skin_loader.h"
@@ -77,9 +78,6 @@ Q_SIGNALS:
     void programEnds();
     // A save asked for from this window has ended.
     void saveEnded(jukewright::SaveOutcome outcome);
-    // Apply in the options dialog has put new volumes into the state: store them now, before the
-    // dialog goes on.
-    void volumesApplied();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -135,6 +133,8 @@ private:
     Desktop& m_desktop;
     const std::string m_dataFolder;
     OpenFileDialog cdcMain;
+    // settings.jst, read at start-up, stored at shutdown and by the options dialog.
+    SettingsStore m_settings;
 
     PictureButton* imgTitle = nullptr;
     PictureButton* imgLeftside = nullptr;

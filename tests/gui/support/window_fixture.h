@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/app_state.h"
+#include "core/settings/settings_store.h"
 #include "gui/shell/desktop.h"
 #include "gui/shell/main_window.h"
+#include "gui/shell/special_folders.h"
 #include "support/fake_dialogs.h"
 
 #include <QCoreApplication>
@@ -61,10 +63,28 @@ template <typename Condition> bool stepUntil(Condition condition, int millisecon
     return true;
 }
 
+// The settings of a player who has started the program before, in English: the free track was
+// offered then, so a window starts with an empty list and asks nothing. Replaces what an earlier
+// window of the same test stored.
+inline void storeSettingsOfAnEarlierRun() {
+    class Silent : public MessageView {
+        void showMessage(const Message& message) override { qFatal("settings: %s", message.text.c_str()); }
+    } silent;
+    const std::string path = gui::settingsFilePath();
+    QFile::remove(QString::fromStdString(path));
+    SettingsStore store(path, silent);
+    store.InitSettingsFile();
+    AppState earlier;
+    earlier.Language = 1;
+    earlier.FreeTrackOffered = 1;
+    store.SaveExitSettings(earlier);
+}
+
 // One window per test, on a fresh state, with queued dialogs and a temporary home.
 class WindowFixture {
 public:
     explicit WindowFixture(const QString& dataFolder = QStringLiteral(JUKEWRIGHT_DATA_DIR)) {
+        storeSettingsOfAnEarlierRun();
         window = std::make_unique<gui::frmMain>(*state, dialogs, desktop, dataFolder.toStdString());
         window->show();
     }

@@ -1,0 +1,50 @@
+#include "gui/shell/special_folders.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+namespace jukewright::gui {
+
+namespace {
+
+#ifdef _WIN32
+// The shell's answer for a kind of folder it does not know.
+constexpr const char* UnknownFolderText = "An invalid folder ID was specified";
+#else
+// Qt tells no finer cause than an empty answer here.
+constexpr const char* UnknownFolderText = FolderMissingText;
+#endif
+
+std::string resolveFolder(QStandardPaths::StandardLocation location, MessageView& messages) {
+    const QString folder = QStandardPaths::writableLocation(location);
+    if (folder.isEmpty()) {
+        messages.showMessage({UnknownFolderText, TitlePlain});
+        return {};
+    }
+    if (!QDir().mkpath(folder)) {
+        messages.showMessage({FolderMissingText, TitlePlain});
+        return {};
+    }
+    return QDir::toNativeSeparators(QDir::cleanPath(folder)).toStdString();
+}
+
+} // namespace
+
+void ResolveSpecialFolders(AppState& state, MessageView& messages) {
+    state.MusicFolder = resolveFolder(QStandardPaths::MusicLocation, messages);
+    state.FontsFolder = resolveFolder(QStandardPaths::FontsLocation, messages);
+}
+
+std::string settingsFilePath() {
+#ifdef _WIN32
+    const QString folder = QCoreApplication::applicationDirPath();
+#else
+    const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/jukewright");
+    QDir().mkpath(folder);
+#endif
+    return QDir::toNativeSeparators(folder + QStringLiteral("/settings.jst")).toStdString();
+}
+
+} // namespace jukewright::gui

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/app_state.h"
+#include "core/message.h"
+
+#include <string>
+
+namespace jukewright::gui {
+
+inline constexpr const char* FolderMissingText = "The folder does not exist";
+
+// Fills MusicFolder and FontsFolder from the desktop's own locations, creating a folder that does
+// not exist yet, each without a trailing separator. A folder that cannot be had is named in a message
+// and its field stays empty; the other is still asked for. SystemFolder stays empty: nothing is
+// installed there.
+void ResolveSpecialFolders(AppState& state, MessageView& messages);
+
+// Where settings.jst lives: beside the program on Windows, in the per-user configuration folder
+// elsewhere (~/.config/jukewright, honouring XDG_CONFIG_HOME), whose folder is created first.
+std::string settingsFilePath();
+
+} // namespace jukewright::gui

@@ -1,0 +1,27 @@
+#include "gui/shell/start_up_view.h"
+
+#include "gui/shell/dialogs.h"
+
+#include <QComboBox>
+
+namespace jukewright::gui {
+
+void WindowStartUpView::showMessage(const Message& message) {
+    m_parts.dialogs.showMessage(m_parts.window, message);
+}
+
+void WindowStartUpView::appendModFolderRow(const std::string& folder) {
+    // The box starts with no current row and keeps whatever text it shows.
+    const QString text = m_parts.cboSteamFolder->currentText();
+    m_parts.cboSteamFolder->addItem(QString::fromStdString(folder));
+    m_parts.cboSteamFolder->setCurrentIndex(-1);
+    m_parts.cboSteamFolder->setEditText(text);
+}
+
+bool WindowStartUpView::askYesNo(const std::string& text, const std::string& title) {
+    // The list shows what start-up put into it before the question hides the window behind it.
+    m_parts.showRows();
+    return m_parts.dialogs.askYesNo(m_parts.window, QString::fromStdString(text), QString::fromStdString(title));
+}
+
+} // namespace jukewright::gui

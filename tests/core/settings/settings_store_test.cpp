@@ -1,0 +1,291 @@
+#include "core/settings/settings_store.h"
+#include "support/fixtures.h"
+#include "support/recording_views.h"
+
+#include <filesystem>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace jukewright;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t FullSize = 1'536'896;
+constexpr std::size_t LanguageAt = 1'535'872;
+constexpr std::size_t FlagAt = 1'536'000;
+constexpr std::size_t Mp3VolumeAt = 1'536'512;
+constexpr std::size_t GameVolumeAt = 1'536'640;
+constexpr std::size_t MarkerAt = 1'536'768;
+
+class RecordingBox : public ModFolderBox {
+public:
+    void appendModFolderRow(const std::string& folder) override { rows.push_back(folder); }
+    std::vector<std::string> rows;
+};
+
+std::string le16(int value) {
+    return {static_cast<char>(value & 0xFF), static_cast<char>((value >> 8) & 0xFF)};
+}
+
+// Puts the bytes at the offset of a file image, growing it with zeros as a write past the end does.
+void put(std::string& file, std::size_t offset, std::string_view bytes) {
+    if (file.size() < offset + bytes.size())
+        file.resize(offset + bytes.size(), '\0');
+    file.replace(offset, bytes.size(), bytes);
+}
+
+// A file as one start-up leaves it, with the folders stored in records 2 onward.
+std::string initialisedFile(const std::vector<std::string>& folders = {}) {
+    std::string file(FullSize, '\0');
+    put(file, 0, le16(static_cast<int>(folders.size())));
+    for (std::size_t i = 0; i < folders.size(); ++i)
+        put(file, 128 * (i + 1), le16(static_cast<int>(folders[i].size())) + folders[i]);
+    put(file, Mp3VolumeAt, le16(80));
+    put(file, GameVolumeAt, le16(80));
+    put(file, MarkerAt, le16(1));
+    return file;
+}
+
+class SettingsFile : public ::testing::Test {
+protected:
+    test::TempFolder folder;
+    std::string path = folder.file("settings.jst");
+    test::RecordingMessages messages;
+    std::unique_ptr<AppState> state = std::make_unique<AppState>();
+    RecordingBox box;
+
+    std::string bytes() const { return test::readBytes(path); }
+
+    // The two start-up passes of one run, with a fresh state.
+    SettingsStore startRun() {
+        state = std::make_unique<AppState>();
+        box = {};
+        SettingsStore store(path, messages);
+        store.InitSettingsFile();
+        store.LoadSettings(*state, box);
+        return store;
+    }
+
+    void remember(std::vector<std::string> folders) {
+        state->ModFolderCount = static_cast<std::int16_t>(folders.size());
+        for (std::size_t i = 0; i < folders.size(); ++i)
+            state->ModFolders[i] = folders[i];
+    }
+};
+
+} // namespace
+
+TEST_F(SettingsFile, FirstStartWritesTheDefaultsAndLoadsThem) {
+    startRun();
+    EXPECT_EQ(bytes(), initialisedFile());
+    EXPECT_EQ(state->ModFolderCount, 0);
+    EXPECT_EQ(state->Language, 0);
+    EXPECT_EQ(state->FreeTrackOffered, 0);
+    EXPECT_EQ(state->Mp3Volume, 80);
+    EXPECT_EQ(state->GameVolume, 80);
+    EXPECT_THAT(box.rows, IsEmpty());
+    EXPECT_THAT(messages.messages, IsEmpty());
+
+    startRun();
+    EXPECT_EQ(bytes().size(), FullSize) << "a second start keeps the size";
+}
+
+TEST_F(SettingsFile, ShortFileGrowsAndKeepsItsBytes) {
+    std::string head(200, '\0');
+    for (std::size_t i = 2; i < head.size(); ++i)
+        head[i] = static_cast<char>('a' + i % 26);
+    test::writeBytes(path, head);
+    startRun();
+    std::string expected = initialisedFile();
+    put(expected, 0, head);
+    EXPECT_EQ(bytes(), expected);
+}
+
+TEST_F(SettingsFile, MarkerOtherThanZeroKeepsTheStoredVolumes) {
+    for (const std::string& marker : {le16(1), le16(2), std::string("\0\x01", 2), le16(-1)}) {
+        SCOPED_TRACE(::testing::PrintToString(marker));
+        std::string file(FullSize, '\0');
+        put(file, MarkerAt, marker);
+        test::writeBytes(path, file);
+        startRun();
+        EXPECT_EQ(bytes(), file);
+        EXPECT_EQ(state->Mp3Volume, 0);
+        EXPECT_EQ(state->GameVolume, 0);
+    }
+}
+
+TEST_F(SettingsFile, FoldersRoundTripThroughTheirRecordsInOrder) {
+    const std::vector<std::string> folders = {"/games/hl/cstrike", "C:\\Sierra\\Half-Life\\valve",
+                                              "/home/p/J\xC3\xBCrgen's games/dod"};
+    test::writeBytes(path, initialisedFile(folders));
+    SettingsStore store = startRun();
+    EXPECT_EQ(state->ModFolderCount, 3);
+    EXPECT_THAT(std::vector(state->ModFolders.begin(), state->ModFolders.begin() + 3), ::testing::ContainerEq(folders));
+    EXPECT_EQ(box.rows, folders);
+    EXPECT_TRUE(store.SaveExitSettings(*state));
+    EXPECT_EQ(bytes(), initialisedFile(folders));
+}
+
+TEST_F(SettingsFile, FolderOverItsRecordIsNotStoredAndNeverSpills) {
+    const std::string fits(126, 'f');
+    const std::string tooLong = "/" + std::string(126, 'x');
+    SettingsStore store = startRun();
+    remember({"/a", tooLong, fits, "/b"});
+    EXPECT_TRUE(store.SaveExitSettings(*state));
+    EXPECT_EQ(bytes(), initialisedFile({"/a", fits, "/b"}));
+    EXPECT_EQ(bytes().substr(256, 128), le16(126) + fits) << "126 bytes fill the record whole";
+    EXPECT_THAT(messages.messages, IsEmpty());
+}
+
+TEST_F(SettingsFile, CountOutsideItsRangeReadsNoMoreThanAHundredFolders) {
+    std::vector<std::string> stored;
+    for (int i = 0; i < 101; ++i)
+        stored.push_back("/mods/m" + std::to_string(i));
+    // stored count, folders loaded
+    const std::pair<int, std::size_t> cases[] = {{-1, 0}, {500, 100}, {100, 100}, {101, 100}, {0, 0}, {3, 3}};
+    for (const auto& [count, loaded] : cases) {
+        SCOPED_TRACE(count);
+        std::string file = initialisedFile(stored);
+        put(file, 0, le16(count));
+        test::writeBytes(path, file);
+        startRun();
+        EXPECT_EQ(state->ModFolderCount, static_cast<int>(loaded));
+        EXPECT_EQ(box.rows, std::vector(stored.begin(), stored.begin() + static_cast<std::ptrdiff_t>(loaded)));
+    }
+}
+
+TEST_F(SettingsFile, DamagedFolderRecordsAreSkippedAndTheOthersLoadInOrder) {
+    const std::string valid = initialisedFile({"/one", "/two", "/three"});
+    // what is done to record 3 (the second folder)
+    const std::pair<const char*, std::string> cases[] = {
+        {"length 65535", le16(65535) + "/two"},
+        {"length 127", le16(127) + std::string(126, 'x')},
+        {"NUL byte", le16(4) + std::string("/t\0o", 4)},
+    };
+    for (const auto& [what, record] : cases) {
+        SCOPED_TRACE(what);
+        std::string file = valid;
+        put(file, 256, record);
+        test::writeBytes(path, file);
+        startRun();
+        EXPECT_THAT(box.rows, ElementsAre("/one", "/three"));
+        EXPECT_EQ(state->ModFolderCount, 2);
+    }
+}
+
+TEST_F(SettingsFile, FileCutInsideAFolderRecordLoadsTheWholeFoldersBeforeIt) {
+    // Record 1 counts three folders; the file ends in the middle of the second one's text. Read-only,
+    // so that start-up cannot grow it.
+    std::string file = le16(3);
+    put(file, 128, le16(4) + "/one");
+    put(file, 256, le16(10) + "/tw");
+    test::writeBytes(path, file);
+    fs::permissions(path, fs::perms::owner_write, fs::perm_options::remove);
+    startRun();
+    EXPECT_THAT(box.rows, ElementsAre("/one"));
+    EXPECT_EQ(state->ModFolderCount, 1);
+    EXPECT_EQ(bytes(), file);
+}
+
+TEST_F(SettingsFile, StoredVolumesOutsideTheirRangeLoadAsEighty) {
+    // stored, loaded
+    const std::pair<int, int> cases[] = {{500, 80}, {-1, 80}, {101, 80}, {100, 100}, {0, 0}, {33, 33}};
+    for (const auto& [stored, loaded] : cases) {
+        SCOPED_TRACE(stored);
+        std::string file = initialisedFile();
+        put(file, Mp3VolumeAt, le16(stored));
+        put(file, GameVolumeAt, le16(stored));
+        test::writeBytes(path, file);
+        startRun();
+        EXPECT_EQ(state->Mp3Volume, loaded);
+        EXPECT_EQ(state->GameVolume, loaded);
+        EXPECT_EQ(bytes(), file) << "the stored value stays until the person applies another";
+    }
+}
+
+TEST_F(SettingsFile, ShutdownStoresLanguageFlagAndFoldersAndOnlyThose) {
+    SettingsStore store = startRun();
+    state->Language = 2;
+    state->FreeTrackOffered = 1;
+    state->Mp3Volume = 10; // volumes reach the file only through the options dialog
+    remember({"/games/cstrike"});
+    EXPECT_TRUE(store.SaveExitSettings(*state));
+    std::string expected = initialisedFile({"/games/cstrike"});
+    put(expected, LanguageAt, le16(2));
+    put(expected, FlagAt, le16(1));
+    EXPECT_EQ(bytes(), expected);
+
+    startRun();
+    EXPECT_EQ(state->Language, 2);
+    EXPECT_EQ(state->FreeTrackOffered, 1);
+    EXPECT_THAT(box.rows, ElementsAre("/games/cstrike"));
+}
+
+TEST_F(SettingsFile, ApplyStoresBothVolumesAtOnce) {
+    SettingsStore store = startRun();
+    state->Mp3Volume = 35;
+    state->GameVolume = 90;
+    EXPECT_TRUE(store.SaveVolumeSettings(*state));
+    EXPECT_EQ(bytes().substr(Mp3VolumeAt, 128), le16(35) + std::string(126, '\0'));
+    EXPECT_EQ(bytes().substr(GameVolumeAt, 128), le16(90) + std::string(126, '\0'));
+    EXPECT_EQ(bytes().size(), FullSize);
+}
+
+TEST_F(SettingsFile, FileRemovedDuringTheRunIsCreatedWithDefaultsBeforeTheSettings) {
+    SettingsStore store = startRun();
+    fs::remove(path);
+    remember({"/games/dod"});
+    EXPECT_TRUE(store.SaveExitSettings(*state));
+    EXPECT_EQ(bytes(), initialisedFile({"/games/dod"}));
+}
+
+TEST_F(SettingsFile, ReadOnlyFileIsReadButNeverWrittenWithOneMessage) {
+    std::string file = initialisedFile({"/games/tfc"});
+    put(file, LanguageAt, le16(2));
+    test::writeBytes(path, file);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+
+    SettingsStore store = startRun();
+    EXPECT_FALSE(store.canStore());
+    EXPECT_THAT(box.rows, ElementsAre("/games/tfc"));
+    EXPECT_EQ(state->Language, 2);
+    state->Mp3Volume = 20;
+    remember({"/games/tfc", "/games/valve"});
+    EXPECT_FALSE(store.SaveVolumeSettings(*state));
+    EXPECT_FALSE(store.SaveExitSettings(*state));
+
+    EXPECT_EQ(bytes(), file);
+    ASSERT_EQ(messages.messages.size(), 1u) << "told once, at start-up";
+    EXPECT_THAT(messages.messages[0].text, HasSubstr(path));
+    EXPECT_THAT(messages.messages[0].text, HasSubstr("read-only"));
+    EXPECT_EQ(messages.messages[0].title, "Jukewright");
+}
+
+TEST_F(SettingsFile, UnreadableFileStartsWithDefaultsAndIsNeverWritten) {
+    fs::create_directory(path); // something that is not a file stands where the settings belong
+    SettingsStore store = startRun();
+    EXPECT_EQ(state->Mp3Volume, 80);
+    EXPECT_EQ(state->Language, 0);
+    remember({"/games/valve"});
+    EXPECT_FALSE(store.SaveExitSettings(*state));
+    EXPECT_TRUE(fs::is_directory(path));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_THAT(messages.messages[0].text, HasSubstr("not a regular file"));
+}
+
+TEST_F(SettingsFile, ShutdownThatCannotWriteSaysSo) {
+    SettingsStore store = startRun();
+    fs::remove(path);
+    fs::create_directory(path); // the file was replaced by a folder during the run
+    remember({"/games/dmc"});
+    EXPECT_FALSE(store.SaveExitSettings(*state));
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_THAT(messages.messages[0].text, HasSubstr(path));
+    EXPECT_THAT(messages.messages[0].text, HasSubstr("not a regular file"));
+}
