@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
     QTemporaryDir home;
     qputenv("HOME", home.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toUtf8());
-    qunsetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/.local/share")).toUtf8());
     QApplication app(argc, argv);
     SpecialFoldersTest test;
     return QTest::qExec(&test, argc, argv);

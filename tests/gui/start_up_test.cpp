@@ -107,6 +107,7 @@ private Q_SLOTS:
         m_home = std::make_unique<QTemporaryDir>();
         qputenv("HOME", m_home->path().toUtf8());
         qputenv("XDG_CONFIG_HOME", (m_home->path() + QStringLiteral("/.config")).toUtf8());
+        qputenv("XDG_DATA_HOME", (m_home->path() + QStringLiteral("/.local/share")).toUtf8());
     }
 
     void cleanup() {

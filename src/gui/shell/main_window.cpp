@@ -268,8 +268,8 @@ void frmMain::connectRoutes() {
         connect(reset, &PictureButton::pointerMoved, this, [this] { hideHoversExcept(nullptr); });
 }
 
-// Start-up, in its order. Step 1 puts each highlighted twin over its button; the screen check; the special
-// folders, the open-file dialog's first folder, and the steps that follow from the settings file
+// Start-up, in its order: the highlighted twins go onto their buttons, the screen check, the special
+// folders and the open-file dialog's first folder; then the steps that follow from the settings file
 // (its defaults, the stored settings, the language with its skin, the free track, the font).
 void frmMain::Form_Load() {
     for (auto [twin, button] : {std::pair{imgAddb, imgAdd}, std::pair{imgPlaylistb, imgPlaylist},
@@ -285,7 +285,7 @@ void frmMain::Form_Load() {
     flushRows();
 }
 
-// The shutdown the close box runs. The settings are saved here, before the program ends.
+// The shutdown the close box runs: the settings save belongs here, before the program ends.
 void frmMain::Form_Unload() {
     m_settings.SaveExitSettings(m_state);
     endProgram();
@@ -459,7 +459,7 @@ void frmMain::OpenLink(const QString& address) {
 
 void frmMain::mnuReadme_Click() {
     const QString readme = QDir(QString::fromStdString(m_dataFolder)).filePath(QStringLiteral("readme.txt"));
-    if (!QFileInfo(readme).isFile() || !m_desktop.openUrl(QUrl::fromLocalFile(readme)))
+    if (!QFileInfo(readme).isFile() || !m_desktop.openTextFile(readme))
         showMessage({"Error: the readme could not be opened: " + QDir::toNativeSeparators(readme).toStdString(),
                      TitleError, MessageIcon::Stop});
 }

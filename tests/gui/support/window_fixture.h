@@ -27,6 +27,10 @@ public:
         opened << url;
         return answer;
     }
+    bool openTextFile(const QString& path) override {
+        opened << QUrl::fromLocalFile(path);
+        return answer;
+    }
 
     QList<QUrl> opened;
     bool answer = true;
@@ -70,6 +74,10 @@ inline void storeSettingsOfAnEarlierRun() {
     class Silent : public MessageView {
         void showMessage(const Message& message) override { qFatal("settings: %s", message.text.c_str()); }
     } silent;
+    // The program's own folders follow the test's temporary HOME, whatever the environment says.
+    const QByteArray home = qgetenv("HOME");
+    qputenv("XDG_CONFIG_HOME", home + "/.config");
+    qputenv("XDG_DATA_HOME", home + "/.local/share");
     const std::string path = gui::settingsFilePath();
     QFile::remove(QString::fromStdString(path));
     SettingsStore store(path, silent);
