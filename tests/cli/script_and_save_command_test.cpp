@@ -14,7 +14,7 @@ TEST(ScriptCommand, PrintsTheScriptASaveWouldWrite) {
                                       "D:\\Tunes\\Rain-Dance (Live).mp3"},
                                      here.str());
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, test::fixtureBytes("two_tracks_mp3.cfg"));
+    EXPECT_EQ(result.out, test::twoTrackScript());
     EXPECT_EQ(result.err, "");
 
     const auto none = test::runCli({"script"}, here.str());

@@ -46,6 +46,9 @@ protected:
         expectEffects({{"exec userconfig.cfg", {"mp3volume 0.95", "volume 0.05", "echo Jukewright Script Loaded"}}});
     }
 
+    // The effects of the script's play and loop lines.
+    const std::string play = "mp3 play " + std::string(ScriptTrackFolder);
+    const std::string loop = "mp3 loop " + std::string(ScriptTrackFolder);
     test::TempFolder mod;
     Lines effects, notices;
     GameConsole console{mod.str(), *this};
@@ -56,13 +59,13 @@ protected:
 TEST_F(GameConsoleTest, JukeboxPlaysSkipsAroundTheListAnnouncesAndStepsTheVolumes) {
     startJukebox({"C:\\Music\\Blue Sky.mp3", "D:\\Tunes\\Rain-Dance (Live).mp3", "C:\\Music\\Third.mp3"});
     expectEffects({
-        {"playtrack; saytrack", {"mp3 play mp3s\\BlueSky.mp3", "say listening to Blue Sky.mp3 with Jukewright"}},
-        {"nexttracks", {"echo Jukewright: next track", "mp3 play mp3s\\RainDanceLive.mp3"}},
+        {"playtrack; saytrack", {play + "BlueSky.mp3", "say listening to Blue Sky.mp3 with Jukewright"}},
+        {"nexttracks", {"echo Jukewright: next track", play + "RainDanceLive.mp3"}},
         {"tsaytrack", {"say_team listening to Rain-Dance (Live).mp3 with Jukewright"}},
-        {"nexttracks", {"echo Jukewright: next track", "mp3 play mp3s\\Third.mp3"}},
-        {"nexttracks", {"echo Jukewright: next track", "mp3 play mp3s\\BlueSky.mp3"}},
-        {"prevtrack", {"mp3 play mp3s\\Third.mp3", "echo Jukewright: previous track"}},
-        {"looptrack", {"mp3 loop mp3s\\Third.mp3"}},
+        {"nexttracks", {"echo Jukewright: next track", play + "Third.mp3"}},
+        {"nexttracks", {"echo Jukewright: next track", play + "BlueSky.mp3"}},
+        {"prevtrack", {play + "Third.mp3", "echo Jukewright: previous track"}},
+        {"looptrack", {loop + "Third.mp3"}},
         {"mp3volup; mp3volup; mp3voldown", {"mp3volume 1.00", "mp3volume 1.00", "mp3volume 0.95"}},
         {"gvoldown; gvoldown; gvoldown; gvolup", {"volume 0.02", "volume 0.00", "volume 0.00", "volume 0.02"}},
     });
@@ -72,9 +75,9 @@ TEST_F(GameConsoleTest, JukeboxPlaysSkipsAroundTheListAnnouncesAndStepsTheVolume
 TEST_F(GameConsoleTest, TrackNamesNeverRunCommandsOfTheirOwn) {
     startJukebox({"C:\\x\\Live\"; mp3 stop; say \"hi;quit.mp3", "C:\\x\\Side 1, {Live}.mp3"});
     expectEffects({
-        {"playtrack", {"mp3 play mp3s\\Livemp3stopsayhiquit.mp3"}},
+        {"playtrack", {play + "Livemp3stopsayhiquit.mp3"}},
         {"saytrack", {"say listening to Live mp3 stop say hiquit.mp3 with Jukewright"}},
-        {"nexttracks", {"echo Jukewright: next track", "mp3 play mp3s\\Side1Live.mp3"}},
+        {"nexttracks", {"echo Jukewright: next track", play + "Side1Live.mp3"}},
         {"tsaytrack", {"say_team listening to Side 1, {Live}.mp3 with Jukewright"}},
     });
     EXPECT_EQ(notices, Lines{}) << "every track plays its own copy";
