@@ -27,10 +27,21 @@ bool isPrintableAscii(char c) {
     return c >= ' ' && c <= '~';
 }
 
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 template <typename Drop> std::string keepCharacters(std::string_view text, Drop drop) {
-    const std::string valid = textFromFile(text);
     std::string result;
-    result.reserve(valid.size());
+    result.reserve(text.size());
+    // ASCII names, the usual case, need no decoding.
+    if (isAscii(text)) {
+        for (const char c : text)
+            if (!drop(static_cast<char32_t>(c)))
+                result += c;
+        return result;
+    }
+    const std::string valid = textFromFile(text);
     auto it = valid.begin();
     while (it != valid.end()) {
         const auto start = it;
@@ -48,6 +59,8 @@ bool isContinuationByte(char c) {
 } // namespace
 
 std::string asciiName(std::string_view displayName) {
+    if (std::all_of(displayName.begin(), displayName.end(), isPrintableAscii))
+        return std::string(displayName);
     std::string name = transliteratedToAscii(textFromFile(displayName));
     std::erase_if(name, [](char c) { return !isPrintableAscii(c); });
     return name;
