@@ -73,7 +73,7 @@ std::error_code createFolder(std::string_view path) {
 
 std::error_code copyFileReplacing(std::string_view source, std::string_view target) {
     std::error_code error;
-    fs::copy_file(fsPath(source), fsPath(target), fs::copy_options::overwrite_existing, error);
+    fs::copy_file(sourceFsPath(source), fsPath(target), fs::copy_options::overwrite_existing, error);
     return error;
 }
 

@@ -39,8 +39,11 @@ std::vector<std::string> splitRows(std::string_view text, LineEnds ends) {
 }
 
 FileContent readFileBytes(std::string_view path) {
+    return readNativeFileBytes(fsPath(path));
+}
+
+FileContent readNativeFileBytes(const std::filesystem::path& native) {
     FileContent content;
-    const auto native = fsPath(path);
     std::error_code ec;
     if (std::filesystem::is_directory(native, ec)) {
         content.error = std::make_error_code(std::errc::is_a_directory);
