@@ -35,6 +35,27 @@ TEST(CommandLine, ReadsDecimalVolumesAndMapsEveryUsageErrorToTwo) {
     EXPECT_EQ(test::runCli({"save", "a.mp3"}, here.str()).status, 2) << "--mod is required";
 }
 
+TEST(ScriptAndSaveCommands, NoteEachVolumeOffTheLadderAndStillWriteIt) {
+    test::TempFolder here;
+    here.write("a.mp3", "a");
+    fs::create_directories(here.path() / "mod");
+    const std::string steps = "The steps are 0, 2, 5, 9, 13, 15, 20, 25, 30, 35, 40, 45, 50, 55, 60, 65, 70, 75, 80, "
+                              "85, 90, 95 and 100.\n";
+    const auto script = test::runCli({"script", "--mp3-volume", "37", "--game-volume", "3", "a.mp3"}, here.str());
+    EXPECT_EQ(script.status, 0);
+    EXPECT_THAT(script.out, HasSubstr("\r\nvol37\r\ngvol3\r\n"));
+    EXPECT_EQ(script.err, "Notice: the MP3 volume 37 is not a step of the volume ladder, so the game keeps its own MP3 "
+                          "volume for it and the MP3 volume keys do nothing with it. " +
+                              steps +
+                              "Notice: the game volume 3 is not a step of the volume ladder, so the game keeps its "
+                              "own game volume for it and the game volume keys do nothing with it. " +
+                              steps);
+    const auto save = test::runCli({"save", "--mod", "mod", "--game-volume", "99", "a.mp3"}, here.str());
+    EXPECT_EQ(save.status, 0);
+    EXPECT_THAT(save.err, HasSubstr("Notice: the game volume 99 is not a step"));
+    EXPECT_THAT(here.read("mod/mp3.cfg"), HasSubstr("\r\ngvol99\r\n"));
+}
+
 TEST(SaveCommand, TurnsRelativeItemsIntoAJukeboxAndReportsWhatItCouldNotDo) {
     test::TempFolder here;
     here.write("Music/Blue Sky.mp3", "blue");
