@@ -28,8 +28,9 @@ TEST(CommandLine, ReadsDecimalVolumesAndMapsEveryUsageErrorToTwo) {
     EXPECT_THAT(leadingZero.out, HasSubstr("\r\nvol10\r\ngvol80\r\n"));
     for (const char* bad : {"101", "-1", "0x10", "ten", ""})
         EXPECT_EQ(test::runCli({"script", "--game-volume", bad, "a.mp3"}, here.str()).status, 2) << bad;
-    for (const char* command : {"script", "save"})
+    for (const char* command : {"script", "save", "console"})
         EXPECT_EQ(test::runCli({command, "--help"}, here.str()).status, 0) << command;
+    EXPECT_THAT(test::runCli({"console", "--help"}, here.str()).out, HasSubstr("one message a second"));
     EXPECT_EQ(test::runCli({}, here.str()).status, 2);
     EXPECT_EQ(test::runCli({"frobnicate"}, here.str()).status, 2);
     EXPECT_EQ(test::runCli({"save", "a.mp3"}, here.str()).status, 2) << "--mod is required";
