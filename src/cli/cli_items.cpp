@@ -3,6 +3,8 @@
 #include "core/playlist/playlist_import.h"
 #include "core/playlist/track_list.h"
 #include "core/script/script_text.h"
+#include "core/steam/mod_folders.h"
+#include "core/steam/steam_libraries.h"
 #include "core/system/native_path.h"
 
 #include <filesystem>
@@ -18,6 +20,13 @@ std::string absoluteItem(const std::string& item) {
     std::string result(folder.begin(), folder.end());
     result += static_cast<char>(std::filesystem::path::preferred_separator);
     return result + item;
+}
+
+std::string modFolderItem(const std::string& text) {
+    const ModFolderChoice choice = chooseModFolder(text, systemSteamFolders());
+    for (const std::string& notice : choice.notices)
+        std::cerr << notice << '\n';
+    return absoluteItem(choice.folder);
 }
 
 void addItems(AppState& state, PlaylistView& view, const std::vector<std::string>& items) {

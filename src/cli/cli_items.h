@@ -14,6 +14,11 @@ namespace jukewright::cli {
 // a full path. An empty text stays empty.
 std::string absoluteItem(const std::string& item);
 
+// The --mod text of save and console: the name of an installed mod (see chooseModFolder) selects
+// its folder, saying on standard error which one when several libraries hold it; then a relative
+// text becomes absolute.
+std::string modFolderItem(const std::string& text);
+
 // Puts every item into the track list in the order given: playlists are imported, anything else is
 // added as the add-track command adds a file.
 void addItems(AppState& state, PlaylistView& view, const std::vector<std::string>& items);

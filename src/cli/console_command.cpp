@@ -39,7 +39,7 @@ bool isExistingFolder(std::string path) {
 }
 
 int runConsole(const ConsoleOptions& options) {
-    const std::string modFolder = absoluteItem(options.modFolder);
+    const std::string modFolder = modFolderItem(options.modFolder);
     if (!isExistingFolder(modFolder)) {
         std::cerr << "Mod Folder can not be found, check you have typed the right path: " << options.modFolder << '\n';
         return ExitUsage;
@@ -62,7 +62,10 @@ std::function<int()> addConsoleCommand(CLI::App& app) {
     auto options = std::make_shared<ConsoleOptions>();
     CLI::App* command = app.add_subcommand(
         "console", "Start a mod's game console on the mod folder (userconfig.cfg first) and run commands in it");
-    command->add_option("--mod", options->modFolder, "The mod folder, for example .../Half-Life/cstrike")->required();
+    command
+        ->add_option("--mod", options->modFolder,
+                     "The mod folder, for example .../Half-Life/cstrike, or the name of an installed mod (see mods)")
+        ->required();
     command->add_option("COMMAND", options->commands,
                         "Console lines to run in turn; without any, the lines of standard input");
     command->footer(

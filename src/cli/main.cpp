@@ -1,5 +1,6 @@
 #include "cli/console_command.h"
 #include "cli/exit_status.h"
+#include "cli/mods_command.h"
 #include "cli/save_command.h"
 #include "cli/script_command.h"
 
@@ -13,7 +14,7 @@ int main(int argc, char** argv) {
     app.name("jukewright-cli");
     app.require_subcommand(1);
     const std::vector<std::function<int()>> commands = {addScriptCommand(app), addSaveCommand(app),
-                                                        addConsoleCommand(app)};
+                                                        addConsoleCommand(app), addModsCommand(app)};
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

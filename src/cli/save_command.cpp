@@ -19,7 +19,7 @@ struct SaveOptions : PlaylistOptions {
 int runSave(const SaveOptions& options) {
     TerminalPlaylistView playlist;
     const auto state = playlistState(options, playlist);
-    TerminalSaveView view(absoluteItem(options.modFolder));
+    TerminalSaveView view(modFolderItem(options.modFolder));
     const SaveOutcome outcome = saveScriptCommand(*state, view, findDataFolder(executableFolder()));
     return outcome == SaveOutcome::Complete ? ExitDone : ExitFailed;
 }
@@ -30,7 +30,10 @@ std::function<int()> addSaveCommand(CLI::App& app) {
     auto options = std::make_shared<SaveOptions>();
     CLI::App* command = app.add_subcommand(
         "save", "Save the playlist as a jukebox into a mod folder: mp3.cfg, the tracks in mp3s and the game hooks");
-    command->add_option("--mod", options->modFolder, "The mod folder, for example .../Half-Life/cstrike")->required();
+    command
+        ->add_option("--mod", options->modFolder,
+                     "The mod folder, for example .../Half-Life/cstrike, or the name of an installed mod (see mods)")
+        ->required();
     addPlaylistOptions(*command, *options);
     return [command, options] { return command->parsed() ? runSave(*options) : -1; };
 }

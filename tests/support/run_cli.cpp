@@ -21,11 +21,16 @@ std::string shellQuoted(const std::string& text) {
 
 } // namespace
 
-CliResult runCli(const std::vector<std::string>& arguments, const std::string& workingFolder,
-                 const std::string& input) {
+CliResult runCli(const std::vector<std::string>& arguments, const std::string& workingFolder, const std::string& input,
+                 const std::vector<std::string>& environment) {
     TempFolder streams;
     const std::string in = streams.write("in", input);
-    std::string command = "cd " + shellQuoted(workingFolder) + " && " + shellQuoted(JUKEWRIGHT_CLI);
+    // A home folder of its own, unless the test gives one: a mod name must never reach the Steam
+    // installation of the machine running the tests.
+    std::string command = "cd " + shellQuoted(workingFolder) + " && env " + shellQuoted("HOME=" + streams.str());
+    for (const auto& variable : environment)
+        command += " " + shellQuoted(variable);
+    command += " " + shellQuoted(JUKEWRIGHT_CLI);
     for (const auto& argument : arguments)
         command += " " + shellQuoted(argument);
     command +=
