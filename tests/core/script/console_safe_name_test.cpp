@@ -46,7 +46,10 @@ TEST(CopyNames, AreAsciiNeverHiddenAndFitTheFileSystem) {
         test::RecordingPlaylistView view;
         for (const auto& path : paths)
             appendTrack(*state, view, path);
-        EXPECT_EQ(assignCopyNames(*state), expected) << paths.front();
+        const auto names = assignCopyNames(*state);
+        EXPECT_EQ(names, expected) << paths.front();
+        for (const auto& name : names)
+            EXPECT_LE(name.size(), MaxCopyNameBytes) << name;
     }
 }
 
