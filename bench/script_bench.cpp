@@ -25,6 +25,16 @@ std::unique_ptr<AppState> playlistOf(int count) {
     return state;
 }
 
+// Tracks whose names need transliterating: "Björk – Jóga (Live) <k>.mp3".
+std::unique_ptr<AppState> nonAsciiPlaylistOf(int count) {
+    auto state = std::make_unique<AppState>();
+    bench::StoredRows view;
+    for (int i = 0; i < count; ++i)
+        appendTrack(*state, view,
+                    "/home/player/Music/Bj\u00F6rk \u2013 J\u00F3ga (Live) " + std::to_string(i + 1) + ".mp3");
+    return state;
+}
+
 void BuildScript(benchmark::State& bench) {
     const auto state = playlistOf(static_cast<int>(bench.range(0)));
     const auto names = assignCopyNames(*state);
@@ -45,6 +55,18 @@ void AssignCopyNames(benchmark::State& bench) {
         benchmark::DoNotOptimize(assignCopyNames(*state));
 }
 BENCHMARK(AssignCopyNames)->Arg(9999)->Unit(benchmark::kMillisecond);
+
+// Everything a save derives from the names: the copy names and the script text.
+void NamesAndScriptNonAscii(benchmark::State& bench) {
+    const auto state = nonAsciiPlaylistOf(static_cast<int>(bench.range(0)));
+    // ICU's transliterator is made once per run of the program, not once per save.
+    benchmark::DoNotOptimize(assignCopyNames(*nonAsciiPlaylistOf(1)));
+    for (auto _ : bench) {
+        const auto names = assignCopyNames(*state);
+        benchmark::DoNotOptimize(BuildScriptText(*state, names).data());
+    }
+}
+BENCHMARK(NamesAndScriptNonAscii)->Arg(9999)->Unit(benchmark::kMillisecond);
 
 void WriteScriptFile(benchmark::State& bench) {
     const auto state = playlistOf(static_cast<int>(bench.range(0)));

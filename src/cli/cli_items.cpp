@@ -2,6 +2,7 @@
 
 #include "core/playlist/playlist_import.h"
 #include "core/playlist/track_list.h"
+#include "core/script/script_text.h"
 #include "core/steam/mod_folders.h"
 #include "core/steam/steam_libraries.h"
 #include "core/system/file_exists.h"
@@ -81,6 +82,27 @@ CLI::Option* addVolumeOption(CLI::App& command, const std::string& name, int& va
     return command.add_option(name, value, description)->transform(decimalVolume)->default_val(value);
 }
 
+// "0, 2, 5, ... 95 and 100".
+std::string ladderSteps() {
+    std::string text;
+    for (std::size_t i = 0; i < ScriptVolumeSteps.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == ScriptVolumeSteps.size() ? " and " : ", ";
+        text += std::to_string(ScriptVolumeSteps[i]);
+    }
+    return text;
+}
+
+// The script writes such a volume as it is, but it names no alias: the game keeps its own volume and
+// the keys that step it have nothing to step from.
+void noteOffLadderVolume(const std::string& volumeName, int volume) {
+    if (isScriptVolumeStep(volume))
+        return;
+    std::cerr << "Notice: the " << volumeName << " " << volume
+              << " is not a step of the volume ladder, so the game keeps its own " << volumeName << " for it and the "
+              << volumeName << " keys do nothing with it. The steps are " << ladderSteps() << ".\n";
+}
+
 } // namespace
 
 void addPlaylistOptions(CLI::App& command, PlaylistOptions& options) {
@@ -93,6 +115,8 @@ std::unique_ptr<AppState> playlistState(const PlaylistOptions& options, Playlist
     auto state = std::make_unique<AppState>();
     state->Mp3Volume = static_cast<std::int16_t>(options.mp3Volume);
     state->GameVolume = static_cast<std::int16_t>(options.gameVolume);
+    noteOffLadderVolume("MP3 volume", options.mp3Volume);
+    noteOffLadderVolume("game volume", options.gameVolume);
     addItems(*state, view, options.items);
     return state;
 }

@@ -37,7 +37,8 @@ struct PlaylistOptions {
 // Registers --mp3-volume, --game-volume (whole numbers from 0 to 100, in decimal) and the items.
 void addPlaylistOptions(CLI::App& command, PlaylistOptions& options);
 
-// The state a command works on: the volumes set and every item put into the track list.
+// The state a command works on: the volumes set and every item put into the track list. A volume
+// that is no step of the script's ladder is noted on standard error.
 std::unique_ptr<AppState> playlistState(const PlaylistOptions& options, PlaylistView& view);
 
 // The track list of the command line: no rows to show, messages go to standard error.

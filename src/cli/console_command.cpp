@@ -54,8 +54,14 @@ std::function<int()> addConsoleCommand(CLI::App& app) {
         ->required();
     command->add_option("COMMAND", options->commands,
                         "Console lines to run in turn; without any, the lines of standard input");
-    command->footer("Standard output gets one line per effect (mp3 play, mp3 loop, mp3 stop, mp3volume, volume, say, "
-                    "say_team, echo, unknown command); notices go to standard error.");
+    command->footer(
+        "The console follows the rules of the game's own console (Valve's GoldSrc engine): its command buffer and "
+        "line limits, exec of large files line by line, the tokenizer, alias, wait, echo, and the text the game's "
+        "chat code makes of say and say_team for a player named Player. It does not model the chat's limit of one "
+        "message a second, nor the game's mp3 player: mp3 play and mp3 loop are printed and their file is checked, "
+        "nothing is played.\n"
+        "Standard output gets one line per effect (mp3 play, mp3 loop, mp3 stop, mp3volume, volume, say, say_team, "
+        "echo, unknown command); notices go to standard error.");
     return [command, options] { return command->parsed() ? runConsole(*options) : -1; };
 }
 

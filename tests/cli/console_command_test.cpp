@@ -18,9 +18,9 @@ TEST(ConsoleCommand, PlaysThePrintedScriptFromArgumentsOrStandardInput) {
     for (const auto& result : {typed, input}) {
         EXPECT_EQ(result.status, 0);
         EXPECT_EQ(result.out, "mp3volume 0.80\nvolume 0.80\necho Jukewright Script Loaded\nunknown command: bind\n"
-                              "echo Jukewright: next track\nmp3 play mp3s\\Rain.mp3\n"
+                              "echo Jukewright : next track\nmp3 play mp3s/Rain.mp3\n"
                               "say listening to Rain.mp3 with Jukewright\n");
-        EXPECT_EQ(result.err, "file not found: mp3s\\Rain.mp3\ncouldn't exec no.cfg\n");
+        EXPECT_EQ(result.err, "file not found: mp3s/Rain.mp3\ncouldn't exec no.cfg\n");
     }
 }
 

@@ -24,6 +24,6 @@ TEST(ScriptPlaylistItems, ImportsPlaylistsAndAddsTracksInTheOrderGivenAndOnlyRep
     int k = 0;
     // Any other ending, upper-case ones included, names a track.
     for (const char* copyName : {"three.mp3", "one.mp3", "two.mp3", "four.mp3", "LIST.PLS"})
-        EXPECT_THAT(result.out, HasSubstr("alias track" + std::to_string(++k) + " \"mp3 play mp3s\\" + copyName + ";"));
+        EXPECT_THAT(result.out, HasSubstr("alias track" + std::to_string(++k) + " \"mp3 play mp3s/" + copyName + ";"));
     EXPECT_THAT(result.out, Not(HasSubstr("alias track6 ")));
 }

@@ -18,7 +18,7 @@ TEST(ScriptCommand, PrintsTheScriptASaveWouldWrite) {
                                       "D:\\Tunes\\Rain-Dance (Live).mp3"},
                                      here.str());
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, test::fixtureBytes("two_tracks_mp3.cfg"));
+    EXPECT_EQ(result.out, test::twoTrackScript());
     EXPECT_EQ(result.err, "");
 
     const auto none = test::runCli({"script"}, here.str());
@@ -32,11 +32,33 @@ TEST(CommandLine, ReadsDecimalVolumesAndMapsEveryUsageErrorToTwo) {
     EXPECT_THAT(leadingZero.out, HasSubstr("\r\nvol10\r\ngvol80\r\n"));
     for (const char* bad : {"101", "-1", "0x10", "ten", ""})
         EXPECT_EQ(test::runCli({"script", "--game-volume", bad, "a.mp3"}, here.str()).status, 2) << bad;
-    for (const char* command : {"script", "save"})
+    for (const char* command : {"script", "save", "console"})
         EXPECT_EQ(test::runCli({command, "--help"}, here.str()).status, 0) << command;
+    EXPECT_THAT(test::runCli({"console", "--help"}, here.str()).out, HasSubstr("one message a second"));
     EXPECT_EQ(test::runCli({}, here.str()).status, 2);
     EXPECT_EQ(test::runCli({"frobnicate"}, here.str()).status, 2);
     EXPECT_EQ(test::runCli({"save", "a.mp3"}, here.str()).status, 2) << "--mod is required";
+}
+
+TEST(ScriptAndSaveCommands, NoteEachVolumeOffTheLadderAndStillWriteIt) {
+    test::TempFolder here;
+    here.write("a.mp3", "a");
+    fs::create_directories(here.path() / "mod");
+    const std::string steps = "The steps are 0, 2, 5, 9, 13, 15, 20, 25, 30, 35, 40, 45, 50, 55, 60, 65, 70, 75, 80, "
+                              "85, 90, 95 and 100.\n";
+    const auto script = test::runCli({"script", "--mp3-volume", "37", "--game-volume", "3", "a.mp3"}, here.str());
+    EXPECT_EQ(script.status, 0);
+    EXPECT_THAT(script.out, HasSubstr("\r\nvol37\r\ngvol3\r\n"));
+    EXPECT_EQ(script.err, "Notice: the MP3 volume 37 is not a step of the volume ladder, so the game keeps its own MP3 "
+                          "volume for it and the MP3 volume keys do nothing with it. " +
+                              steps +
+                              "Notice: the game volume 3 is not a step of the volume ladder, so the game keeps its "
+                              "own game volume for it and the game volume keys do nothing with it. " +
+                              steps);
+    const auto save = test::runCli({"save", "--mod", "mod", "--game-volume", "99", "a.mp3"}, here.str());
+    EXPECT_EQ(save.status, 0);
+    EXPECT_THAT(save.err, HasSubstr("Notice: the game volume 99 is not a step"));
+    EXPECT_THAT(here.read("mod/mp3.cfg"), HasSubstr("\r\ngvol99\r\n"));
 }
 
 TEST(SaveCommand, TurnsRelativeItemsIntoAJukeboxAndReportsWhatItCouldNotDo) {
@@ -79,3 +101,32 @@ TEST(SaveCommand, APlaylistOrConfigThatIsAFifoNeverBlocks) {
     EXPECT_EQ(here.read("cstrike/mp3s/Rain.mp3"), "rain");
 }
 #endif
+
+// A jukebox larger than the game's command buffer, with a non-ASCII name and a Linux name holding a
+// backslash, imported from a playlist whose own name holds one: it saves, its script is ASCII with
+// "/" in the play lines, nothing lands beside the mod folder, and every track plays.
+TEST(SaveCommand, LargeJukeboxWithNonAsciiAndBackslashNamesPlaysEveryTrack) {
+    test::TempFolder here;
+    const std::string acdc = here.write("Music/AC\\DC - Back.mp3", "acdc");
+    const std::string bjork = here.write("Music/Bj\xC3\xB6rk \xE2\x80\x93 J\xC3\xB3ga (Live).mp3", "bjork");
+    here.write("Lists/mix\\set.m3u8", "#EXTM3U\n#EXTINF:1,a\n" + acdc + "\n#EXTINF:1,b\n" + bjork + "\n");
+    std::vector<std::string> arguments = {"save", "--mod", "cstrike", "Lists/mix\\set.m3u8"};
+    for (int k = 3; k <= 40; ++k)
+        arguments.push_back(here.write("Music/Song " + std::to_string(k) + ".mp3", "song"));
+    fs::create_directories(here.path() / "cstrike");
+    const auto saved = test::runCli(arguments, here.str());
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    const std::string script = here.read("cstrike/mp3.cfg");
+    EXPECT_TRUE(std::all_of(script.begin(), script.end(), [](char c) { return c > 0; }));
+    EXPECT_THAT(script, HasSubstr("alias track1 \"mp3 play mp3s/DCBack.mp3;"));
+    EXPECT_EQ(here.read("cstrike/mp3s/DCBack.mp3"), "acdc");
+    EXPECT_EQ(here.read("cstrike/mp3s/BjorkJogaLive.mp3"), "bjork");
+    for (const auto& entry : fs::directory_iterator(here.path()))
+        EXPECT_EQ(entry.path().filename().string().find('\\'), std::string::npos) << entry.path();
+
+    const auto played = test::runCli({"console", "--mod", "cstrike", "playtrack; nexttracks; saytrack"}, here.str());
+    EXPECT_EQ(played.err, "");
+    EXPECT_THAT(played.out, HasSubstr("mp3 play mp3s/DCBack.mp3\necho Jukewright : next track\n"
+                                      "mp3 play mp3s/BjorkJogaLive.mp3\n"
+                                      "say listening to Bjork - Joga (Live).mp3 with Jukewright\n"));
+}

@@ -17,6 +17,14 @@ std::string fixtureBytes(std::string_view name) {
     return readBytes(fixturePath(name));
 }
 
+std::string twoTrackScript() {
+#ifdef _WIN32
+    return fixtureBytes("two_tracks_mp3.cfg");
+#else
+    return fixtureBytes("two_tracks_mp3_slash_paths.cfg");
+#endif
+}
+
 std::string readBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)

@@ -10,6 +10,10 @@ namespace jukewright::test {
 std::string fixtureBytes(std::string_view name);
 std::string fixturePath(std::string_view name);
 
+// The mp3.cfg of the two-track jukebox (Blue Sky, Rain-Dance (Live); volumes 50 and 80) as this
+// platform writes it: Windows names the copies "mp3s\NAME", every other system "mp3s/NAME".
+std::string twoTrackScript();
+
 // A fresh, empty folder for one test, removed again when the test ends.
 class TempFolder {
 public:

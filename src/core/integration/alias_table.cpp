@@ -1,6 +1,6 @@
 #include "core/integration/alias_table.h"
 
-#include "core/integration/console_tokens.h"
+#include "core/integration/console_tokenizer.h"
 
 namespace jukewright {
 

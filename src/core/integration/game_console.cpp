@@ -1,6 +1,7 @@
 #include "core/integration/game_console.h"
 
 #include "core/integration/chat_text.h"
+#include "core/integration/exec_line_reader.h"
 #include "core/system/file_exists.h"
 #include "core/system/native_path.h"
 #include "core/system/text_rows.h"
@@ -24,25 +25,13 @@ std::string joinedArguments(const CommandTokens& tokens, std::size_t first) {
     return text;
 }
 
-// The engine reads a file as a C string: a NUL byte ends it.
-std::string_view untilNul(std::string_view text) {
-    return text.substr(0, text.find('\0'));
-}
-
-bool endsFileLine(char c) {
-    return static_cast<unsigned char>(c) < ' ' && c != '\t';
-}
-
-// The next line of a file run line by line: control characters other than tab end a line, runs of
-// them (and so empty lines) are skipped, and a line longer than a command is cut into pieces.
-// An empty result means the file is done.
-std::string_view nextFileLine(std::string_view text, std::size_t& at) {
-    while (at < text.size() && endsFileLine(text[at]))
-        ++at;
-    const std::size_t start = at;
-    while (at < text.size() && at - start < MaxCommandLength && !endsFileLine(text[at]))
-        ++at;
-    return text.substr(start, at - start);
+// The engine reads a file as a C string: a NUL byte ends it. A UTF-8 byte-order mark at its start
+// is skipped.
+std::string_view fileText(std::string_view bytes) {
+    bytes = bytes.substr(0, bytes.find('\0'));
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.remove_prefix(3);
+    return bytes;
 }
 
 } // namespace
@@ -141,8 +130,8 @@ void GameConsole::runFileLineByLine(std::string_view text) {
         return;
     }
     ++m_largeExecDepth;
-    std::size_t at = 0;
-    for (std::string_view line = nextFileLine(text, at); !line.empty() && !m_stopped; line = nextFileLine(text, at)) {
+    ExecLineReader lines(text);
+    for (std::string_view line = lines.next(); !line.empty() && !m_stopped; line = lines.next()) {
         executeBuffer();
         if (!m_stopped)
             insertFront("\n" + std::string(line) + "\n");
@@ -165,9 +154,10 @@ void GameConsole::endBurst() {
     m_stopped = false;
 }
 
+// "alias" alone lists every alias; "alias NAME" alone defines NAME as empty.
 void GameConsole::aliasCommand(const CommandTokens& tokens) {
-    if (tokens.argv.size() < 3) {
-        listAliases(tokens.argv.size() == 2 ? tokens.argv[1] : std::string_view{});
+    if (tokens.argv.size() < 2) {
+        listAliases();
         return;
     }
     const std::string& name = tokens.argv[1];
@@ -181,11 +171,9 @@ void GameConsole::aliasCommand(const CommandTokens& tokens) {
     m_aliases.define(name, std::move(text));
 }
 
-// "alias" alone lists every alias, "alias NAME" shows that one.
-void GameConsole::listAliases(std::string_view name) {
+void GameConsole::listAliases() {
     for (const Alias& alias : m_aliases.all())
-        if (name.empty() || nameKey(alias.name) == nameKey(name))
-            m_output.notice(alias.name + " : " + alias.text);
+        m_output.notice(alias.name + " : " + alias.text);
 }
 
 void GameConsole::execCommand(const CommandTokens& tokens) {
@@ -204,7 +192,7 @@ void GameConsole::execCommand(const CommandTokens& tokens) {
         m_output.notice("couldn't exec " + name);
         return;
     }
-    const std::string_view text = untilNul(file.bytes);
+    const std::string_view text = fileText(file.bytes);
     if (m_buffer.size() + text.size() + 2 < CommandBufferSize)
         insertFront("\n" + std::string(text) + "\n");
     else
@@ -215,25 +203,27 @@ void GameConsole::waitCommand(const CommandTokens&) {
     m_wait = true;
 }
 
+// The engine prints the words, not the raw text: quotes vanish and "Jukewright: next" shows as
+// "Jukewright : next".
 void GameConsole::echoCommand(const CommandTokens& tokens) {
-    m_output.effect(tokens.args.empty() ? "echo" : "echo " + tokens.args);
+    const std::string words = joinedArguments(tokens, 1);
+    m_output.effect(words.empty() ? "echo" : "echo " + words);
 }
 
 void GameConsole::sayCommand(const CommandTokens& tokens) {
-    chat("say", tokens);
+    chat("say", ChatChannel::Everyone, tokens);
 }
 
 void GameConsole::sayTeamCommand(const CommandTokens& tokens) {
-    chat("say_team", tokens);
+    chat("say_team", ChatChannel::Team, tokens);
 }
 
-// A chat command without text sends nothing.
-void GameConsole::chat(std::string_view command, const CommandTokens& tokens) {
+// A chat command without an argument sends nothing.
+void GameConsole::chat(std::string_view command, ChatChannel channel, const CommandTokens& tokens) {
     if (tokens.argv.size() < 2)
         return;
-    const std::string text = chatText(tokens.args);
-    if (!text.empty())
-        m_output.effect(std::string(command) + " " + text);
+    if (const auto text = chatText(tokens.args, channel))
+        m_output.effect(std::string(command) + " " + *text);
 }
 
 void GameConsole::mp3Command(const CommandTokens& tokens) {

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "core/integration/alias_table.h"
+#include "core/integration/chat_text.h"
 #include "core/integration/command_buffer.h"
 #include "core/integration/console_output.h"
-#include "core/integration/console_tokens.h"
+#include "core/integration/console_tokenizer.h"
 
 #include <optional>
 #include <string>
@@ -62,8 +63,8 @@ private:
     void mp3VolumeCommand(const CommandTokens& tokens);
     void volumeCommand(const CommandTokens& tokens);
 
-    void listAliases(std::string_view name);
-    void chat(std::string_view command, const CommandTokens& tokens);
+    void listAliases();
+    void chat(std::string_view command, ChatChannel channel, const CommandTokens& tokens);
     void setVolume(std::string_view command, std::string& value, const CommandTokens& tokens);
     bool isPlayableFile(const std::string& path) const;
 

@@ -3,6 +3,7 @@
 #include "core/playlist/path_utils.h"
 #include "core/playlist/track_list.h"
 #include "core/system/code_page.h"
+#include "core/system/native_path.h"
 #include "core/system/text_rows.h"
 
 namespace jukewright {
@@ -19,7 +20,7 @@ std::string nameForMessage(const std::string& s_path) {
 } // namespace
 
 std::optional<std::vector<std::string>> readPlaylistRows(PlaylistView& view, const std::string& s_path) {
-    const FileContent content = readFileBytes(s_path);
+    const FileContent content = readNativeFileBytes(sourceFsPath(s_path));
     if (content.error) {
         view.showMessage({PlaylistNotOpenedText + nameForMessage(s_path), TitleError, MessageIcon::Stop});
         return std::nullopt;

@@ -48,7 +48,7 @@ bool appendExistingTrack(AppState& state, PlaylistView& view, const std::string&
     // A pattern that merely matches files is no track: a name with "*" or "?" must name a file itself
     // (checked first, so that a long pattern never scans a folder).
     const bool pattern = GetFilename(path).find_first_of("*?") != std::string::npos;
-    if ((pattern && !isRegularFile(fsPath(path))) || !FileExists(path))
+    if ((pattern && !isRegularFile(sourceFsPath(path))) || !FileExists(path))
         return true;
     if (appendTrack(state, view, path))
         return true;

@@ -41,6 +41,27 @@ private:
     std::unordered_map<std::string, int> m_nextNumber;
 };
 
+// A name fit for a file in "mp3s": never empty, never hidden, and at most MaxFittedNameBytes long, so
+// that a number added to keep it apart still fits every file system.
+std::string fittedName(std::string name, int trackNumber) {
+    if (name.empty())
+        return "track" + std::to_string(trackNumber) + ".mp3";
+    if (name.starts_with('.'))
+        name.insert(0, "track" + std::to_string(trackNumber));
+    if (name.size() <= MaxFittedNameBytes)
+        return name;
+    const std::size_t dot = name.rfind('.');
+    const std::size_t extension = name.size() - dot;
+    if (dot == std::string::npos || extension > MaxKeptExtensionBytes) {
+        name.resize(MaxFittedNameBytes);
+    } else {
+        name.erase(MaxFittedNameBytes - extension, name.size() - MaxFittedNameBytes);
+    }
+    // The cut may leave a dot at the end, which Windows would drop from the copy's name.
+    name.erase(name.find_last_not_of('.') + 1);
+    return name;
+}
+
 } // namespace
 
 std::vector<std::string> assignCopyNames(const AppState& state) {
@@ -54,9 +75,7 @@ std::vector<std::string> assignCopyNames(const AppState& state) {
             names.push_back(names[known->second]);
             continue;
         }
-        std::string name = ConvertSpaces(state.TrackNames[static_cast<std::size_t>(i)]);
-        if (name.empty())
-            name = "track" + std::to_string(i + 1) + ".mp3";
+        std::string name = fittedName(ConvertSpaces(asciiName(state.TrackNames[static_cast<std::size_t>(i)])), i + 1);
         if (!table.isFree(name))
             name = table.numbered(name);
         table.take(name);

@@ -2,15 +2,24 @@
 
 #include "core/app_state.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
 namespace jukewright {
 
+// A copy name longer than this is cut (keeping an extension of at most MaxKeptExtensionBytes); the
+// number that keeps colliding names apart may add up to eight more bytes.
+inline constexpr std::size_t MaxFittedNameBytes = 120;
+inline constexpr std::size_t MaxKeptExtensionBytes = 16;
+inline constexpr std::size_t MaxCopyNameBytes = 128;
+
 // The file name of every track of the list inside "mp3s", given once so that the script and the
-// copy always agree. A track whose console-safe name is empty is called "track<k>.mp3". Different
-// source files never share a name (letter case ignored, as Windows file systems do): a later one
-// gets the lowest free number before its extension. The same source file keeps one name.
+// copy always agree. Names are printable ASCII (see asciiName and ConvertSpaces). A track whose
+// console-safe name is empty is called "track<k>.mp3", one whose name starts with a dot gets
+// "track<k>" before it, and a long name is cut to MaxFittedNameBytes. Different source files never
+// share a name (letter case ignored, as Windows file systems do): a later one gets the lowest free
+// number before its extension. The same source file keeps one name.
 std::vector<std::string> assignCopyNames(const AppState& state);
 
 } // namespace jukewright

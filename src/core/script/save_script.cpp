@@ -8,6 +8,7 @@
 #include "core/script/track_copies.h"
 #include "core/system/file_exists.h"
 #include "core/system/file_ops.h"
+#include "core/system/folder_queries.h"
 #include "core/system/native_path.h"
 
 #include <algorithm>
@@ -41,7 +42,7 @@ std::optional<std::string> validatedModFolder(const AppState& state, SaveView& v
     }
     // Taken literally: a pattern or a file is no mod folder, whatever the directory query says.
     const bool pattern = folder.find_first_of("*?") != std::string::npos;
-    if (pattern || !FolderExists(folder) || !isFolder(fsPath(folder))) {
+    if (pattern || !FolderExists(folder) || !isFolder(nativePath(folder))) {
         view.showMessage({ModFolderNotFoundText, TitlePlain, MessageIcon::None});
         return std::nullopt;
     }

@@ -3,10 +3,15 @@
 #include "core/script/console_safe_name.h"
 #include "core/system/code_page.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
 
 namespace jukewright {
+
+bool isScriptVolumeStep(int volume) {
+    return std::find(ScriptVolumeSteps.begin(), ScriptVolumeSteps.end(), volume) != ScriptVolumeSteps.end();
+}
 
 std::int16_t loopVars(std::int16_t index, std::int16_t indexmax, std::int16_t addition) {
     const int sum = index + addition;
@@ -84,11 +89,11 @@ std::string BuildScriptText(const AppState& state, const std::vector<std::string
     ScriptWriter out(expectedSize(state, copyNames));
 
     for (int i = 0; i < count; ++i)
-        out.line("alias track", i + 1, " \"mp3 play mp3s\\", copyNames[static_cast<std::size_t>(i)],
+        out.line("alias track", i + 1, " \"mp3 play ", ScriptTrackFolder, copyNames[static_cast<std::size_t>(i)],
                  "; alias nexttracks nexttrack", i + 1, "; alias prevtrack prevtrack", i + 1, "\"");
     out.lineBreak();
     for (int i = 0; i < count; ++i)
-        out.line("alias lptrack", i + 1, " \"mp3 loop mp3s\\", copyNames[static_cast<std::size_t>(i)],
+        out.line("alias lptrack", i + 1, " \"mp3 loop ", ScriptTrackFolder, copyNames[static_cast<std::size_t>(i)],
                  "; alias nexttracks nexttrack", i + 1, "; alias prevtrack prevtrack", i + 1, "\"");
     out.lineBreak();
     for (int i = 0; i < count; ++i) {
@@ -118,7 +123,7 @@ std::string BuildScriptText(const AppState& state, const std::vector<std::string
     out.line("gvol", int{state.GameVolume});
     out.lineBreak();
     for (int i = 0; i < count; ++i) {
-        const std::string name = chatSafeName(state.TrackNames[static_cast<std::size_t>(i)]);
+        const std::string name = chatSafeName(asciiName(state.TrackNames[static_cast<std::size_t>(i)]));
         out.line("alias saytrack", i + 1, " \"say listening to ", name, " with Jukewright;spamwait\"");
         out.line("alias tsaytrack", i + 1, " \"say_team listening to ", name, " with Jukewright;spamwait\"");
     }

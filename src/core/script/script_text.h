@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace jukewright {
@@ -12,6 +13,17 @@ namespace jukewright {
 // The volume ladder shared by the MP3 and game volume keys.
 inline constexpr std::array<int, 23> ScriptVolumeSteps = {0,  2,  5,  9,  13, 15, 20, 25, 30, 35, 40, 45,
                                                           50, 55, 60, 65, 70, 75, 80, 85, 90, 95, 100};
+
+// The folder the play and loop lines name the copies in. Every engine on POSIX opens "mp3s/NAME"
+// (some split paths on "/" only); the Windows build keeps the separator the jukebox always had.
+#ifdef _WIN32
+inline constexpr std::string_view ScriptTrackFolder = "mp3s\\";
+#else
+inline constexpr std::string_view ScriptTrackFolder = "mp3s/";
+#endif
+
+// True for the volumes that name an alias of the script's ladder.
+bool isScriptVolumeStep(int volume);
 
 // The track number that lies addition - 1 places after list index `index`, wrapping to the start.
 std::int16_t loopVars(std::int16_t index, std::int16_t indexmax, std::int16_t addition);

@@ -38,7 +38,7 @@ std::vector<PlannedCopy> planCopies(const AppState& state, const std::string& tr
         if (!copyOfName.emplace(names[i], plan.size()).second)
             continue;
         const std::string target = trackFolder + "\\" + names[i];
-        plan.push_back({i, fsPath(state.TrackPaths[i]), fsPath(target), target});
+        plan.push_back({i, sourceFsPath(state.TrackPaths[i]), fsPath(target), target});
     }
     std::map<IdentityKey, std::size_t> oldFileAt;
     for (std::size_t k = 0; k < plan.size(); ++k)

@@ -74,24 +74,25 @@ bool query(const std::string& path, Admit admit) {
     if (path.empty() || path.find('\0') != std::string::npos)
         return false;
     std::error_code ec;
+    const fs::path native = sourceFsPath(path);
     if (isSeparator(path.back())) {
         // The folder's contents: files need one ordinary file in it, folders are answered by the
         // folder's own "." entry.
-        const fs::path folder = fsPath(path);
-        if (!fs::is_directory(folder, ec))
+        if (!fs::is_directory(native, ec))
             return false;
-        return admit == Admit::FilesAndFolders || anyEntryMatches(folder, "*", admit);
+        return admit == Admit::FilesAndFolders || anyEntryMatches(native, "*", admit);
     }
-    const std::size_t cut = path.find_last_of("\\/");
-    const std::string_view name =
-        cut == std::string::npos ? std::string_view(path) : std::string_view(path).substr(cut + 1);
+    // The last component of the path that is asked about: on POSIX a backslash in a name that exists as
+    // given is part of that name.
+    const std::u8string utf8Name = native.filename().u8string();
+    const std::string name(utf8Name.begin(), utf8Name.end());
     if (hasWildcard(name)) {
-        const std::string folder = cut == std::string::npos ? std::string(".") : path.substr(0, cut + 1);
-        return anyEntryMatches(fsPath(folder), name, admit);
+        const fs::path folder = native.has_parent_path() ? native.parent_path() : fs::path(".");
+        return anyEntryMatches(folder, name, admit);
     }
     if (isHidden(name))
         return false;
-    const fs::file_status status = fs::status(fsPath(path), ec);
+    const fs::file_status status = fs::status(native, ec);
     return !ec && admitted(status, admit);
 }
 

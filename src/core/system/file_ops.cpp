@@ -444,11 +444,6 @@ void removeStrayTemporaries(const fs::path& folder) {
 
 #endif
 
-bool isFolder(const fs::path& path) {
-    std::error_code error;
-    return fs::is_directory(path, error);
-}
-
 std::string describeError(const std::error_code& error) {
     std::string text = error.message();
     return text.empty() ? std::string("unknown error") : text;

@@ -74,9 +74,8 @@ std::optional<FileIdentity> regularFileIdentity(const std::filesystem::path& pat
 // True when `copy` is a regular file (not a link) with the size and modification time of `source`.
 bool isCurrentCopy(const std::filesystem::path& source, const std::filesystem::path& copy);
 
-// True when `path` itself (no wildcard, following links) names a regular file, or a folder.
+// True when `path` itself (no wildcard, following links) names a regular file.
 bool isRegularFile(const std::filesystem::path& path);
-bool isFolder(const std::filesystem::path& path);
 
 // Removes the temporary files that killed saves left in `folder`: those whose process is gone or
 // that are older than ten minutes, never those of a save still running.

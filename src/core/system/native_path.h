@@ -12,6 +12,11 @@ namespace jukewright {
 std::string nativePath(std::string_view path);
 std::filesystem::path fsPath(std::string_view path);
 
+// A path the person or a playlist supplied, to read from: on POSIX "\" is an ordinary character of
+// a file name ("AC\DC - Back.mp3"), so the path is taken as given when that names an existing
+// entry, and turned like fsPath otherwise. Paths the program writes to always go through fsPath.
+std::filesystem::path sourceFsPath(std::string_view path);
+
 // True when the text names a path from a root: "/x", "\x", "~/x" or a drive letter and ":".
 bool isAbsolutePathText(std::string_view path);
 

@@ -47,8 +47,11 @@ std::vector<std::string> splitRows(std::string_view text, LineEnds ends) {
 }
 
 FileContent readFileBytes(std::string_view path) {
+    return readNativeFileBytes(fsPath(path));
+}
+
+FileContent readNativeFileBytes(const std::filesystem::path& native) {
     FileContent content;
-    const auto native = fsPath(path);
     std::error_code ec;
     // Only a regular file is opened: a fifo would block the program and a device may act on being read.
     const auto status = std::filesystem::status(native, ec);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,8 @@ struct FileContent {
     std::error_code error;
 };
 FileContent readFileBytes(std::string_view path);
+// The same for a path the system takes as it is (see fsPath and sourceFsPath).
+FileContent readNativeFileBytes(const std::filesystem::path& path);
 
 struct FileRows {
     std::vector<std::string> rows;

@@ -3,7 +3,10 @@
 #include "core/playlist/playlist_import.h"
 #include "core/playlist/track_list.h"
 #include "core/startup/start_up.h"
+#include "gui/dialogs/about_dialog.h"
+#include "gui/dialogs/browse_dialog.h"
 #include "gui/dialogs/media_library.h"
+#include "gui/dialogs/options_dialog.h"
 #include "gui/dialogs/progress_window.h"
 #include "gui/shell/click_label.h"
 #include "gui/shell/desktop.h"
@@ -413,16 +416,32 @@ void frmMain::imgMediaLibary_Click() {
 void frmMain::mnuOptions_Click() {
     if (isSaving())
         return;
+    m_options.dialog()->exec();
 }
 
 void frmMain::lblBrowse_Click() {
     if (isSaving())
         return;
+    m_browse.dialog()->exec();
 }
 
 void frmMain::mnuAbout_Click() {
     if (isSaving())
         return;
+    // A new window each time, so the roll starts again at the first pair.
+    frmAbout about(QDir(QString::fromStdString(m_dataFolder)).filePath(QStringLiteral("credits.txt")).toStdString(),
+                   this);
+    about.exec();
+}
+
+frmOptions* frmMain::createOptions() {
+    return new frmOptions(
+        m_state, [this] { m_settings.SaveVolumeSettings(m_state); }, this);
+}
+
+frmBrowse* frmMain::createBrowse() {
+    return new frmBrowse([this](const QString& text) { setModFolderText(text.toStdString()); }, m_dialogs,
+                         BrowsePlaces::ofThisSystem(), this);
 }
 
 void frmMain::lblMorvane_Click() {

@@ -5,6 +5,7 @@
 #include "core/script/save_script.h"
 #include "core/script/save_view.h"
 #include "core/settings/settings_store.h"
+#include "gui/dialogs/dialog_keeper.h"
 #include "gui/shell/open_file_dialog.h"
 #include "gui/shell/skin_loader.h"
 
@@ -27,7 +28,9 @@ class Desktop;
 class Dialogs;
 class PictureButton;
 class SaveRun;
+class frmBrowse;
 class frmMediaLib;
+class frmOptions;
 class frmScript;
 
 // The main window: the track list and the mod-folder box inside the skin, the four commands as picture
@@ -111,6 +114,8 @@ private:
     void OpenLink(const QString& address);
     void saveFinished(SaveOutcome outcome);
     frmScript& progressWindow();
+    frmOptions* createOptions();
+    frmBrowse* createBrowse();
 
     // Rows are appended in batches: the list takes them all at once before anyone looks at it.
     void flushRows() const;
@@ -172,6 +177,9 @@ private:
 
     QPointer<frmScript> m_progress;
     QPointer<frmMediaLib> m_mediaLibrary;
+    // Options and Browse keep their state between showings until their close box destroys them.
+    DialogKeeper<frmOptions> m_options{[this] { return createOptions(); }};
+    DialogKeeper<frmBrowse> m_browse{[this] { return createBrowse(); }};
 
     mutable QStringList m_pendingRows;
     mutable std::vector<bool> m_selection;

@@ -1,4 +1,4 @@
-#include "core/integration/console_tokens.h"
+#include "core/integration/console_tokenizer.h"
 #include "core/integration/game_console.h"
 #include "core/integration/userconfig_hook.h"
 #include "core/playlist/track_list.h"
@@ -46,6 +46,9 @@ protected:
         expectEffects({{"exec userconfig.cfg", {"mp3volume 0.95", "volume 0.05", "echo Jukewright Script Loaded"}}});
     }
 
+    // The effects of the script's play and loop lines.
+    const std::string play = "mp3 play " + std::string(ScriptTrackFolder);
+    const std::string loop = "mp3 loop " + std::string(ScriptTrackFolder);
     test::TempFolder mod;
     Lines effects, notices;
     GameConsole console{mod.str(), *this};
@@ -56,13 +59,13 @@ protected:
 TEST_F(GameConsoleTest, JukeboxPlaysSkipsAroundTheListAnnouncesAndStepsTheVolumes) {
     startJukebox({"C:\\Music\\Blue Sky.mp3", "D:\\Tunes\\Rain-Dance (Live).mp3", "C:\\Music\\Third.mp3"});
     expectEffects({
-        {"playtrack; saytrack", {"mp3 play mp3s\\BlueSky.mp3", "say listening to Blue Sky.mp3 with Jukewright"}},
-        {"nexttracks", {"echo Jukewright: next track", "mp3 play mp3s\\RainDanceLive.mp3"}},
+        {"playtrack; saytrack", {play + "BlueSky.mp3", "say listening to Blue Sky.mp3 with Jukewright"}},
+        {"nexttracks", {"echo Jukewright : next track", play + "RainDanceLive.mp3"}},
         {"tsaytrack", {"say_team listening to Rain-Dance (Live).mp3 with Jukewright"}},
-        {"nexttracks", {"echo Jukewright: next track", "mp3 play mp3s\\Third.mp3"}},
-        {"nexttracks", {"echo Jukewright: next track", "mp3 play mp3s\\BlueSky.mp3"}},
-        {"prevtrack", {"mp3 play mp3s\\Third.mp3", "echo Jukewright: previous track"}},
-        {"looptrack", {"mp3 loop mp3s\\Third.mp3"}},
+        {"nexttracks", {"echo Jukewright : next track", play + "Third.mp3"}},
+        {"nexttracks", {"echo Jukewright : next track", play + "BlueSky.mp3"}},
+        {"prevtrack", {play + "Third.mp3", "echo Jukewright : previous track"}},
+        {"looptrack", {loop + "Third.mp3"}},
         {"mp3volup; mp3volup; mp3voldown", {"mp3volume 1.00", "mp3volume 1.00", "mp3volume 0.95"}},
         {"gvoldown; gvoldown; gvoldown; gvolup", {"volume 0.02", "volume 0.00", "volume 0.00", "volume 0.02"}},
     });
@@ -72,9 +75,9 @@ TEST_F(GameConsoleTest, JukeboxPlaysSkipsAroundTheListAnnouncesAndStepsTheVolume
 TEST_F(GameConsoleTest, TrackNamesNeverRunCommandsOfTheirOwn) {
     startJukebox({"C:\\x\\Live\"; mp3 stop; say \"hi;quit.mp3", "C:\\x\\Side 1, {Live}.mp3"});
     expectEffects({
-        {"playtrack", {"mp3 play mp3s\\Livemp3stopsayhiquit.mp3"}},
+        {"playtrack", {play + "Livemp3stopsayhiquit.mp3"}},
         {"saytrack", {"say listening to Live mp3 stop say hiquit.mp3 with Jukewright"}},
-        {"nexttracks", {"echo Jukewright: next track", "mp3 play mp3s\\Side1Live.mp3"}},
+        {"nexttracks", {"echo Jukewright : next track", play + "Side1Live.mp3"}},
         {"tsaytrack", {"say_team listening to Side 1, {Live}.mp3 with Jukewright"}},
     });
     EXPECT_EQ(notices, Lines{}) << "every track plays its own copy";
@@ -86,17 +89,20 @@ TEST_F(GameConsoleTest, LinesAreSplitAndRunLikeTheEngineRunsThem) {
     EXPECT_THAT(tokenizeCommand("echo \"a\\\"b\" \"open").argv, ElementsAre("echo", "a\\", "b\"", "open"));
     EXPECT_EQ(tokenizeCommand(std::string(100, ',')).argv.size(), 80u);
     const std::string name(31, 'n'), chat(116, 'a');
+    // 1,018 bytes of words short enough to be arguments, to fill a command of 1,023 bytes.
+    const std::string words = std::string(500, 'x') + " " + std::string(500, 'y') + " " + std::string(16, 'z');
     expectEffects({
-        {"echo a // b; echo b\recho c\necho d", {"echo a // b", "echo b", "echo c", "echo d"}},
-        {"echo \"a;b\"; echo a\"b; echo c", {"echo \"a;b\"", "echo a\"b; echo c"}},
+        {"echo a // b; echo b\recho c\necho d", {"echo a", "echo b", "echo c", "echo d"}},
+        {"echo \"a;b\"; echo a\"b; echo c", {"echo a;b", "echo a\"b; echo c"}},
         {"mp3 play mp3s\\A,B.mp3", {"mp3 play mp3s\\A"}},
         {"alias Foo \"echo 1\"; alias FOO \"echo 2\"; fOo; alias say \"echo hijacked\"; say hi", {"echo 2", "say hi"}},
         {"bind x y; Volume 0.3; mp3volume 2", {"unknown command: bind", "volume 0.3", "mp3volume 2"}},
         {"alias " + name + " \"echo a\"; alias " + name + "x \"echo b\"; " + name + "; " + name + "x",
          {"echo a", "unknown command: " + name + "x"}},
-        {"echo " + std::string(1018, 'x') + "#yy", {"echo " + std::string(1018, 'x'), "unknown command: yy"}},
+        {"echo " + words + "#yy", {"echo " + words, "unknown command: yy"}},
         {"say   hello, \"world\" // x; say; say_team   ; echo", {"say hello, \"world\" // x", "echo"}},
-        {"say " + chat + "\xC3\xA9z; say_team " + chat + "z\xC3\xA9", {"say " + chat, "say_team " + chat + "z"}},
+        {"say " + chat + "\xC3\xA9z; say_team " + chat + "z\xC3\xA9",
+         {"say " + chat, "say_team " + chat.substr(0, 110)}},
     });
     EXPECT_THAT(notices, ElementsAre("file not found: mp3s\\A", "alias name too long: " + name + "x"));
 }
@@ -132,4 +138,67 @@ TEST_F(GameConsoleTest, WaitsFilesAndLoopsRunAcrossFramesWithinTheEnginesBounds)
     EXPECT_THAT(notices,
                 ElementsAre("command buffer overflow", "command buffer overflow", "alias loop stopped: r",
                             "exec loop stopped: self.cfg", "exec loop stopped: bigself.cfg", "alias loop stopped: w"));
+}
+
+// Each file is written to the mod folder, run with exec, and followed by commands as typed.
+TEST_F(GameConsoleTest, ConfigFilesRunAsTheEnginesTokenizerAndChatMakeThem) {
+    const std::string longWord(600, 'w');
+    std::string padding; // makes the file too large for the command buffer
+    while (padding.size() <= CommandBufferSize)
+        padding += "// padding\n";
+    const struct {
+        std::string file;
+        std::string typed;
+        Lines effects;
+    } rows[] = {
+        {"echo Jukewright: next track\necho a,b{c}(d)'e' // gone\necho \"\" x\necho \"\"\necho\tone\t\ttwo",
+         "",
+         {"echo Jukewright : next track", "echo a , b { c } ( d ) ' e '", "echo  x", "echo", "echo one two"}},
+        {"alias big \"" + longWord + "\"\nalias kept \"echo kept\"\nalias kept\necho a " + longWord + " b",
+         "big; kept; echo end",
+         {"echo a", "echo end"}},
+        {"\xC3\xA9"
+         "cho skipped\necho caf\xC3\xA9 \xE2\x80\x94 x\n\xEF\xBB\xBF"
+         "echo mark inside",
+         "",
+         {"unknown command: cho", "echo caf\xC3\xA9 x", "echo mark inside"}},
+        {"\xEF\xBB\xBF"
+         "echo marked",
+         "",
+         {"echo marked"}},
+        {"echo a\tb\necho caf\xC3\xA9s \xC3\xA9 x\n" + padding,
+         "",
+         {"echo a", "unknown command: b", "echo caf", "unknown command: s", "unknown command: x"}},
+        {"say \"quoted text\"\nsay \"open\nsay \"  \"\nsay \"\"\nsay \xC3\xA9t\xC3\xA9\nsay_team ...\nsay \"\xC3\xA9\"",
+         "",
+         {"say quoted text", "say ope", "say t\xC3\xA9", "say_team ..."}},
+    };
+    for (const auto& row : rows) {
+        mod.write("row.cfg", row.file);
+        effects.clear();
+        console.run("exec row.cfg");
+        if (!row.typed.empty())
+            console.run(row.typed);
+        EXPECT_EQ(effects, row.effects) << row.file.substr(0, 60);
+    }
+    EXPECT_EQ(notices, Lines{});
+}
+
+// A jukebox too large for the command buffer is run line by line, where every byte from 0x80 on
+// ends a line: names in the script must be ASCII for every track to play.
+TEST_F(GameConsoleTest, LargeJukeboxWithNonAsciiNamesPlaysEveryTrack) {
+    Lines paths = {"/m/Bj\xC3\xB6rk \xE2\x80\x93 J\xC3\xB3ga (Live).mp3", "/m/Caf\xC3\xA9.mp3", "/m/AC\\DC - Back.mp3"};
+    for (int k = 4; k <= 40; ++k)
+        paths.push_back("/m/Song " + std::to_string(k) + ".mp3");
+    startJukebox(paths);
+    ASSERT_GT(mod.read("mp3.cfg").size(), CommandBufferSize);
+    expectEffects({
+        {"playtrack; saytrack",
+         {play + "BjorkJogaLive.mp3", "say listening to Bjork - Joga (Live).mp3 with Jukewright"}},
+        {"nexttracks; tsaytrack",
+         {"echo Jukewright : next track", play + "Cafe.mp3", "say_team listening to Cafe.mp3 with Jukewright"}},
+        {"nexttracks; saytrack",
+         {"echo Jukewright : next track", play + "DCBack.mp3", "say listening to DC - Back.mp3 with Jukewright"}},
+    });
+    EXPECT_EQ(notices, Lines{});
 }

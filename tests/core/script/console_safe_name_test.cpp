@@ -18,10 +18,39 @@ TEST(ConsoleSafeName, DropsRefusedCharactersOneByOne) {
         {"\xA3x.mp3", "x.mp3"},             // a Windows-1252 name: 0xA3 is the pound sign there
         {"[Live] #2 @home~.01 \u65E5\u672C.mp3", "[Live]#2@home~.01\u65E5\u672C.mp3"},
         {"  --__((  ))", ""},
+        {"a/b\\c?d<e>f|g.mp3", "abcdefg.mp3"},
+        {"Song.mp3...", "Song.mp3"},
+        {". .", ""},
     };
     for (const auto& [name, expected] : cases)
         EXPECT_EQ(ConvertSpaces(name), expected) << name;
     EXPECT_EQ(chatSafeName("Rain-Dance (Live), \"Encore\"; part\t2.mp3"), "Rain-Dance (Live), Encore part2.mp3");
+}
+
+TEST(CopyNames, AreAsciiNeverHiddenAndFitTheFileSystem) {
+    const std::string long255(251, 'a'), notUtf8(196, '\xE9');
+    const std::pair<std::vector<std::string>, std::vector<std::string>> cases[] = {
+        {{"/m/Bj\u00F6rk \u2013 J\u00F3ga (Live).mp3", "/m/\u041A\u0438\u043D\u043E.mp3", "/m/\u00BD Time?.mp3",
+          "/m/Cafe\u0301.mp3"}, // decomposed, as some systems store names
+         {"BjorkJogaLive.mp3", "Kino.mp3", "12Time.mp3", "Cafe.mp3"}},
+        {{"/m/\u65E5\u672C.mp3", "/m/\U0001F600.mp3", "/m/. .", "/m/..mp3", "/m/.hidden.mp3"},
+         {"riben.mp3", "track2.mp3", "track3.mp3", "track4..mp3", "track5.hidden.mp3"}},
+        {{"/a/" + long255 + ".mp3", "/b/" + long255 + ".mp3", "/m/" + notUtf8 + ".mp3"},
+         {std::string(116, 'a') + ".mp3", std::string(116, 'a') + "2.mp3", std::string(116, 'e') + ".mp3"}},
+        {{"/m/" + std::string(130, 'b'), "/m/x.y" + std::string(200, 'z'),
+          "/m/" + std::string(118, 'c') + ".." + std::string(30, 'd')},
+         {std::string(120, 'b'), "x.y" + std::string(117, 'z'), std::string(118, 'c')}},
+    };
+    for (const auto& [paths, expected] : cases) {
+        auto state = std::make_unique<AppState>();
+        test::RecordingPlaylistView view;
+        for (const auto& path : paths)
+            appendTrack(*state, view, path);
+        const auto names = assignCopyNames(*state);
+        EXPECT_EQ(names, expected) << paths.front();
+        for (const auto& name : names)
+            EXPECT_LE(name.size(), MaxCopyNameBytes) << name;
+    }
 }
 
 TEST(CopyNames, DifferentSourcesNeverShareANameAndOneSourceKeepsOne) {

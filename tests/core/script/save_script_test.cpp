@@ -1,5 +1,6 @@
 #include "core/playlist/track_list.h"
 #include "core/script/save_script.h"
+#include "core/script/script_text.h"
 #include "support/fixtures.h"
 #include "support/recording_views.h"
 
@@ -55,7 +56,7 @@ TEST_F(SaveScript, WritesTheJukeboxIntoTheModFolder) {
     state->Mp3Volume = 50;
     ASSERT_EQ(save(), SaveOutcome::Complete);
 
-    EXPECT_EQ(modFile("mp3.cfg"), test::fixtureBytes("two_tracks_mp3.cfg"));
+    EXPECT_EQ(modFile("mp3.cfg"), test::twoTrackScript());
     EXPECT_EQ(modFile("mp3s/BlueSky.mp3"), "first");
     EXPECT_EQ(modFile("mp3s/RainDanceLive.mp3"), "second");
     EXPECT_EQ(modFile("userconfig.cfg"), "exec mp3.cfg\r\n");
@@ -122,7 +123,8 @@ TEST_F(SaveScript, ReplacesOldFilesAndKeepsCopiesOfCollidingNamesApart) {
     EXPECT_EQ(modFile("mp3s/BlueSky2.mp3"), "two");
     EXPECT_EQ(modFile("mp3s/keep.mp3"), "someone else's");
     EXPECT_THAT(view.copied, ElementsAre("BlueSky.mp3", "BlueSky2.mp3", "BlueSky.mp3"));
-    EXPECT_TRUE(modFile("mp3.cfg").starts_with("\r\nalias track1 \"mp3 play mp3s\\BlueSky.mp3;"));
+    EXPECT_TRUE(modFile("mp3.cfg").starts_with("\r\nalias track1 \"mp3 play " + std::string(ScriptTrackFolder) +
+                                               "BlueSky.mp3;"));
     EXPECT_THAT(modFile("mp3.cfg"), ::testing::Not(HasSubstr("xxx")));
 }
 

@@ -50,8 +50,13 @@ TEST(ScriptText, TwoTrackExampleIsExactToTheByte) {
     appendTrack(*state, view, "D:\\Tunes\\Rain-Dance (Live).mp3");
     state->Mp3Volume = 50;
     const std::string bytes = scriptFileBytes(*state, assignCopyNames(*state));
-    EXPECT_EQ(bytes, test::fixtureBytes("two_tracks_mp3.cfg"));
+    EXPECT_EQ(bytes, test::twoTrackScript());
     EXPECT_EQ(bytes.size(), 5214u);
+    // The two forms differ in the separator of the four play and loop lines alone.
+    std::string windowsForm = test::fixtureBytes("two_tracks_mp3_slash_paths.cfg");
+    for (std::size_t at; (at = windowsForm.find("mp3s/")) != std::string::npos;)
+        windowsForm.replace(at, 5, "mp3s\\");
+    EXPECT_EQ(windowsForm, test::fixtureBytes("two_tracks_mp3.cfg"));
 }
 
 TEST(ScriptText, HasSixLinesPerTrackAndBlocksSeparatedByOneEmptyLine) {
@@ -80,9 +85,9 @@ TEST(ScriptText, NextAndPreviousWrapAtTheEndsOfTheList) {
     EXPECT_THAT(lineStarting(twelve, "alias prevtrack1 "), HasSubstr("alias playtrack track12;"));
     EXPECT_THAT(lineStarting(twelve, "alias nexttrack5 "), HasSubstr("alias saytrack saytrack6;"));
     EXPECT_THAT(lineStarting(twelve, "alias prevtrack5 "), HasSubstr("alias tsaytrack tsaytrack4;"));
-    EXPECT_EQ(
-        lineStarting(twelve, "alias lptrack10 "),
-        "alias lptrack10 \"mp3 loop mp3s\\Song10.mp3; alias nexttracks nexttrack10; alias prevtrack prevtrack10\"");
+    EXPECT_EQ(lineStarting(twelve, "alias lptrack10 "),
+              "alias lptrack10 \"mp3 loop " + std::string(ScriptTrackFolder) +
+                  "Song10.mp3; alias nexttracks nexttrack10; alias prevtrack prevtrack10\"");
 }
 
 TEST(ScriptText, VolumesOffTheLadderAreWrittenAsStored) {
@@ -97,7 +102,21 @@ TEST(ScriptText, NamesNeverEndACommandList) {
     const auto lines = scriptLines({"C:\\Music\\Rock; \"Live\", {Side 1}.mp3"});
     EXPECT_EQ(lineStarting(lines, "alias saytrack1 "),
               "alias saytrack1 \"say listening to Rock Live, {Side 1}.mp3 with Jukewright;spamwait\"");
-    EXPECT_EQ(
-        lineStarting(lines, "alias track1 "),
-        "alias track1 \"mp3 play mp3s\\RockLiveSide1.mp3; alias nexttracks nexttrack1; alias prevtrack prevtrack1\"");
+    EXPECT_EQ(lineStarting(lines, "alias track1 "),
+              "alias track1 \"mp3 play " + std::string(ScriptTrackFolder) +
+                  "RockLiveSide1.mp3; alias nexttracks nexttrack1; alias prevtrack prevtrack1\"");
+}
+
+TEST(ScriptText, IsPrintableAsciiWithChatNamesTransliteratedAndCut) {
+    const std::string longName(300, 'n');
+    const auto lines = scriptLines({"/m/Bj\u00F6rk \u2013 J\u00F3ga (Live).mp3",
+                                    "/m/\u041A\u0438\u043D\u043E \U0001F600.mp3", "/m/" + longName + ".mp3"});
+    EXPECT_EQ(lineStarting(lines, "alias saytrack1 "),
+              "alias saytrack1 \"say listening to Bjork - Joga (Live).mp3 with Jukewright;spamwait\"");
+    EXPECT_EQ(lineStarting(lines, "alias tsaytrack2 "),
+              "alias tsaytrack2 \"say_team listening to Kino .mp3 with Jukewright;spamwait\"");
+    EXPECT_EQ(lineStarting(lines, "alias saytrack3 "),
+              "alias saytrack3 \"say listening to " + longName.substr(0, 200) + " with Jukewright;spamwait\"");
+    for (const auto& line : lines)
+        EXPECT_TRUE(std::all_of(line.begin(), line.end(), [](char c) { return c >= ' ' && c <= '~'; })) << line;
 }

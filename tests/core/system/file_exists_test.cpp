@@ -17,6 +17,7 @@ TEST(FileExistence, AnswersForVisibleOrdinaryFilesFoldersAndPatternsInTheLastCom
           ".steam/steam/song.mp3", "Song [Live].mp3", "OnlyFolders/Sub/x.mp3", "OnlyHidden/.song.mp3"})
         root.write(file, "x");
 #ifndef _WIN32
+    root.write("Music/AC\\DC - Back.mp3", "x"); // on POSIX a backslash is part of a name
     ASSERT_EQ(::mkfifo(root.file("pipe.mp3").c_str(), 0600), 0);
 #endif
     // path below the folder, FileExists, FolderExists
@@ -42,6 +43,8 @@ TEST(FileExistence, AnswersForVisibleOrdinaryFilesFoldersAndPatternsInTheLastCom
         {std::string(5000, 'n'), false, false},
         {std::string(300, 'n') + "/*.mp3", false, false},
 #ifndef _WIN32
+        {"Music/AC\\DC - Back.mp3", true, true},
+        {"Music\\AC\\DC - Back.mp3", false, false},
         {"pipe.mp3", false, false},
         {"pipe.*", false, false},
 #endif

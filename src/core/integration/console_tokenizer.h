@@ -9,19 +9,25 @@ namespace jukewright {
 
 // The engine keeps at most this many arguments of one command; the rest are not seen.
 inline constexpr std::size_t MaxCommandTokens = 80;
+// A word of this many bytes or more ends the tokenizing of its command: neither it nor any word
+// after it is an argument.
+inline constexpr std::size_t LongWordBytes = 516;
 
 // One console command split the way the engine splits it.
 struct CommandTokens {
     // The words of the command (the engine's Cmd_Argv), quotes removed.
     std::vector<std::string> argv;
     // The raw text after the command word with leading white space skipped (the engine's Cmd_Args):
-    // quotes, commas and comments are still in it. Chat and echo take this text.
+    // quotes, commas and comments are still in it. Chat takes this text.
     std::string args;
 };
 
-// Splits one command into words: white space separates words, "//" starts a comment to the end,
-// a quoted string is one word (it has no escapes and ends at the next quote or at the end), and
-// outside quotes each of { } ( ) ' , : is a word of its own.
+// Splits one command into words as the engine's tokenizer does. Bytes up to the space separate
+// words, and so do bytes from 0x80 on where a word would start (the engine compares signed chars);
+// inside a word they are kept. "//" where a word would start ends the command. A quoted string is
+// one word: it has no escapes and ends at the next quote or at the end. Outside quotes each of
+// { } ( ) ' , : is a word of its own. A word of LongWordBytes or more ends the command, and words
+// past MaxCommandTokens are dropped.
 CommandTokens tokenizeCommand(std::string_view command);
 
 // The engine finds commands and aliases by name ignoring the case of ASCII letters: names with

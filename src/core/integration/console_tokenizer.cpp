@@ -1,12 +1,17 @@
-#include "core/integration/console_tokens.h"
+#include "core/integration/console_tokenizer.h"
 
 namespace jukewright {
 
 namespace {
 
-// The engine compares bytes as signed chars; bytes from 0x80 on are kept as ordinary characters
-// here so that names in UTF-8 or Windows-1252 stay whole.
-bool isBlank(char c) {
+// Where a word would start, the engine skips every byte that compares as at most a space: as a
+// signed char, every byte from 0x80 on does.
+bool isSkippedBeforeWord(char c) {
+    return static_cast<signed char>(c) <= ' ';
+}
+
+// Inside a word only the bytes up to the space end it.
+bool endsWord(char c) {
     return static_cast<unsigned char>(c) <= ' ';
 }
 
@@ -15,7 +20,7 @@ bool isSingleCharacterToken(char c) {
 }
 
 std::size_t skipBlanks(std::string_view text, std::size_t at) {
-    while (at < text.size() && isBlank(text[at]))
+    while (at < text.size() && isSkippedBeforeWord(text[at]))
         ++at;
     return at;
 }
@@ -33,7 +38,7 @@ std::size_t readWord(std::string_view text, std::size_t at, std::string& token) 
         return at + 1;
     }
     std::size_t end = at + 1;
-    while (end < text.size() && !isBlank(text[end]) && !isSingleCharacterToken(text[end]))
+    while (end < text.size() && !endsWord(text[end]) && !isSingleCharacterToken(text[end]))
         ++end;
     token.assign(text.substr(at, end - at));
     return end;
@@ -58,6 +63,8 @@ CommandTokens tokenizeCommand(std::string_view command) {
         if (startsComment(command, at))
             return tokens;
         at = readWord(command, at, token);
+        if (token.size() >= LongWordBytes)
+            return tokens;
         if (tokens.argv.size() < MaxCommandTokens)
             tokens.argv.push_back(token);
     }

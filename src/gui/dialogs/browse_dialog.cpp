@@ -1,0 +1,120 @@
+#include "gui/dialogs/browse_dialog.h"
+
+#include "core/system/folder_tree.h"
+#include "gui/dialogs/dialog_look.h"
+#include "gui/dialogs/directory_list.h"
+#include "gui/shell/dialogs.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <utility>
+
+namespace jukewright::gui {
+
+namespace {
+
+template <class Control> Control* named(Control* control, const char* name, const TwipsRect& place) {
+    control->setObjectName(QString::fromLatin1(name));
+    placeTwips(control, place);
+    return control;
+}
+
+std::string systemPath(const QString& qtPath) {
+    return QDir::toNativeSeparators(qtPath).toStdString();
+}
+
+} // namespace
+
+BrowsePlaces BrowsePlaces::ofThisSystem() {
+    BrowsePlaces places{systemPath(QDir::homePath()), systemPath(QDir::currentPath()), {}};
+    places.roots = systemRoots(places.home);
+    return places;
+}
+
+frmBrowse::frmBrowse(std::function<void(const QString&)> setModFolder, Dialogs& dialogs, BrowsePlaces places,
+                     QWidget* parent)
+    : QDialog(parent), m_setModFolder(std::move(setModFolder)), m_dialogs(dialogs), m_places(std::move(places)) {
+    setObjectName(QStringLiteral("frmBrowse"));
+    setWindowTitle(QStringLiteral("Jukewright - Browse Folders"));
+    setFont(arialFont(8.25));
+    shapeDialog(this, {4710, 5685});
+
+    Label3 = named(new QLabel(QStringLiteral("Please Select your mod folder:"), this), "Label3", {120, 120, 2775, 255});
+    txtPath = named(new QLineEdit(this), "txtPath", {240, 360, 4335, 360});
+    Drive1 = named(new QComboBox(this), "Drive1", {360, 840, 4095, 360});
+    dirBrowse = named(new DirectoryList(this), "dirBrowse", {360, 1320, 4095, 3690});
+    cmdCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "cmdCancel", {1800, 5160, 1230, 375});
+    cmdOk = named(new QPushButton(QStringLiteral("Ok"), this), "cmdOk", {3240, 5160, 1230, 375});
+    cmdOk->setDefault(true);
+    for (const std::string& root : m_places.roots)
+        Drive1->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), QString::fromStdString(root));
+
+    // Only the person's choice is a drive change; the program moving the list's row is not.
+    connect(Drive1, &QComboBox::activated, this, &frmBrowse::Drive1_Change);
+    connect(dirBrowse, &DirectoryList::openRequested, this,
+            [this](const QString& folder) { openFolder(folder.toStdString()); });
+    connect(cmdOk, &QPushButton::clicked, this, &frmBrowse::cmdOk_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmBrowse::cmdCancel_Click);
+
+    Form_Load();
+}
+
+void frmBrowse::reject() {
+    cmdCancel_Click();
+}
+
+void frmBrowse::closeEvent(QCloseEvent* event) {
+    event->accept();
+    deleteLater();
+}
+
+void frmBrowse::Form_Load() {
+    const std::string start = browseStartFolder(m_places.home, m_places.workingFolder);
+    if (!openFolder(start) && start != m_places.workingFolder)
+        openFolder(m_places.workingFolder);
+    txtPath->setText(dirBrowse->path());
+}
+
+void frmBrowse::Drive1_Change(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= m_places.roots.size())
+        return;
+    if (!openFolder(m_places.roots[static_cast<std::size_t>(index)]))
+        selectDriveOf(dirBrowse->path());
+}
+
+void frmBrowse::dirBrowse_Change() {
+    txtPath->setText(dirBrowse->path());
+}
+
+void frmBrowse::cmdOk_Click() {
+    if (m_setModFolder)
+        m_setModFolder(txtPath->text());
+    accept();
+}
+
+void frmBrowse::cmdCancel_Click() {
+    QDialog::reject();
+}
+
+bool frmBrowse::openFolder(const std::string& folder) {
+    const FolderListing listing = listSubfolders(folder);
+    if (listing.error) {
+        m_dialogs.showMessage(this, unreadableFolderMessage(folder, listing.error));
+        return false;
+    }
+    dirBrowse->showFolder(folder, listing.subfolders);
+    selectDriveOf(dirBrowse->path());
+    dirBrowse_Change();
+    return true;
+}
+
+void frmBrowse::selectDriveOf(const QString& folder) {
+    if (!m_places.roots.empty())
+        Drive1->setCurrentIndex(static_cast<int>(rootIndexFor(m_places.roots, folder.toStdString())));
+}
+
+} // namespace jukewright::gui

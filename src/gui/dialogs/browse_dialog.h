@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace jukewright::gui {
+
+class Dialogs;
+class DirectoryList;
+
+// Where the folder browser looks: the home folder (for Steam's folders), the working folder and the
+// roots its drive list offers.
+struct BrowsePlaces {
+    std::string home;
+    std::string workingFolder;
+    std::vector<std::string> roots;
+
+    static BrowsePlaces ofThisSystem();
+};
+
+// The mod folder browser: a drive list, a directory list and an editable path box. OK hands the
+// path box's text, unchanged, to the mod-folder box; Cancel changes nothing. OK and Cancel hide the
+// dialog, its close box destroys it.
+class frmBrowse : public QDialog {
+    Q_OBJECT
+
+public:
+    frmBrowse(std::function<void(const QString&)> setModFolder, Dialogs& dialogs, BrowsePlaces places,
+              QWidget* parent = nullptr);
+
+    // Esc: the Cancel button.
+    void reject() override;
+
+protected:
+    // The close box: destroyed without changing the mod-folder box.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void Drive1_Change(int index);
+    void dirBrowse_Change();
+    void cmdOk_Click();
+    void cmdCancel_Click();
+    // Shows the folder in the directory list; a folder that cannot be read is reported and the list
+    // keeps its path.
+    bool openFolder(const std::string& folder);
+    void selectDriveOf(const QString& folder);
+
+    std::function<void(const QString&)> m_setModFolder;
+    Dialogs& m_dialogs;
+    BrowsePlaces m_places;
+
+    QLabel* Label3;
+    QLineEdit* txtPath;
+    QComboBox* Drive1;
+    DirectoryList* dirBrowse;
+    QPushButton* cmdCancel;
+    QPushButton* cmdOk;
+};
+
+} // namespace jukewright::gui

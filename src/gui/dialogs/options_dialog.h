@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/app_state.h"
+#include "core/settings/volume_text.h"
+
+#include <QDialog>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace jukewright::gui {
+
+// The options dialog: the two initial volumes of the jukebox. The boxes refuse out-of-range text
+// while it is typed; Apply stores the volumes in the state and, through the given function, in the
+// settings file at once. OK and Cancel hide the dialog, its close box destroys it.
+class frmOptions : public QDialog {
+    Q_OBJECT
+
+public:
+    frmOptions(AppState& state, std::function<void()> saveVolumeSettings, QWidget* parent = nullptr);
+
+    // Esc: the Cancel button.
+    void reject() override;
+
+protected:
+    // The close box: destroyed without applying.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void validvolume(QLineEdit* textbox);
+    void cmdApply_Click();
+    void cmdOk_Click();
+    void cmdCancel_Click();
+    void showBoxes(const VolumeBoxes& boxes);
+
+    AppState& m_state;
+    std::function<void()> m_saveVolumeSettings;
+    bool m_validating = false;
+
+    QLabel* Label1;
+    QLabel* Label3;
+    QLineEdit* txtMP3Vol;
+    QLabel* Label2;
+    QLineEdit* txtGameVol;
+    QPushButton* cmdCancel;
+    QPushButton* cmdApply;
+    QPushButton* cmdOk;
+};
+
+} // namespace jukewright::gui
