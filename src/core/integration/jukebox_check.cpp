@@ -1,6 +1,8 @@
 #include "core/integration/jukebox_check.h"
 
 #include "core/integration/chat_text.h"
+#include "core/integration/command_buffer.h"
+#include "core/integration/console_tokenizer.h"
 #include "core/integration/game_console.h"
 #include "core/integration/key_binding_list.h"
 #include "core/integration/userconfig_hook.h"
@@ -19,8 +21,6 @@ namespace jukewright {
 
 namespace {
 
-// The prefix "(TEAM) " leaves a team message this much less room.
-constexpr std::size_t MaxTeamChatTextBytes = MaxChatTextBytes - 7;
 constexpr std::size_t MostNamed = 5;
 
 class SilentOutput : public ConsoleOutput {
@@ -151,11 +151,11 @@ void addTrackResults(const GameConsole& console, const std::string& modFolder, s
 CheckResult chatResult(const GameConsole& console) {
     std::vector<std::string> cut;
     for (int n = 1; console.aliasText("track" + std::to_string(n)); ++n) {
-        for (const auto& [alias, command, limit] : {std::tuple{"saytrack", "say", MaxChatTextBytes},
-                                                    std::tuple{"tsaytrack", "say_team", MaxTeamChatTextBytes}}) {
+        for (const auto& [alias, command, channel] : {std::tuple{"saytrack", "say", ChatChannel::Everyone},
+                                                      std::tuple{"tsaytrack", "say_team", ChatChannel::Team}}) {
             const auto text = console.aliasText(alias + std::to_string(n));
             const auto said = text ? argumentOf(*text, command) : std::nullopt;
-            if (said && said->size() > limit)
+            if (said && said->size() > maxChatTextBytes(channel))
                 cut.push_back("track " + std::to_string(n) + " (" + command + ", " + std::to_string(said->size()) +
                               " bytes)");
         }
@@ -216,7 +216,7 @@ CheckResult textResult(const std::vector<std::string>& rows) {
 
 CheckResult sizeResult(const std::string& bytes, const std::vector<std::string>& rows) {
     for (std::size_t i = 0; i < rows.size(); ++i)
-        if (rows[i].size() > MaxConsoleLineBytes)
+        if (rows[i].size() > MaxCommandLength)
             return problem("size", "line " + std::to_string(i + 1) + " of mp3.cfg is " +
                                        std::to_string(rows[i].size()) +
                                        " bytes long; the game's console runs lines of at most 1,023 bytes");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -19,11 +20,8 @@ struct CheckResult {
     std::string text;
 };
 
-// The script bytes a console line may hold, and the longest file some engines run at all.
-inline constexpr std::size_t MaxConsoleLineBytes = 1023;
+// The longest mp3.cfg, final line end included, that Xash3D-based engines run at all.
 inline constexpr std::size_t MaxPortableScriptBytes = 32766;
-// A quoted word this long ends the tokenizing of its command.
-inline constexpr std::size_t LongWordBytes = 516;
 
 // Loads the jukebox of the mod folder in the game console, as the game does at start, and checks
 // it: the hook, the controls section, the tracks and their files, the chat announcements, the
