@@ -14,4 +14,23 @@ constexpr int pixelsToTwips(int pixels) {
     return pixels * TwipsPerPixel;
 }
 
+// A control's place and size as the window's design gives them, in twips.
+struct TwipsRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    constexpr int right() const { return left + width; }
+    constexpr int bottom() const { return top + height; }
+    bool operator==(const TwipsRect&) const = default;
+};
+
+struct TwipsSize {
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const TwipsSize&) const = default;
+};
+
 } // namespace jukewright

@@ -6,7 +6,8 @@
 namespace jukewright::gui {
 
 QString QtDialogs::openFile(QWidget* parent, const QString& title, const QString& filter, const QString& folder) {
-    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+    // The filter's own description already names its patterns; the extra ones stay out of sight.
+    return QFileDialog::getOpenFileName(parent, title, folder, filter, nullptr, QFileDialog::HideNameFilterDetails);
 }
 
 void QtDialogs::showMessage(QWidget* parent, const Message& message) {
@@ -17,7 +18,8 @@ void QtDialogs::showMessage(QWidget* parent, const Message& message) {
 }
 
 bool QtDialogs::askYesNo(QWidget* parent, const QString& text, const QString& title) {
-    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    return box.exec() == QMessageBox::Yes;
 }
 
 } // namespace jukewright::gui

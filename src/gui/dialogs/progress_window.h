@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/script/save_view.h"
+
+#include <QWidget>
+
+class QLabel;
+class QProgressBar;
+
+namespace jukewright::gui {
+
+// The save's progress window: three stages, one above the other, the current one highlighted, and
+// the copy progress below them. It has no behaviour of its own; the save drives it. While a save runs
+// its close box only hides it, so the save never draws into a window that is gone.
+class frmScript : public QWidget {
+    Q_OBJECT
+
+public:
+    static inline const QString GeneratingCaption = QStringLiteral("Jukewright - Generating...");
+
+    explicit frmScript(QWidget* parent = nullptr);
+
+    // Shows the stage's picture highlighted and the other two plain.
+    void setStage(SaveStage stage);
+    // A new save starts from the first caption and an empty bar.
+    void startOver();
+    void setSaving(bool saving) { m_saving = saving; }
+    void setMaximum(int maximum);
+    void setValue(int value);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QLabel* stagePicture(const char* name, const QString& resource, int top, bool highlighted);
+
+    QLabel* imgGen;
+    QLabel* imgGenb;
+    QLabel* imgCopy;
+    QLabel* imgCopyb;
+    QLabel* imgComp;
+    QLabel* imgCompb;
+    QProgressBar* prgFilecopy;
+    bool m_saving = false;
+};
+
+} // namespace jukewright::gui

@@ -1,0 +1,571 @@
+#include "gui/shell/main_window.h"
+
+#include "core/playlist/playlist_import.h"
+#include "core/playlist/track_list.h"
+#include "gui/dialogs/media_library.h"
+#include "gui/dialogs/progress_window.h"
+#include "gui/shell/click_label.h"
+#include "gui/shell/desktop.h"
+#include "gui/shell/dialogs.h"
+#include "gui/shell/main_window_layout.h"
+#include "gui/shell/picture_button.h"
+#include "gui/shell/save_run.h"
+#include "gui/shell/twips_geometry.h"
+#include "gui/shell/window_colours.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace jukewright::gui {
+
+namespace {
+
+constexpr std::int16_t English = 1;
+constexpr std::int16_t German = 2;
+
+const QString EnglishModPath =
+    QStringLiteral("Mod Path: (e.g. C:\\Program Files\\Steam\\steam apps\\counter-strike\\cstrike)");
+const QString GermanModPath =
+    QStringLiteral("Pfad: (e.g. C:\\Program Files\\Steam\\steam apps\\counter-strike\\cstrike)");
+
+// The window's own background: the pointer over it, and over nothing else, resets the hover images.
+class Background : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Background(QWidget* parent) : QWidget(parent) {
+        setObjectName(QStringLiteral("frmMainBackground"));
+        setMouseTracking(true);
+    }
+
+Q_SIGNALS:
+    void pointerMoved();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override {
+        if (!childAt(event->position().toPoint()))
+            Q_EMIT pointerMoved();
+    }
+};
+
+// The font of the list and the box; where the system lacks Tahoma its sans-serif face stands in.
+QFont tahoma() {
+    QFont font(QStringLiteral("Tahoma"), 9);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+QPixmap storedPicture(const QString& name) {
+    return QPixmap(QStringLiteral(":/pictures/%1.png").arg(name));
+}
+
+QAction* item(QMenu* menu, const char* name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+} // namespace
+
+frmMain::frmMain(AppState& state, Dialogs& dialogs, Desktop& desktop, std::string dataFolder, QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_dialogs(dialogs), m_desktop(desktop), m_dataFolder(std::move(dataFolder)),
+      cdcMain(dialogs) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(Caption);
+    setWindowIcon(QIcon(storedPicture(QStringLiteral("jukewright"))));
+    createControls();
+    createMenus();
+    placeControls();
+    connectRoutes();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createControls() {
+    auto* background = new Background(this);
+    background->setFixedSize(toPixels(MainWindowLayout::ClientArea));
+    paintOrange(*background);
+    setCentralWidget(background);
+    connect(background, &Background::pointerMoved, this, [this] { hideHoversExcept(nullptr); });
+
+    const auto picture = [background](const char* name) {
+        return new PictureButton(QString::fromLatin1(name), background);
+    };
+    // Created bottom to top: the list background first, each highlighted twin above its button.
+    imgPlbg = picture("imgPlbg");
+    imgTitle = picture("imgTitle");
+    imgTitle->setStretched(true);
+    imgLeftside = picture("imgLeftside");
+    imgAdd = picture("imgAdd");
+    imgPlaylist = picture("imgPlaylist");
+    imgRemove = picture("imgRemove");
+    imgWriteScript = picture("imgWriteScript");
+    imgRightside = picture("imgRightside");
+    imgAddb = picture("imgAddb");
+    imgPlaylistb = picture("imgPlaylistb");
+    imgRemoveb = picture("imgRemoveb");
+    imgWriteScriptb = picture("imgWriteScriptb");
+    for (PictureButton* twin : {imgAddb, imgPlaylistb, imgRemoveb, imgWriteScriptb})
+        twin->hide();
+    for (PictureButton* button :
+         {imgAdd, imgPlaylist, imgRemove, imgWriteScript, imgAddb, imgPlaylistb, imgRemoveb, imgWriteScriptb})
+        button->setCursor(Qt::PointingHandCursor);
+
+    lstPlaylist = new QListWidget(background);
+    lstPlaylist->setObjectName(QStringLiteral("lstPlaylist"));
+    lstPlaylist->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lstPlaylist->setUniformItemSizes(true);
+    lstPlaylist->setFont(tahoma());
+    paintOrange(*lstPlaylist);
+    lstPlaylist->installEventFilter(this);
+
+    imgModFold = new QLabel(background);
+    imgModFold->setObjectName(QStringLiteral("imgModFold"));
+    imgModFold->setPixmap(storedPicture(QStringLiteral("modfolder")));
+
+    lblModPath = new QLabel(background);
+    lblModPath->setObjectName(QStringLiteral("lblModPath"));
+
+    cboSteamFolder = new QComboBox(background);
+    cboSteamFolder->setObjectName(QStringLiteral("cboSteamFolder"));
+    cboSteamFolder->setEditable(true);
+    cboSteamFolder->setInsertPolicy(QComboBox::NoInsert);
+    cboSteamFolder->setFont(tahoma());
+    paintOrange(*cboSteamFolder);
+    cboSteamFolder->setCurrentIndex(-1);
+
+    lblBrowse = new ClickLabel(QStringLiteral("lblBrowse"), QStringLiteral("..."), background);
+    lblBrowse->setAlignment(Qt::AlignCenter);
+    QFont browseFont = lblBrowse->font();
+    browseFont.setBold(true);
+    browseFont.setPointSize(browseFont.pointSize() + 3);
+    lblBrowse->setFont(browseFont);
+    lblBrowse->setToolTip(QStringLiteral("Browse for the mod folder"));
+
+    imgEnglish = picture("imgEnglish");
+    imgEnglish->setPicture(storedPicture(QStringLiteral("flag_english")));
+    imgEnglish->setToolTip(QStringLiteral("English"));
+    imgGerman = picture("imgGerman");
+    imgGerman->setPicture(storedPicture(QStringLiteral("flag_german")));
+    imgGerman->setToolTip(QStringLiteral("German"));
+    imgMediaLibary = picture("imgMediaLibary");
+    imgMediaLibary->setPicture(storedPicture(QStringLiteral("medialibrary")));
+    for (PictureButton* button : {imgEnglish, imgGerman, imgMediaLibary})
+        button->setCursor(Qt::PointingHandCursor);
+
+    const auto link = [background](const char* name, const QString& address) {
+        auto* label = new ClickLabel(QString::fromLatin1(name), QUrl(address).host(), background);
+        label->setToolTip(address);
+        return label;
+    };
+    lblMorvane = link("lblMorvane", MorvaneAddress);
+    lblJukewright = link("lblJukewright", JukewrightAddress);
+    lblMorvane->setText(QStringLiteral("Music by Morvane: ") + lblMorvane->text());
+    lblJukewright->setText(QStringLiteral("Jukewright homepage: ") + lblJukewright->text());
+}
+
+void frmMain::createMenus() {
+    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuAddTrack = item(mnuFile, "mnuAddTrack", QStringLiteral("Add Track..."));
+    mnuAddPlaylist = item(mnuFile, "mnuAddPlaylist", QStringLiteral("Add Playlist..."));
+    mnuRemove = item(mnuFile, "mnuRemove", QStringLiteral("Remove"));
+    mnuSaveScript = item(mnuFile, "mnuSaveScript", QStringLiteral("Save Script"));
+    mnuSep1 = mnuFile->addSeparator();
+    mnuSep1->setObjectName(QStringLiteral("mnuSep1"));
+    mnuExit = item(mnuFile, "mnuExit", QStringLiteral("Exit"));
+
+    mnuOpt = menuBar()->addMenu(QStringLiteral("Tools"));
+    mnuOpt->setObjectName(QStringLiteral("mnuOpt"));
+    mnuOptions = item(mnuOpt, "mnuOptions", QStringLiteral("Options..."));
+    mnuLang = mnuOpt->addMenu(QStringLiteral("Language"));
+    mnuLang->setObjectName(QStringLiteral("mnuLang"));
+    mnuEnglish = item(mnuLang, "mnuEnglish", QStringLiteral("English"));
+    mnuGerman = item(mnuLang, "mnuGerman", QStringLiteral("German"));
+    mnuEnglish->setCheckable(true);
+    mnuGerman->setCheckable(true);
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuReadme = item(mnuHelp, "mnuReadme", QStringLiteral("Readme"));
+    mnuAbout = item(mnuHelp, "mnuAbout", QStringLiteral("About..."));
+}
+
+void frmMain::placeControls() {
+    using L = MainWindowLayout;
+    const auto place = [](QWidget* control, const TwipsRect& rect) { control->setGeometry(toPixels(rect)); };
+    place(lstPlaylist, L::lstPlaylist);
+    place(imgModFold, L::imgModFold);
+    place(lblModPath, L::lblModPath);
+    place(cboSteamFolder, L::cboSteamFolder);
+    place(lblBrowse, L::lblBrowse);
+    place(lblMorvane, L::lblMorvane);
+    place(lblJukewright, L::lblJukewright);
+    // Pictures stored with the window keep their own size; the table gives their place.
+    for (auto [picture, rect] : {std::pair{imgEnglish, L::imgEnglish}, std::pair{imgGerman, L::imgGerman},
+                                 std::pair{imgMediaLibary, L::imgMediaLibary}})
+        picture->move(toPixels(rect).topLeft());
+    const SkinControls skin = {imgTitle,     imgLeftside, imgAdd,  imgPlaylist,  imgRemove,  imgWriteScript,
+                               imgRightside, imgPlbg,     imgAddb, imgPlaylistb, imgRemoveb, imgWriteScriptb};
+    for (std::size_t i = 0; i < SkinPartCount; ++i)
+        skin[i]->setGeometry(toPixels(DesignedSkinLayout[i]));
+}
+
+void frmMain::connectRoutes() {
+    connect(imgAdd, &PictureButton::clicked, this, &frmMain::imgAdd_Click);
+    connect(imgAddb, &PictureButton::clicked, this, &frmMain::imgAddb_Click);
+    connect(mnuAddTrack, &QAction::triggered, this, &frmMain::imgAdd_Click);
+    connect(imgPlaylist, &PictureButton::clicked, this, &frmMain::imgPlaylist_Click);
+    connect(imgPlaylistb, &PictureButton::clicked, this, &frmMain::imgPlaylistb_Click);
+    connect(mnuAddPlaylist, &QAction::triggered, this, &frmMain::imgPlaylist_Click);
+    connect(imgRemove, &PictureButton::clicked, this, &frmMain::imgRemove_Click);
+    connect(imgRemoveb, &PictureButton::clicked, this, &frmMain::imgRemove_Click);
+    connect(mnuRemove, &QAction::triggered, this, &frmMain::imgRemove_Click);
+    connect(imgWriteScript, &PictureButton::clicked, this, &frmMain::imgWriteScript_Click);
+    connect(imgWriteScriptb, &PictureButton::clicked, this, &frmMain::imgWriteScript_Click);
+    connect(mnuSaveScript, &QAction::triggered, this, &frmMain::imgWriteScript_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(imgEnglish, &PictureButton::clicked, this, &frmMain::imgEnglish_Click);
+    connect(mnuEnglish, &QAction::triggered, this, &frmMain::imgEnglish_Click);
+    connect(imgGerman, &PictureButton::clicked, this, &frmMain::imgGerman_Click);
+    connect(mnuGerman, &QAction::triggered, this, &frmMain::imgGerman_Click);
+    connect(imgMediaLibary, &PictureButton::clicked, this, &frmMain::imgMediaLibary_Click);
+    connect(lblBrowse, &ClickLabel::clicked, this, &frmMain::lblBrowse_Click);
+    connect(lblMorvane, &ClickLabel::clicked, this, &frmMain::lblMorvane_Click);
+    connect(lblJukewright, &ClickLabel::clicked, this, &frmMain::lblJukewright_Click);
+    connect(mnuOptions, &QAction::triggered, this, &frmMain::mnuOptions_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(mnuReadme, &QAction::triggered, this, &frmMain::mnuReadme_Click);
+
+    // The hover protocol: a button shows its twin; a twin hides the other three; the background, the
+    // title and the list background hide all four. Every other control leaves them as they are.
+    const std::pair<PictureButton*, PictureButton*> pairs[] = {
+        {imgAdd, imgAddb}, {imgPlaylist, imgPlaylistb}, {imgRemove, imgRemoveb}, {imgWriteScript, imgWriteScriptb}};
+    for (auto [button, twin] : pairs) {
+        connect(button, &PictureButton::pointerMoved, this, [this, twin = twin] { showHover(twin); });
+        connect(twin, &PictureButton::pointerMoved, this, [this, twin = twin] { hideHoversExcept(twin); });
+    }
+    for (PictureButton* reset : {imgTitle, imgPlbg})
+        connect(reset, &PictureButton::pointerMoved, this, [this] { hideHoversExcept(nullptr); });
+}
+
+// Start-up, in its order. Step 1 puts each highlighted twin over its button; step 8 applies the
+// stored language, which loads the skin.
+void frmMain::Form_Load() {
+    for (auto [twin, button] : {std::pair{imgAddb, imgAdd}, std::pair{imgPlaylistb, imgPlaylist},
+                                std::pair{imgRemoveb, imgRemove}, std::pair{imgWriteScriptb, imgWriteScript}})
+        twin->move(button->pos());
+
+    if (m_state.Language != German && m_state.Language != English)
+        m_state.Language = English;
+    switchLanguage(m_state.Language);
+}
+
+// The shutdown the close box runs. The settings are saved here, before the program ends.
+void frmMain::Form_Unload() {
+    endProgram();
+}
+
+void frmMain::endProgram() {
+    // Other windows go without their own close handling.
+    delete m_mediaLibrary;
+    delete m_progress;
+    Q_EMIT programEnds();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (isSaving()) {
+        // The save ends first; the window closes then.
+        m_closeAfterSave = true;
+        event->ignore();
+        return;
+    }
+    Form_Unload();
+    event->accept();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lstPlaylist && event->type() == QEvent::KeyRelease) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Holding Delete repeats the key; it removes once, when the key is let go.
+        if (key->key() == Qt::Key_Delete && !key->isAutoRepeat()) {
+            imgRemove_Click();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::imgAdd_Click() {
+    if (isSaving())
+        return;
+    hideHoverImages();
+    const QString name = cdcMain.showOpen(this, OpenFileDialog::Mp3Filter);
+    addTrackCommand(m_state, *this, name.toStdString());
+    flushRows();
+}
+
+void frmMain::imgAddb_Click() {
+    imgAdd_Click();
+    imgAddb->hide();
+}
+
+void frmMain::imgPlaylist_Click() {
+    if (isSaving())
+        return;
+    hideHoverImages();
+    const QString name = cdcMain.showOpen(this, OpenFileDialog::PlaylistFilter);
+    importPlaylistCommand(m_state, *this, name.toStdString());
+    flushRows();
+}
+
+void frmMain::imgPlaylistb_Click() {
+    imgPlaylist_Click();
+    imgPlaylistb->hide();
+}
+
+void frmMain::imgRemove_Click() {
+    if (isSaving())
+        return;
+    removeTrackCommand(m_state, *this);
+    flushRows();
+}
+
+void frmMain::imgWriteScript_Click() {
+    if (isSaving())
+        return;
+    m_saveRun = std::make_unique<SaveRun>(m_state, *this, m_dataFolder);
+    connect(m_saveRun.get(), &SaveRun::finished, this, &frmMain::saveFinished);
+    if (m_progress)
+        m_progress->setSaving(true);
+    m_saveRun->start();
+}
+
+void frmMain::saveFinished(SaveOutcome outcome) {
+    // The run is inside its own signal: it goes once the signal has returned.
+    m_saveRun.release()->deleteLater();
+    if (m_progress)
+        m_progress->setSaving(false);
+    Q_EMIT saveEnded(outcome);
+    if (m_closeAfterSave)
+        close();
+}
+
+void frmMain::imgEnglish_Click() {
+    switchLanguage(English);
+}
+
+void frmMain::imgGerman_Click() {
+    switchLanguage(German);
+}
+
+// Runs in full even for the current language: the skin is loaded again every time.
+void frmMain::switchLanguage(std::int16_t language) {
+    LoadSkin(language == German ? QStringLiteral("german") : QStringLiteral("english"));
+    lblModPath->setText(language == German ? GermanModPath : EnglishModPath);
+    m_state.Language = language;
+    mnuEnglish->setChecked(language == English);
+    mnuGerman->setChecked(language == German);
+}
+
+void frmMain::LoadSkin(const QString& language) {
+    const SkinControls skin = {imgTitle,     imgLeftside, imgAdd,  imgPlaylist,  imgRemove,  imgWriteScript,
+                               imgRightside, imgPlbg,     imgAddb, imgPlaylistb, imgRemoveb, imgWriteScriptb};
+    const QStringList failures = gui::LoadSkin(skin, QString::fromStdString(m_dataFolder), language);
+    if (failures.isEmpty())
+        return;
+    const QString text = QStringLiteral("These skin pictures could not be loaded:\n") + failures.join(u'\n');
+    showMessage({text.toStdString(), TitleError, MessageIcon::Stop});
+}
+
+void frmMain::imgMediaLibary_Click() {
+    if (!m_mediaLibrary) {
+        m_mediaLibrary = new frmMediaLib(this);
+        m_mediaLibrary->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_mediaLibrary->show();
+    m_mediaLibrary->raise();
+    m_mediaLibrary->activateWindow();
+}
+
+void frmMain::mnuOptions_Click() {
+    if (isSaving())
+        return;
+}
+
+void frmMain::lblBrowse_Click() {
+    if (isSaving())
+        return;
+}
+
+void frmMain::mnuAbout_Click() {
+    if (isSaving())
+        return;
+}
+
+void frmMain::lblMorvane_Click() {
+    OpenLink(MorvaneAddress);
+}
+
+void frmMain::lblJukewright_Click() {
+    OpenLink(JukewrightAddress);
+}
+
+void frmMain::OpenLink(const QString& address) {
+    if (!m_desktop.openUrl(QUrl(address)))
+        showMessage({"Error: the link could not be opened: " + address.toStdString(), TitleError, MessageIcon::Stop});
+}
+
+void frmMain::mnuReadme_Click() {
+    const QString readme = QDir(QString::fromStdString(m_dataFolder)).filePath(QStringLiteral("readme.txt"));
+    if (!QFileInfo(readme).isFile() || !m_desktop.openUrl(QUrl::fromLocalFile(readme)))
+        showMessage({"Error: the readme could not be opened: " + QDir::toNativeSeparators(readme).toStdString(),
+                     TitleError, MessageIcon::Stop});
+}
+
+// Ends the program at once: nothing of this run is saved.
+void frmMain::mnuExit_Click() {
+    if (isSaving())
+        return;
+    endProgram();
+}
+
+void frmMain::showHover(PictureButton* twin) {
+    twin->show();
+}
+
+void frmMain::hideHoversExcept(PictureButton* twin) {
+    for (PictureButton* other : {imgAddb, imgPlaylistb, imgRemoveb, imgWriteScriptb})
+        if (other != twin)
+            other->hide();
+}
+
+void frmMain::showMessage(const Message& message) {
+    m_dialogs.showMessage(this, message);
+}
+
+void frmMain::clearRows() {
+    m_pendingRows.clear();
+    lstPlaylist->clear();
+    m_selectionKnown = false;
+}
+
+void frmMain::appendRow(const std::string& text) {
+    // Whoever appends without looking at the list afterwards still sees the rows when the events run.
+    if (m_pendingRows.isEmpty())
+        QTimer::singleShot(0, this, [this] { flushRows(); });
+    m_pendingRows << QString::fromStdString(text);
+    m_selectionKnown = false;
+}
+
+void frmMain::flushRows() const {
+    if (m_pendingRows.isEmpty())
+        return;
+    lstPlaylist->addItems(m_pendingRows);
+    m_pendingRows.clear();
+}
+
+int frmMain::rowCount() const {
+    flushRows();
+    return lstPlaylist->count();
+}
+
+// Read once per command: asking the list row by row costs a search of its selection for every row.
+const std::vector<bool>& frmMain::selection() const {
+    flushRows();
+    if (!m_selectionKnown) {
+        m_selection.assign(static_cast<std::size_t>(lstPlaylist->count()), false);
+        for (const QItemSelectionRange& range : lstPlaylist->selectionModel()->selection())
+            for (int row = range.top(); row <= range.bottom(); ++row)
+                m_selection[static_cast<std::size_t>(row)] = true;
+        m_selectionKnown = true;
+    }
+    return m_selection;
+}
+
+bool frmMain::isRowSelected(int row) const {
+    const auto& rows = selection();
+    return row >= 0 && static_cast<std::size_t>(row) < rows.size() && rows[static_cast<std::size_t>(row)];
+}
+
+void frmMain::selectRow(int row) {
+    flushRows();
+    lstPlaylist->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    m_selectionKnown = false;
+}
+
+void frmMain::hideHoverImages() {
+    hideHoversExcept(nullptr);
+}
+
+void frmMain::pumpEvents() {
+    QCoreApplication::processEvents();
+}
+
+std::string frmMain::modFolderText() const {
+    return cboSteamFolder->currentText().toStdString();
+}
+
+void frmMain::setModFolderText(const std::string& text) {
+    cboSteamFolder->setEditText(QString::fromStdString(text));
+}
+
+void frmMain::setModFolderEnabled(bool enabled) {
+    cboSteamFolder->setEnabled(enabled);
+}
+
+void frmMain::addModFolderToList(const std::string& folder) {
+    const QString text = cboSteamFolder->currentText();
+    cboSteamFolder->addItem(QString::fromStdString(folder));
+    cboSteamFolder->setEditText(text);
+}
+
+frmScript& frmMain::progressWindow() {
+    if (!m_progress) {
+        m_progress = new frmScript(this);
+        m_progress->setAttribute(Qt::WA_DeleteOnClose);
+        m_progress->setSaving(isSaving());
+    }
+    return *m_progress;
+}
+
+void frmMain::setProgressStage(SaveStage stage) {
+    frmScript& progress = progressWindow();
+    if (stage == SaveStage::GeneratingScript)
+        progress.startOver();
+    progress.setStage(stage);
+}
+
+void frmMain::showProgressWindow() {
+    frmScript& progress = progressWindow();
+    progress.show();
+    progress.raise();
+}
+
+void frmMain::setProgressCaption(const std::string& caption) {
+    progressWindow().setWindowTitle(QString::fromStdString(caption));
+}
+
+void frmMain::setProgressMaximum(int maximum) {
+    progressWindow().setMaximum(maximum);
+}
+
+void frmMain::setProgressValue(int value, std::string_view) {
+    progressWindow().setValue(value);
+}
+
+} // namespace jukewright::gui
+
+#include "main_window.moc"

@@ -1,0 +1,186 @@
+#pragma once
+
+#include "core/app_state.h"
+#include "core/playlist/playlist_view.h"
+#include "core/script/save_script.h"
+#include "core/script/save_view.h"
+#include "gui/shell/open_file_dialog.h"
+#include "gui/shell/skin_loader.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+
+namespace jukewright::gui {
+
+class ClickLabel;
+class Desktop;
+class Dialogs;
+class PictureButton;
+class SaveRun;
+class frmMediaLib;
+class frmScript;
+
+// The main window: the track list and the mod-folder box inside the skin, the four commands as picture
+// buttons with highlighted twins under the pointer, the menus, the language switch, and the doors to
+// the other windows. It is the view of the track commands and of the save; the commands themselves
+// live in the core.
+class frmMain : public QMainWindow, public PlaylistView, public SaveView {
+    Q_OBJECT
+
+public:
+    static inline const QString Caption = QStringLiteral("Jukewright - Your Game. Your Music.");
+    static inline const QString MorvaneAddress = QStringLiteral("https://www.morvane.net");
+    static inline const QString JukewrightAddress = QStringLiteral("https://jukewright.org");
+
+    frmMain(AppState& state, Dialogs& dialogs, Desktop& desktop, std::string dataFolder, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    bool isSaving() const { return m_saveRun != nullptr; }
+
+    // Shows a message box with this window as its owner.
+    void showMessage(const Message& message) override;
+
+    // PlaylistView
+    void clearRows() override;
+    void appendRow(const std::string& text) override;
+    int rowCount() const override;
+    bool isRowSelected(int row) const override;
+    void selectRow(int row) override;
+    void hideHoverImages() override;
+
+    // SaveView
+    void pumpEvents() override;
+    std::string modFolderText() const override;
+    void setModFolderText(const std::string& text) override;
+    void setModFolderEnabled(bool enabled) override;
+    void addModFolderToList(const std::string& folder) override;
+    void setProgressStage(SaveStage stage) override;
+    void showProgressWindow() override;
+    void setProgressCaption(const std::string& caption) override;
+    void setProgressMaximum(int maximum) override;
+    void setProgressValue(int value, std::string_view copiedName) override;
+
+Q_SIGNALS:
+    // The program ends now: no window's own close handling runs any more.
+    void programEnds();
+    // A save asked for from this window has ended.
+    void saveEnded(jukewright::SaveOutcome outcome);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void connectRoutes();
+    void placeControls();
+
+    void Form_Load();
+    void Form_Unload();
+    void endProgram();
+
+    void imgAdd_Click();
+    void imgAddb_Click();
+    void imgPlaylist_Click();
+    void imgPlaylistb_Click();
+    void imgRemove_Click();
+    void imgWriteScript_Click();
+    void imgEnglish_Click();
+    void imgGerman_Click();
+    void imgMediaLibary_Click();
+    void lblMorvane_Click();
+    void lblJukewright_Click();
+    void mnuReadme_Click();
+    void mnuExit_Click();
+
+    void switchLanguage(std::int16_t language);
+    void LoadSkin(const QString& language);
+    void showHover(PictureButton* twin);
+    void hideHoversExcept(PictureButton* twin);
+    void OpenLink(const QString& address);
+    void saveFinished(SaveOutcome outcome);
+    frmScript& progressWindow();
+
+    // Rows are appended in batches: the list takes them all at once before anyone looks at it.
+    void flushRows() const;
+    const std::vector<bool>& selection() const;
+
+private Q_SLOTS:
+    // The modal dialogs; while a save runs none of them opens.
+    void mnuOptions_Click();
+    void lblBrowse_Click();
+    void mnuAbout_Click();
+
+private:
+    AppState& m_state;
+    Dialogs& m_dialogs;
+    Desktop& m_desktop;
+    const std::string m_dataFolder;
+    OpenFileDialog cdcMain;
+
+    PictureButton* imgTitle = nullptr;
+    PictureButton* imgLeftside = nullptr;
+    PictureButton* imgAdd = nullptr;
+    PictureButton* imgPlaylist = nullptr;
+    PictureButton* imgRemove = nullptr;
+    PictureButton* imgWriteScript = nullptr;
+    PictureButton* imgRightside = nullptr;
+    PictureButton* imgPlbg = nullptr;
+    PictureButton* imgAddb = nullptr;
+    PictureButton* imgPlaylistb = nullptr;
+    PictureButton* imgRemoveb = nullptr;
+    PictureButton* imgWriteScriptb = nullptr;
+    QListWidget* lstPlaylist = nullptr;
+    QLabel* imgModFold = nullptr;
+    QLabel* lblModPath = nullptr;
+    QComboBox* cboSteamFolder = nullptr;
+    ClickLabel* lblBrowse = nullptr;
+    PictureButton* imgEnglish = nullptr;
+    PictureButton* imgGerman = nullptr;
+    PictureButton* imgMediaLibary = nullptr;
+    ClickLabel* lblMorvane = nullptr;
+    ClickLabel* lblJukewright = nullptr;
+
+    QMenu* mnuFile = nullptr;
+    QAction* mnuAddTrack = nullptr;
+    QAction* mnuAddPlaylist = nullptr;
+    QAction* mnuRemove = nullptr;
+    QAction* mnuSaveScript = nullptr;
+    QAction* mnuSep1 = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* mnuOpt = nullptr;
+    QAction* mnuOptions = nullptr;
+    QMenu* mnuLang = nullptr;
+    QAction* mnuEnglish = nullptr;
+    QAction* mnuGerman = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuReadme = nullptr;
+    QAction* mnuAbout = nullptr;
+
+    QPointer<frmScript> m_progress;
+    QPointer<frmMediaLib> m_mediaLibrary;
+
+    mutable QStringList m_pendingRows;
+    mutable std::vector<bool> m_selection;
+    mutable bool m_selectionKnown = false;
+
+    bool m_closeAfterSave = false;
+    // The running save, if any: while it is there the commands that would change what it reads do
+    // nothing. Declared last, so that a save still running when the window goes ends while the window
+    // is whole.
+    std::unique_ptr<SaveRun> m_saveRun;
+};
+
+} // namespace jukewright::gui
+
+Q_DECLARE_METATYPE(jukewright::SaveOutcome)

@@ -1,0 +1,38 @@
+#include "gui/shell/skin_loader.h"
+
+#include "gui/shell/picture_button.h"
+#include "gui/shell/twips_geometry.h"
+
+#include <QDir>
+#include <QImageReader>
+#include <QPixmap>
+
+namespace jukewright::gui {
+
+QString skinFolder(const QString& dataFolder, const QString& language) {
+    return QDir(dataFolder).filePath(QStringLiteral("background/") + language);
+}
+
+QStringList LoadSkin(const SkinControls& controls, const QString& dataFolder, const QString& language) {
+    const QDir folder(skinFolder(dataFolder, language));
+    QStringList failures;
+    SkinTable<std::optional<TwipsSize>> sizes;
+    for (std::size_t i = 0; i < SkinPartCount; ++i) {
+        const QString path = folder.filePath(QString::fromUtf8(SkinPictures[i].file));
+        QImageReader reader(path);
+        const QImage image = reader.read();
+        if (image.isNull()) {
+            failures << QStringLiteral("%1 (%2)").arg(QDir::toNativeSeparators(path), reader.errorString());
+            controls[i]->setPicture({});
+            continue;
+        }
+        controls[i]->setPicture(QPixmap::fromImage(image));
+        sizes[i] = TwipsSize{pixelsToTwips(image.width()), pixelsToTwips(image.height())};
+    }
+    const SkinTable<TwipsRect> layout = packSkin(sizes);
+    for (std::size_t i = 0; i < SkinPartCount; ++i)
+        controls[i]->setGeometry(toPixels(layout[i]));
+    return failures;
+}
+
+} // namespace jukewright::gui

@@ -1,0 +1,582 @@
+#include "core/layout/skin_layout.h"
+#include "gui/dialogs/media_library.h"
+#include "gui/shell/open_file_dialog.h"
+#include "gui/shell/picture_button.h"
+#include "support/window_fixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QImage>
+#include <QImageReader>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace jukewright;
+using namespace jukewright::test;
+using gui::PictureButton;
+
+namespace {
+
+const char* const Twins[] = {"imgAddb", "imgPlaylistb", "imgRemoveb", "imgWriteScriptb"};
+
+// A copy of the shipped data folder that a test may change.
+QString copyDataFolder(const QString& target) {
+    const QDir source(QStringLiteral(JUKEWRIGHT_DATA_DIR));
+    for (const char* language : {"english", "german"}) {
+        const QString folder = QStringLiteral("background/") + QString::fromLatin1(language);
+        QDir().mkpath(QDir(target).filePath(folder));
+        for (const auto& picture : SkinPictures) {
+            const QString name = folder + u'/' + QString::fromUtf8(picture.file);
+            QFile::copy(source.filePath(name), QDir(target).filePath(name));
+        }
+    }
+    return target;
+}
+
+void writeJpeg(const QString& path, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkGray);
+    QFile::remove(path);
+    QVERIFY(image.save(path, "JPEG"));
+}
+
+QStringList visibleTwins(const WindowFixture& f) {
+    QStringList visible;
+    for (const char* twin : Twins)
+        if (f.find<PictureButton>(twin)->isVisible())
+            visible << QString::fromLatin1(twin);
+    return visible;
+}
+
+void showAllTwins(const WindowFixture& f) {
+    for (const char* twin : Twins)
+        f.find<PictureButton>(twin)->show();
+}
+
+QStringList rows(const WindowFixture& f) {
+    QStringList texts;
+    auto* list = f.find<QListWidget>("lstPlaylist");
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+QList<int> selectedRows(const WindowFixture& f) {
+    QList<int> selected;
+    for (const QModelIndex& index : f.find<QListWidget>("lstPlaylist")->selectionModel()->selectedRows())
+        selected << index.row();
+    std::sort(selected.begin(), selected.end());
+    return selected;
+}
+
+// Tracks T0 .. T<count-1> added through the window, as a person adds them.
+void addTracks(WindowFixture& f, int count) {
+    for (int i = 0; i < count; ++i) {
+        f.dialogs.nextFileNames.push_back(QStringLiteral("/music/T%1").arg(i));
+        f.find<QAction>("mnuAddTrack")->trigger();
+    }
+}
+
+// Moves the pointer onto the middle of a control.
+void pointAt(const WindowFixture& f, QWidget* target) {
+    QTest::mouseMove(f.window.get(), target->mapTo(f.window.get(), target->rect().center()));
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<WindowFixture> f;
+
+private Q_SLOTS:
+    void initTestCase() {
+        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("offscreen"));
+        QVERIFY2(QImageReader::supportedImageFormats().contains("jpeg"), "Qt's JPEG plugin is missing");
+        m_home = std::make_unique<QTemporaryDir>();
+        qputenv("HOME", m_home->path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", (m_home->path() + QStringLiteral("/.config")).toUtf8());
+    }
+
+    void init() {
+        f = std::make_unique<WindowFixture>();
+        QVERIFY(QTest::qWaitForWindowExposed(f->window.get()));
+    }
+
+    void cleanup() { f.reset(); }
+
+    void theWindowIsTheDesignedOne() {
+        QCOMPARE(f->window->windowTitle(), QStringLiteral("Jukewright - Your Game. Your Music."));
+        QCOMPARE(f->window->centralWidget()->size(), QSize(1022, 766));
+        QCOMPARE(f->window->centralWidget()->palette().color(QPalette::Window), QColor(246, 145, 16));
+        for (const char* name : {"imgTitle", "imgLeftside", "imgAdd", "imgPlaylist", "imgRemove", "imgWriteScript",
+                                 "imgRightside", "imgPlbg", "imgAddb", "imgPlaylistb", "imgRemoveb", "imgWriteScriptb",
+                                 "imgEnglish", "imgGerman", "imgMediaLibary"})
+            QVERIFY2(!f->find<PictureButton>(name)->picture().isNull(), name);
+        QCOMPARE(f->find<QLabel>("imgModFold")->pixmap().size(), QSize(150, 20));
+        QCOMPARE(f->find<PictureButton>("imgEnglish")->size(), QSize(25, 14));
+        QCOMPARE(f->find<PictureButton>("imgGerman")->size(), QSize(25, 14));
+        auto* list = f->find<QListWidget>("lstPlaylist");
+        QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
+        QCOMPARE(list->palette().color(QPalette::Base), QColor(246, 145, 16));
+        QCOMPARE(list->palette().color(QPalette::Text), QColor(Qt::white));
+        QVERIFY(list->geometry().intersects(f->find<PictureButton>("imgPlbg")->geometry()));
+        auto* box = f->find<QComboBox>("cboSteamFolder");
+        QVERIFY(box->isEditable());
+        QCOMPARE(box->insertPolicy(), QComboBox::NoInsert);
+        QCOMPARE(box->currentText(), QString());
+        QCOMPARE(f->find<QLabel>("lblBrowse")->text(), QStringLiteral("..."));
+        QVERIFY(f->find<QLabel>("lblMorvane")->text().contains(QStringLiteral("morvane.net")));
+        QVERIFY(f->find<QLabel>("lblJukewright")->text().contains(QStringLiteral("jukewright.org")));
+        QCOMPARE(visibleTwins(*f), QStringList());
+        QVERIFY(f->dialogs.messages.empty());
+    }
+
+    void theMenusHoldTheirItemsInOrder() {
+        QStringList menus;
+        for (QAction* menu : f->window->menuBar()->actions())
+            menus << menu->text();
+        QCOMPARE(menus, (QStringList{QStringLiteral("File"), QStringLiteral("Tools"), QStringLiteral("Help")}));
+        const auto items = [this](const char* menu) {
+            QStringList texts;
+            for (QAction* action : f->find<QMenu>(menu)->actions())
+                texts << (action->isSeparator() ? QStringLiteral("-") : action->objectName() + u'=' + action->text());
+            return texts;
+        };
+        QCOMPARE(
+            items("mnuFile"),
+            (QStringList{QStringLiteral("mnuAddTrack=Add Track..."), QStringLiteral("mnuAddPlaylist=Add Playlist..."),
+                         QStringLiteral("mnuRemove=Remove"), QStringLiteral("mnuSaveScript=Save Script"),
+                         QStringLiteral("-"), QStringLiteral("mnuExit=Exit")}));
+        QCOMPARE(items("mnuOpt"), (QStringList{QStringLiteral("mnuOptions=Options..."), QStringLiteral("=Language")}));
+        QCOMPARE(items("mnuLang"),
+                 (QStringList{QStringLiteral("mnuEnglish=English"), QStringLiteral("mnuGerman=German")}));
+        QCOMPARE(items("mnuHelp"),
+                 (QStringList{QStringLiteral("mnuReadme=Readme"), QStringLiteral("mnuAbout=About...")}));
+    }
+
+    void everyShippedSkinLoadsAtTheDesignedSizes() {
+        for (const char* language : {"english", "german"}) {
+            for (std::size_t i = 0; i < SkinPartCount; ++i) {
+                const QString path = QStringLiteral(JUKEWRIGHT_DATA_DIR "/background/%1/%2")
+                                         .arg(QString::fromLatin1(language), QString::fromUtf8(SkinPictures[i].file));
+                const QImage image(path);
+                QVERIFY2(!image.isNull(), qPrintable(path));
+                const TwipsRect designed =
+                    i == indexOf(SkinPart::Title) ? TwipsRect{0, 0, 15360, 2490} : DesignedSkinLayout[i];
+                QCOMPARE(image.size(), QSize(designed.width / 15, designed.height / 15));
+            }
+        }
+    }
+
+    void hoverTable_data() {
+        QTest::addColumn<QByteArray>("target");
+        QTest::addColumn<bool>("twinsShownBefore");
+        QTest::addColumn<QStringList>("visibleAfter");
+        const QStringList all{QStringLiteral("imgAddb"), QStringLiteral("imgPlaylistb"), QStringLiteral("imgRemoveb"),
+                              QStringLiteral("imgWriteScriptb")};
+        QTest::newRow("imgAdd shows its twin") << QByteArray("imgAdd") << false << QStringList{all[0]};
+        QTest::newRow("imgPlaylist shows its twin") << QByteArray("imgPlaylist") << false << QStringList{all[1]};
+        QTest::newRow("imgRemove shows its twin") << QByteArray("imgRemove") << false << QStringList{all[2]};
+        QTest::newRow("imgWriteScript shows its twin") << QByteArray("imgWriteScript") << false << QStringList{all[3]};
+        for (int i = 0; i < 4; ++i)
+            QTest::addRow("%s hides the other three", Twins[i]) << QByteArray(Twins[i]) << true << QStringList{all[i]};
+        for (const char* reset : {"imgTitle", "imgPlbg"})
+            QTest::addRow("%s hides all four", reset) << QByteArray(reset) << true << QStringList();
+        for (const char* keeps :
+             {"lstPlaylist", "cboSteamFolder", "lblModPath", "lblBrowse", "imgEnglish", "imgGerman", "imgLeftside",
+              "imgRightside", "imgModFold", "imgMediaLibary", "lblMorvane", "lblJukewright"})
+            QTest::addRow("%s changes nothing", keeps) << QByteArray(keeps) << true << all;
+    }
+
+    void hoverTable() {
+        QFETCH(QByteArray, target);
+        QFETCH(bool, twinsShownBefore);
+        QFETCH(QStringList, visibleAfter);
+        if (twinsShownBefore)
+            showAllTwins(*f);
+        auto* control = f->find<QWidget>(target.constData());
+        // The list lies on the middle of its background; its edge is where the background shows.
+        if (target == "imgPlbg")
+            QTest::mouseMove(f->window.get(), control->mapTo(f->window.get(), QPoint(10, 10)));
+        else
+            pointAt(*f, control);
+        QCOMPARE(visibleTwins(*f), visibleAfter);
+    }
+
+    void theBareBackgroundHidesAllFour() {
+        showAllTwins(*f);
+        // Between the end of the list background's panel and the window's edge nothing else lies.
+        auto* list = f->find<QListWidget>("lstPlaylist");
+        QTest::mouseMove(f->window.get(), list->mapTo(f->window.get(), QPoint(list->width() + 10, 5)));
+        QCOMPARE(visibleTwins(*f), QStringList{});
+        QTest::mouseMove(f->window.get(), f->window->centralWidget()->mapTo(f->window.get(), QPoint(1020, 764)));
+        showAllTwins(*f);
+        QTest::mouseMove(f->window.get(), f->window->centralWidget()->mapTo(f->window.get(), QPoint(1019, 763)));
+        QCOMPARE(visibleTwins(*f), QStringList{});
+    }
+
+    void thePointerFromAddStraightOntoImport() {
+        auto* add = f->find<PictureButton>("imgAdd");
+        auto* playlist = f->find<PictureButton>("imgPlaylist");
+        pointAt(*f, add);
+        QCOMPARE(visibleTwins(*f), QStringList{QStringLiteral("imgAddb")});
+        // Still on the add button, now over its twin: nothing else to hide.
+        QTest::mouseMove(f->window.get(), add->mapTo(f->window.get(), QPoint(add->width() - 2, 20)));
+        QCOMPARE(visibleTwins(*f), QStringList{QStringLiteral("imgAddb")});
+        QTest::mouseMove(f->window.get(), playlist->mapTo(f->window.get(), QPoint(1, 20)));
+        QCOMPARE(visibleTwins(*f), (QStringList{QStringLiteral("imgAddb"), QStringLiteral("imgPlaylistb")}));
+        QTest::mouseMove(f->window.get(), playlist->mapTo(f->window.get(), QPoint(3, 20)));
+        QCOMPARE(visibleTwins(*f), QStringList{QStringLiteral("imgPlaylistb")});
+    }
+
+    void leavingAButtonOverTheListOrTheBoxKeepsItsHighlight() {
+        pointAt(*f, f->find<PictureButton>("imgRemove"));
+        pointAt(*f, f->find<QListWidget>("lstPlaylist"));
+        QCOMPARE(visibleTwins(*f), QStringList{QStringLiteral("imgRemoveb")});
+        pointAt(*f, f->find<QComboBox>("cboSteamFolder"));
+        QCOMPARE(visibleTwins(*f), QStringList{QStringLiteral("imgRemoveb")});
+    }
+
+    void everyCommandHidesTheFourHighlightsFirst_data() {
+        QTest::addColumn<QByteArray>("menuItem");
+        for (const char* item : {"mnuAddTrack", "mnuAddPlaylist", "mnuRemove"})
+            QTest::newRow(item) << QByteArray(item);
+    }
+
+    void everyCommandHidesTheFourHighlightsFirst() {
+        QFETCH(QByteArray, menuItem);
+        showAllTwins(*f);
+        f->find<QAction>(menuItem.constData())->trigger();
+        QCOMPARE(visibleTwins(*f), QStringList{});
+    }
+
+    void routes_data() {
+        QTest::addColumn<QByteArray>("trigger");
+        QTest::addColumn<QByteArray>("command");
+        const auto route = [](const char* trigger, const char* command) {
+            QTest::addRow("%s runs %s", trigger, command) << QByteArray(trigger) << QByteArray(command);
+        };
+        for (const char* trigger : {"imgAdd", "imgAddb", "mnuAddTrack"})
+            route(trigger, "add");
+        for (const char* trigger : {"imgPlaylist", "imgPlaylistb", "mnuAddPlaylist"})
+            route(trigger, "import");
+        for (const char* trigger : {"imgRemove", "imgRemoveb", "mnuRemove", "Delete"})
+            route(trigger, "remove");
+        for (const char* trigger : {"imgWriteScript", "imgWriteScriptb", "mnuSaveScript"})
+            route(trigger, "save");
+        for (const char* trigger : {"imgEnglish", "mnuEnglish"})
+            route(trigger, "english");
+        for (const char* trigger : {"imgGerman", "mnuGerman"})
+            route(trigger, "german");
+        route("imgMediaLibary", "media library");
+        route("lblMorvane", "artist's site");
+        route("lblJukewright", "homepage");
+        route("mnuReadme", "readme");
+        route("mnuExit", "exit");
+    }
+
+    void routes() {
+        QFETCH(QByteArray, trigger);
+        QFETCH(QByteArray, command);
+        addTracks(*f, 3);
+        f->dialogs.openedFilters.clear();
+        f->find<QListWidget>("lstPlaylist")->setCurrentRow(1);
+        if (trigger == "imgGerman" || trigger == "mnuGerman")
+            f->find<QAction>("mnuEnglish")->trigger();
+        else
+            f->find<QAction>("mnuGerman")->trigger();
+        QSignalSpy ends(f->window.get(), &gui::frmMain::programEnds);
+
+        if (trigger == "Delete") {
+            QTest::keyRelease(f->find<QListWidget>("lstPlaylist"), Qt::Key_Delete);
+        } else if (trigger.startsWith("mnu")) {
+            f->find<QAction>(trigger.constData())->trigger();
+        } else if (trigger.startsWith("lbl")) {
+            QTest::mouseClick(f->find<QLabel>(trigger.constData()), Qt::LeftButton);
+        } else {
+            auto* picture = f->find<PictureButton>(trigger.constData());
+            picture->show();
+            QTest::mouseClick(picture, Qt::LeftButton);
+        }
+
+        const QStringList tracks{QStringLiteral("T0"), QStringLiteral("T1"), QStringLiteral("T2")};
+        const QStringList filters = f->dialogs.openedFilters;
+        QCOMPARE(filters, command == "add"      ? QStringList{gui::OpenFileDialog::Mp3Filter}
+                          : command == "import" ? QStringList{gui::OpenFileDialog::PlaylistFilter}
+                                                : QStringList{});
+        QCOMPARE(rows(*f), command == "remove" ? (QStringList{tracks[0], tracks[2]}) : tracks);
+        if (command == "save")
+            QTRY_COMPARE(f->dialogs.messages.size(), std::size_t(1));
+        else
+            QCOMPARE(f->dialogs.messages.size(), std::size_t(0));
+        QCOMPARE(f->state->Language, std::int16_t(command == "german"                                ? 2
+                                                  : command == "english"                             ? 1
+                                                  : trigger == "imgGerman" || trigger == "mnuGerman" ? 1
+                                                                                                     : 2));
+        QCOMPARE(f->window->findChildren<gui::frmMediaLib*>().size(), command == "media library" ? 1 : 0);
+        const QString readme = QStringLiteral(JUKEWRIGHT_DATA_DIR "/readme.txt");
+        const QList<QUrl> opened = command == "artist's site" ? QList<QUrl>{QUrl(gui::frmMain::MorvaneAddress)}
+                                   : command == "homepage"    ? QList<QUrl>{QUrl(gui::frmMain::JukewrightAddress)}
+                                   : command == "readme"      ? QList<QUrl>{QUrl::fromLocalFile(readme)}
+                                                              : QList<QUrl>{};
+        QCOMPARE(f->desktop.opened, opened);
+        QCOMPARE(ends.size(), command == "exit" ? 1 : 0);
+        QVERIFY(f->window->isVisible());
+    }
+
+    void theSaveRefusesAnEmptyPlaylistWithItsMessage() {
+        f->find<QAction>("mnuSaveScript")->trigger();
+        QTRY_COMPARE(f->dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(f->dialogs.messages[0], (Message{"No items in playlist", "Jukewright - Error", MessageIcon::Stop}));
+        QTRY_VERIFY(!f->window->isSaving());
+    }
+
+    void theDeleteKey_data() {
+        QTest::addColumn<QList<int>>("events"); // key codes: positive released, negative pressed, 0 auto-repeat
+        QTest::addColumn<QStringList>("rowsAfter");
+        const QStringList all{QStringLiteral("T0"), QStringLiteral("T1"), QStringLiteral("T2"), QStringLiteral("T3")};
+        const QStringList removed{QStringLiteral("T0"), QStringLiteral("T1"), QStringLiteral("T3")};
+        QTest::newRow("released removes") << QList<int>{Qt::Key_Delete} << removed;
+        QTest::newRow("pressed does nothing") << QList<int>{-Qt::Key_Delete} << all;
+        QTest::newRow("held down removes once") << QList<int>{-Qt::Key_Delete, 0, 0, 0, Qt::Key_Delete} << removed;
+        QTest::newRow("other keys do nothing")
+            << QList<int>{Qt::Key_Backspace, Qt::Key_Space, Qt::Key_Insert, Qt::Key_D} << all;
+    }
+
+    void theDeleteKey() {
+        QFETCH(QList<int>, events);
+        QFETCH(QStringList, rowsAfter);
+        addTracks(*f, 4);
+        auto* list = f->find<QListWidget>("lstPlaylist");
+        list->setCurrentRow(2);
+        for (int key : events) {
+            if (key < 0) {
+                QTest::keyPress(list, Qt::Key(-key));
+            } else if (key == 0) {
+                // What the system sends while the key is held: a release and a press, both repeats.
+                QKeyEvent release(QEvent::KeyRelease, Qt::Key_Delete, Qt::NoModifier, QString(), true);
+                QApplication::sendEvent(list, &release);
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(), true);
+                QApplication::sendEvent(list, &press);
+            } else {
+                QTest::keyRelease(list, Qt::Key(key));
+            }
+        }
+        QCOMPARE(rows(*f), rowsAfter);
+        QCOMPARE(f->state->TrackCount, std::int16_t(rowsAfter.size()));
+    }
+
+    void removeSelectsTheRowAboveTheLastRemoved_data() {
+        QTest::addColumn<QList<int>>("clicked");
+        QTest::addColumn<QStringList>("rowsAfter");
+        QTest::addColumn<int>("selectedAfter");
+        QTest::newRow("rows 1 and 3") << QList<int>{1, 3}
+                                      << QStringList{QStringLiteral("T0"), QStringLiteral("T2"), QStringLiteral("T4")}
+                                      << 1;
+        QTest::newRow("rows 3 and 4") << QList<int>{3, 4}
+                                      << QStringList{QStringLiteral("T0"), QStringLiteral("T1"), QStringLiteral("T2")}
+                                      << 2;
+        QTest::newRow("row 0") << QList<int>{0}
+                               << QStringList{QStringLiteral("T1"), QStringLiteral("T2"), QStringLiteral("T3"),
+                                              QStringLiteral("T4")}
+                               << 0;
+    }
+
+    void removeSelectsTheRowAboveTheLastRemoved() {
+        QFETCH(QList<int>, clicked);
+        QFETCH(QStringList, rowsAfter);
+        QFETCH(int, selectedAfter);
+        addTracks(*f, 5);
+        auto* list = f->find<QListWidget>("lstPlaylist");
+        // The selection as a person makes it: a click, then Ctrl+clicks.
+        for (int i = 0; i < clicked.size(); ++i) {
+            const QRect row = list->visualItemRect(list->item(clicked[i]));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, i == 0 ? Qt::NoModifier : Qt::ControlModifier,
+                              row.center());
+        }
+        QCOMPARE(selectedRows(*f), clicked);
+        QTest::mouseClick(f->find<PictureButton>("imgRemove"), Qt::LeftButton);
+        QCOMPARE(rows(*f), rowsAfter);
+        QCOMPARE(selectedRows(*f), QList<int>{selectedAfter});
+        QCOMPARE(list->currentRow(), selectedAfter);
+    }
+
+    void addThroughThePreloadedDialog() {
+        f->state->MusicFolder = "/home/player/Music";
+        f->dialogs.nextFileNames = {QStringLiteral("/music/one/Blue Sky.mp3"), QStringLiteral("   "),
+                                    QStringLiteral("/music/two/Blue Sky.mp3")};
+        for (int i = 0; i < 3; ++i)
+            QTest::mouseClick(f->find<PictureButton>("imgAdd"), Qt::LeftButton);
+        QCOMPARE(rows(*f), (QStringList{QStringLiteral("Blue Sky.mp3"), QStringLiteral("Blue Sky.mp3")}));
+        QCOMPARE(f->state->TrackPaths[1], std::string("/music/two/Blue Sky.mp3"));
+        QCOMPARE(f->dialogs.openedTitles, QStringList(3, QStringLiteral("Jukewright - Open")));
+        // The folder last chosen from; a cancelled dialog leaves it.
+        QCOMPARE(f->dialogs.openedFolders.mid(1),
+                 (QStringList{QStringLiteral("/music/one"), QStringLiteral("/music/one")}));
+        QVERIFY(f->dialogs.messages.empty());
+    }
+
+    void importThroughThePreloadedDialog() {
+        QTemporaryDir folder;
+        const QString one = writeFile(folder.filePath(QStringLiteral("one.mp3")));
+        writeFile(folder.filePath(QStringLiteral("two.mp3")));
+        const QString pls =
+            writeFile(folder.filePath(QStringLiteral("list.pls")),
+                      "[playlist]\r\nFile1=" + one.toUtf8() + "\r\nFile2=two.mp3\r\nFile3=gone.mp3\r\n");
+        const QString m3u8 =
+            writeFile(folder.filePath(QStringLiteral("list.m3u8")), "#EXTM3U\n#EXTINF:200,Two\ntwo.mp3\n");
+        f->dialogs.nextFileNames = {pls, m3u8, folder.filePath(QStringLiteral("LIST.PLS"))};
+        for (int i = 0; i < 3; ++i)
+            QTest::mouseClick(f->find<PictureButton>("imgPlaylist"), Qt::LeftButton);
+        QCOMPARE(rows(*f),
+                 (QStringList{QStringLiteral("one.mp3"), QStringLiteral("two.mp3"), QStringLiteral("two.mp3")}));
+        QCOMPARE(f->dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(f->dialogs.messages[0], (Message{"Error: a playlist file has not been selected: LIST.PLS",
+                                                  "Jukewright - Error", MessageIcon::Stop}));
+    }
+
+    void germanWhileGermanReloadsTheSkin() {
+        QTemporaryDir data;
+        copyDataFolder(data.path());
+        f = std::make_unique<WindowFixture>(data.path());
+        f->find<QAction>("mnuGerman")->trigger();
+        QCOMPARE(f->find<QLabel>("lblModPath")->text(),
+                 QStringLiteral("Pfad: (e.g. C:\\Program Files\\Steam\\steam apps\\counter-strike\\cstrike)"));
+        auto* playlist = f->find<PictureButton>("imgPlaylist");
+        QCOMPARE(playlist->x(), 179);
+
+        // A wider add button and a taller left piece in the skin: the second German moves the row.
+        writeJpeg(data.filePath(QStringLiteral("background/german/addtrack.jpg")), QSize(167, 49));
+        writeJpeg(data.filePath(QStringLiteral("background/german/leftside.jpg")), QSize(32, 60));
+        f->find<PictureButton>("imgGerman")->click();
+        QCOMPARE(f->state->Language, std::int16_t(2));
+        QVERIFY(f->find<QAction>("mnuGerman")->isChecked());
+        QVERIFY(!f->find<QAction>("mnuEnglish")->isChecked());
+        QCOMPARE(playlist->x(), 199);
+        const auto twinOn = [this](const char* twin, const char* button) {
+            return f->find<PictureButton>(twin)->pos() == f->find<PictureButton>(button)->pos();
+        };
+        QVERIFY(twinOn("imgAddb", "imgAdd"));
+        QVERIFY(twinOn("imgPlaylistb", "imgPlaylist"));
+        QVERIFY(twinOn("imgRemoveb", "imgRemove"));
+        QVERIFY(twinOn("imgWriteScriptb", "imgWriteScript"));
+        QCOMPARE(f->find<PictureButton>("imgRemove")->x(), 32 + 167 + 162);
+        QCOMPARE(f->find<PictureButton>("imgRightside")->x(), 32 + 167 + 162 + 187 + 165);
+        QCOMPARE(f->find<PictureButton>("imgPlbg")->y(), 166 + 60);
+        QCOMPARE(f->find<PictureButton>("imgAdd")->y(), 166);
+
+        f->find<QAction>("mnuEnglish")->trigger();
+        QCOMPARE(playlist->x(), 179);
+        QCOMPARE(f->find<PictureButton>("imgPlbg")->y(), 215);
+        QCOMPARE(f->state->Language, std::int16_t(1));
+        QVERIFY(f->find<QAction>("mnuEnglish")->isChecked());
+        QCOMPARE(f->find<QLabel>("lblModPath")->text(),
+                 QStringLiteral("Mod Path: (e.g. C:\\Program Files\\Steam\\steam apps\\counter-strike\\cstrike)"));
+        QVERIFY(f->dialogs.messages.empty());
+    }
+
+    void aMissingSkinPictureLeavesItsControlEmptyAndSaysSo() {
+        QTemporaryDir data;
+        copyDataFolder(data.path());
+        QFile::remove(data.filePath(QStringLiteral("background/english/removetrack.jpg")));
+        writeFile(data.filePath(QStringLiteral("background/english/savescriptg.jpg")), "not a picture");
+        f = std::make_unique<WindowFixture>(data.path());
+        QCOMPARE(f->dialogs.messages.size(), std::size_t(1));
+        const Message& message = f->dialogs.messages[0];
+        QCOMPARE(message.title, std::string("Jukewright - Error"));
+        QCOMPARE(message.icon, MessageIcon::Stop);
+        QVERIFY(QString::fromStdString(message.text)
+                    .startsWith(QStringLiteral("These skin pictures could not be loaded:\n")));
+        QVERIFY(QString::fromStdString(message.text).contains(QStringLiteral("removetrack.jpg")));
+        QVERIFY(QString::fromStdString(message.text).contains(QStringLiteral("savescriptg.jpg")));
+        auto* remove = f->find<PictureButton>("imgRemove");
+        QVERIFY(remove->picture().isNull());
+        QCOMPARE(remove->geometry(), QRect(341, 166, 187, 49));
+        QCOMPARE(f->find<PictureButton>("imgRightside")->x(), 693);
+        // Still usable: the empty button adds nothing but still removes.
+        addTracks(*f, 2);
+        f->find<QListWidget>("lstPlaylist")->setCurrentRow(0);
+        QTest::mouseClick(remove, Qt::LeftButton);
+        QCOMPARE(rows(*f), QStringList{QStringLiteral("T1")});
+    }
+
+    void theMediaLibraryOpensOnceAndNotModal() {
+        auto* picture = f->find<PictureButton>("imgMediaLibary");
+        QTest::mouseClick(picture, Qt::LeftButton);
+        auto* library = control<gui::frmMediaLib>(f->window.get(), "frmMediaLib");
+        QVERIFY(library->isVisible());
+        QCOMPARE(library->windowTitle(), QStringLiteral("Jukewright - Windows Media Libary"));
+        QVERIFY(!library->isModal());
+        QStringList labels;
+        for (QLabel* label : library->findChildren<QLabel*>())
+            labels << label->text();
+        QCOMPARE(labels, (QStringList{QStringLiteral("Artists:"), QStringLiteral("Albums:")}));
+        for (QListWidget* list : library->findChildren<QListWidget*>())
+            QCOMPARE(list->count(), 0);
+        QTest::mouseClick(picture, Qt::LeftButton);
+        QCOMPARE(f->window->findChildren<gui::frmMediaLib*>().size(), 1);
+        library->close();
+        QTRY_COMPARE(f->window->findChildren<gui::frmMediaLib*>().size(), 0);
+        QTest::mouseClick(picture, Qt::LeftButton);
+        QCOMPARE(f->window->findChildren<gui::frmMediaLib*>().size(), 1);
+    }
+
+    void aReadmeOrLinkThatCannotBeOpenedSaysSo() {
+        f->desktop.answer = false;
+        QTest::mouseClick(f->find<QLabel>("lblJukewright"), Qt::LeftButton);
+        QCOMPARE(f->dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(f->dialogs.messages[0].text,
+                 std::string("Error: the link could not be opened: https://jukewright.org"));
+
+        QTemporaryDir data;
+        copyDataFolder(data.path());
+        f = std::make_unique<WindowFixture>(data.path());
+        f->find<QAction>("mnuReadme")->trigger();
+        QVERIFY(f->desktop.opened.isEmpty());
+        QCOMPARE(f->dialogs.messages.size(), std::size_t(1));
+        QVERIFY(QString::fromStdString(f->dialogs.messages[0].text)
+                    .startsWith(QStringLiteral("Error: the readme could not be opened: ")));
+    }
+
+    void exitEndsAtOnceWhileTheCloseBoxRunsTheShutdown() {
+        QSignalSpy ends(f->window.get(), &gui::frmMain::programEnds);
+        QTest::mouseClick(f->find<PictureButton>("imgMediaLibary"), Qt::LeftButton);
+        f->find<QAction>("mnuExit")->trigger();
+        QCOMPARE(ends.size(), 1);
+        // Exit closes no window by its close handling: the main window is still there, the others gone.
+        QVERIFY(f->window->isVisible());
+        QCOMPARE(f->window->findChildren<gui::frmMediaLib*>().size(), 0);
+
+        init();
+        QSignalSpy endsAfterClose(f->window.get(), &gui::frmMain::programEnds);
+        QVERIFY(f->window->close());
+        QCOMPARE(endsAfterClose.size(), 1);
+        QVERIFY(!f->window->isVisible());
+    }
+
+    void withoutADisplayTheProgramSaysSoAndEnds() {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(JUKEWRIGHT_APP), {});
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        const QString errors = QString::fromUtf8(program.readAllStandardError());
+        QCOMPARE(errors.count(u'\n'), 1);
+        QVERIFY(errors.contains(QStringLiteral("jukewright-cli")));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "core/app_state.h"
+#include "gui/shell/desktop.h"
+#include "gui/shell/main_window.h"
+#include "support/fake_dialogs.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QUrl>
+#include <memory>
+
+namespace jukewright::test {
+
+// The desktop under test: records what it was asked to open and answers as told.
+class FakeDesktop : public gui::Desktop {
+public:
+    bool openUrl(const QUrl& url) override {
+        opened << url;
+        return answer;
+    }
+
+    QList<QUrl> opened;
+    bool answer = true;
+};
+
+// A control of the window by its written name; a missing one ends the test program with that name.
+template <typename T> T* control(const QObject* window, const char* name) {
+    T* found = window->findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control named %s of the expected kind", name);
+    return found;
+}
+
+// A file of the given bytes, with its folders.
+inline QString writeFile(const QString& path, const QByteArray& bytes = QByteArrayLiteral("ID3 test track")) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+// Lets the window's events run one batch at a time until the condition holds. A save waits for the
+// window at every step it shows, so stepping like this catches it in the middle.
+template <typename Condition> bool stepUntil(Condition condition, int milliseconds = 10000) {
+    const QDeadlineTimer deadline(milliseconds);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        // One pass: events posted while it runs wait for the next one.
+        QCoreApplication::processEvents();
+        QThread::usleep(200);
+    }
+    return true;
+}
+
+// One window per test, on a fresh state, with queued dialogs and a temporary home.
+class WindowFixture {
+public:
+    explicit WindowFixture(const QString& dataFolder = QStringLiteral(JUKEWRIGHT_DATA_DIR)) {
+        window = std::make_unique<gui::frmMain>(*state, dialogs, desktop, dataFolder.toStdString());
+        window->show();
+    }
+
+    template <typename T> T* find(const char* name) const { return control<T>(window.get(), name); }
+
+    std::unique_ptr<AppState> state = std::make_unique<AppState>();
+    FakeDialogs dialogs;
+    FakeDesktop desktop;
+    std::unique_ptr<gui::frmMain> window;
+};
+
+} // namespace jukewright::test
