@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     gui::frmMain window(state, dialogs, desktop, findDataFolder(executableFolder()));
     // Exit and the shutdown end the program at once: no other window's close handling runs.
     QObject::connect(&window, &gui::frmMain::programEnds, app.get(), [] { QCoreApplication::exit(0); });
+    QApplication::setWindowIcon(window.windowIcon());
     window.show();
     return QApplication::exec();
 }

@@ -15,9 +15,10 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
-    // Shows the open-file dialog (one file) with the title, a Qt name filter such as
-    // "MP3 Files (*.mp3)" and the folder it opens in (empty: its own default). Returns the chosen file
-    // name, or "" when the person cancelled.
+    // Shows the open-file dialog (one file) with the title, a Qt name filter whose last parentheses
+    // hold the patterns, "MP3 Files (*.mp3) (*.mp3)" (the person sees the text before them), and the
+    // folder it opens in (empty: its own default). Returns the chosen file name, or "" when the person
+    // cancelled.
     virtual QString openFile(QWidget* parent, const QString& title, const QString& filter, const QString& folder) = 0;
     // A message box with an OK button; the icon is the message's own.
     virtual void showMessage(QWidget* parent, const Message& message) = 0;

@@ -261,8 +261,8 @@ void frmMain::connectRoutes() {
         connect(reset, &PictureButton::pointerMoved, this, [this] { hideHoversExcept(nullptr); });
 }
 
-// Start-up, in its order. Step 1 puts each highlighted twin over its button; step 8 applies the
-// stored language, which loads the skin.
+// Start-up, in this order: the highlighted twins go onto their buttons first; the stored language,
+// which loads the skin, is applied once the settings are loaded.
 void frmMain::Form_Load() {
     for (auto [twin, button] : {std::pair{imgAddb, imgAdd}, std::pair{imgPlaylistb, imgPlaylist},
                                 std::pair{imgRemoveb, imgRemove}, std::pair{imgWriteScriptb, imgWriteScript}})
@@ -273,7 +273,7 @@ void frmMain::Form_Load() {
     switchLanguage(m_state.Language);
 }
 
-// The shutdown the close box runs. The settings are saved here, before the program ends.
+// The shutdown the close box runs: the settings save belongs here, before the program ends.
 void frmMain::Form_Unload() {
     endProgram();
 }
@@ -430,7 +430,7 @@ void frmMain::OpenLink(const QString& address) {
 
 void frmMain::mnuReadme_Click() {
     const QString readme = QDir(QString::fromStdString(m_dataFolder)).filePath(QStringLiteral("readme.txt"));
-    if (!QFileInfo(readme).isFile() || !m_desktop.openUrl(QUrl::fromLocalFile(readme)))
+    if (!QFileInfo(readme).isFile() || !m_desktop.openTextFile(readme))
         showMessage({"Error: the readme could not be opened: " + QDir::toNativeSeparators(readme).toStdString(),
                      TitleError, MessageIcon::Stop});
 }

@@ -25,6 +25,10 @@ public:
         opened << url;
         return answer;
     }
+    bool openTextFile(const QString& path) override {
+        opened << QUrl::fromLocalFile(path);
+        return answer;
+    }
 
     QList<QUrl> opened;
     bool answer = true;
