@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
     std::unique_ptr<QApplication> app = gui::openDisplay(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Jukewright"));
     QApplication::setApplicationDisplayName(QStringLiteral("Jukewright"));
+    // Wayland desktops match the window to its installed desktop entry, and so to its icon, by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(JUKEWRIGHT_APP_ID));
 
     AppState state;
     gui::QtDialogs dialogs;

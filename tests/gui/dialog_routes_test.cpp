@@ -3,6 +3,7 @@
 #include "gui/dialogs/options_dialog.h"
 #include "gui/shell/picture_button.h"
 #include "gui/shell/special_folders.h"
+#include "support/recording_views.h"
 #include "support/window_fixture.h"
 
 #include <QAction>
@@ -23,12 +24,6 @@ using jukewright::test::control;
 using jukewright::test::WindowFixture;
 
 namespace jukewright::test {
-
-class RecordingMessages : public MessageView {
-public:
-    void showMessage(const Message& message) override { messages.push_back(message); }
-    std::vector<Message> messages;
-};
 
 class NoRows : public ModFolderBox {
 public:

@@ -69,7 +69,7 @@ void rememberModFolder(AppState& state, SaveView& view, const std::string& folde
 void reportFailures(SaveView& view, const FileFailures& failures) {
     std::string text = NotWrittenText;
     for (const auto& failure : failures)
-        text += "\n" + failure.path + " (" + failure.reason + ")";
+        text += "\n" + displayPath(failure.path) + " (" + failure.reason + ")";
     view.showMessage({text, TitleError, MessageIcon::Stop});
 }
 

@@ -59,7 +59,7 @@ std::vector<PlannedCopy> planCopies(const AppState& state, const std::string& tr
 
 void noteCopyFailure(FileFailures& failures, const PlannedCopy& copy, const std::string& source,
                      const std::error_code& error) {
-    failures.push_back({copy.targetText, "copy of " + source + ": " + describeError(error)});
+    failures.push_back({copy.targetText, "copy of " + displayPath(source) + ": " + describeError(error)});
 }
 
 } // namespace

@@ -67,7 +67,7 @@ std::string fromSystemCodePage(std::string_view bytes) {
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, result.data(), length, nullptr, nullptr);
     return result;
 #else
-    return textFromFile(bytes);
+    return std::string(bytes);
 #endif
 }
 

@@ -14,8 +14,9 @@ std::string textFromFile(std::string_view bytes);
 // The bytes a file written for the game holds: the ANSI code page on Windows, UTF-8 (the file
 // system's own encoding) elsewhere, so that mp3.cfg names the copied files byte for byte.
 std::string toSystemCodePage(std::string_view utf8);
-// The other way: text the program stored in the system code page, as UTF-8. On POSIX bytes that are
-// not valid UTF-8 (a file brought over from Windows) are read as Windows-1252.
+// The other way: text the program stored in the system code page, as UTF-8. On POSIX the stored
+// bytes are the file system's own and come back unchanged, so a stored folder always names the same
+// folder and is stored again byte for byte.
 std::string fromSystemCodePage(std::string_view bytes);
 
 } // namespace jukewright

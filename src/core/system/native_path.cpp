@@ -57,6 +57,11 @@ std::filesystem::path sourceFsPath(std::string_view path) {
     return fsPath(path);
 }
 
+std::string displayPath(std::string_view path) {
+    const std::u8string shown = sourceFsPath(path).u8string();
+    return std::string(shown.begin(), shown.end());
+}
+
 bool isAbsolutePathText(std::string_view path) {
     if (path.empty())
         return false;

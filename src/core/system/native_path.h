@@ -17,6 +17,10 @@ std::filesystem::path fsPath(std::string_view path);
 // entry, and turned like fsPath otherwise. Paths the program writes to always go through fsPath.
 std::filesystem::path sourceFsPath(std::string_view path);
 
+// A path as our messages show it: the form the system opens (on POSIX "/" between the folders, the
+// names as they are), never a mix of "/" and "\".
+std::string displayPath(std::string_view path);
+
 // True when the text names a path from a root: "/x", "\x", "~/x" or a drive letter and ":".
 bool isAbsolutePathText(std::string_view path);
 

@@ -3,6 +3,7 @@
 #include "gui/shell/dialogs.h"
 
 #include <QComboBox>
+#include <QWidget>
 
 namespace jukewright::gui {
 
@@ -19,8 +20,10 @@ void WindowStartUpView::appendModFolderRow(const std::string& folder) {
 }
 
 bool WindowStartUpView::askYesNo(const std::string& text, const std::string& title) {
-    // The list shows what start-up put into it before the question hides the window behind it.
+    // The player sees the window with what start-up put into the list (the free track) behind the
+    // question, not a question alone on the desktop.
     m_parts.showRows();
+    m_parts.window->show();
     return m_parts.dialogs.askYesNo(m_parts.window, QString::fromStdString(text), QString::fromStdString(title));
 }
 

@@ -144,8 +144,9 @@ TEST_F(SaveFaults, TargetsThatMayNotBeReplacedAreNamedAndKept) {
         EXPECT_EQ(save(), SaveOutcome::Failed) << target << " " << kind;
         const std::string message = messages();
         EXPECT_THAT(message, HasSubstr("These files could not be written:\n")) << target;
-        EXPECT_THAT(message, HasSubstr(fs::path(target).filename().string())) << target;
-        EXPECT_THAT(message, HasSubstr(std::string(reason) + ")")) << target << " " << kind;
+        // Named by its whole path in the system's own form, never a mix of "/" and "\".
+        EXPECT_THAT(message, HasSubstr("\n" + path.string() + " (")) << target << " " << kind;
+        EXPECT_THAT(message, HasSubstr(std::string(reason) + ")\n")) << target << " " << kind;
         EXPECT_EQ(std::ranges::count(message, '\n'), 2) << message;
         if (kind == std::string("read-only")) {
             EXPECT_EQ(test::readBytes(path), "\"mine\" \"Mine\"\r\n") << target;

@@ -121,12 +121,14 @@ TEST_F(SettingsFile, MarkerOtherThanZeroKeepsTheStoredVolumes) {
 }
 
 TEST_F(SettingsFile, FoldersRoundTripThroughTheirRecordsInOrder) {
+    // The last fills its record with bytes that are not UTF-8: it must come back byte for byte, not
+    // grow past its record and be lost at the next shutdown.
     const std::vector<std::string> folders = {"/games/hl/cstrike", "C:\\Sierra\\Half-Life\\valve",
-                                              "/home/p/J\xC3\xBCrgen's games/dod"};
+                                              "/home/p/J\xC3\xBCrgen's games/dod", "/" + std::string(125, '\xE9')};
     test::writeBytes(path, initialisedFile(folders));
     SettingsStore store = startRun();
-    EXPECT_EQ(state->ModFolderCount, 3);
-    EXPECT_THAT(std::vector(state->ModFolders.begin(), state->ModFolders.begin() + 3), ::testing::ContainerEq(folders));
+    EXPECT_EQ(state->ModFolderCount, 4);
+    EXPECT_THAT(std::vector(state->ModFolders.begin(), state->ModFolders.begin() + 4), ::testing::ContainerEq(folders));
     EXPECT_EQ(box.rows, folders);
     EXPECT_TRUE(store.SaveExitSettings(*state));
     EXPECT_EQ(bytes(), initialisedFile(folders));
