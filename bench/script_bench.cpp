@@ -37,7 +37,7 @@ std::unique_ptr<AppState> nonAsciiPlaylistOf(int count) {
 
 void BuildScript(benchmark::State& bench) {
     const auto state = playlistOf(static_cast<int>(bench.range(0)));
-    const auto names = assignCopyNames(*state);
+    const auto names = assignScriptNames(*state);
     std::size_t size = 0;
     for (auto _ : bench) {
         const std::string text = BuildScriptText(*state, names);
@@ -49,20 +49,20 @@ void BuildScript(benchmark::State& bench) {
 }
 BENCHMARK(BuildScript)->Arg(1000)->Arg(5000)->Arg(9999)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 
-void AssignCopyNames(benchmark::State& bench) {
+void AssignScriptNames(benchmark::State& bench) {
     const auto state = playlistOf(static_cast<int>(bench.range(0)));
     for (auto _ : bench)
-        benchmark::DoNotOptimize(assignCopyNames(*state));
+        benchmark::DoNotOptimize(assignScriptNames(*state));
 }
-BENCHMARK(AssignCopyNames)->Arg(9999)->Unit(benchmark::kMillisecond);
+BENCHMARK(AssignScriptNames)->Arg(9999)->Unit(benchmark::kMillisecond);
 
 // Everything a save derives from the names: the copy names and the script text.
 void NamesAndScriptNonAscii(benchmark::State& bench) {
     const auto state = nonAsciiPlaylistOf(static_cast<int>(bench.range(0)));
     // ICU's transliterator is made once per run of the program, not once per save.
-    benchmark::DoNotOptimize(assignCopyNames(*nonAsciiPlaylistOf(1)));
+    benchmark::DoNotOptimize(assignScriptNames(*nonAsciiPlaylistOf(1)));
     for (auto _ : bench) {
-        const auto names = assignCopyNames(*state);
+        const auto names = assignScriptNames(*state);
         benchmark::DoNotOptimize(BuildScriptText(*state, names).data());
     }
 }
@@ -70,7 +70,7 @@ BENCHMARK(NamesAndScriptNonAscii)->Arg(9999)->Unit(benchmark::kMillisecond);
 
 void WriteScriptFile(benchmark::State& bench) {
     const auto state = playlistOf(static_cast<int>(bench.range(0)));
-    const std::string bytes = scriptFileBytes(*state, assignCopyNames(*state));
+    const std::string bytes = scriptFileBytes(*state, assignScriptNames(*state));
     const auto path = std::filesystem::temp_directory_path() / "jukewright-bench-mp3.cfg";
     for (auto _ : bench)
         if (replaceFileAtomically(path.string(), bytes))

@@ -19,7 +19,7 @@ int runScript(const PlaylistOptions& options) {
         std::cerr << "No items in playlist\n";
         return ExitFailed;
     }
-    const std::string bytes = scriptFileBytes(*state, assignCopyNames(*state));
+    const std::string bytes = scriptFileBytes(*state, assignScriptNames(*state));
     std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     std::cout.flush();
     return std::cout ? ExitDone : ExitFailed;

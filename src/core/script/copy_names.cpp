@@ -64,23 +64,26 @@ std::string fittedName(std::string name, int trackNumber) {
 
 } // namespace
 
-std::vector<std::string> assignCopyNames(const AppState& state) {
-    std::vector<std::string> names;
-    names.reserve(static_cast<std::size_t>(state.TrackCount));
+ScriptNames assignScriptNames(const AppState& state) {
+    ScriptNames names;
+    names.copy.reserve(static_cast<std::size_t>(state.TrackCount));
+    names.chat.reserve(static_cast<std::size_t>(state.TrackCount));
     NameTable table;
     std::unordered_map<std::string, std::size_t> bySource;
     for (int i = 0; i < state.TrackCount; ++i) {
+        const std::string ascii = asciiName(state.TrackNames[static_cast<std::size_t>(i)]);
+        names.chat.push_back(chatSafeName(ascii));
         const std::string& source = state.TrackPaths[static_cast<std::size_t>(i)];
         if (const auto known = bySource.find(source); known != bySource.end()) {
-            names.push_back(names[known->second]);
+            names.copy.push_back(names.copy[known->second]);
             continue;
         }
-        std::string name = fittedName(ConvertSpaces(asciiName(state.TrackNames[static_cast<std::size_t>(i)])), i + 1);
+        std::string name = fittedName(ConvertSpaces(ascii), i + 1);
         if (!table.isFree(name))
             name = table.numbered(name);
         table.take(name);
-        bySource.emplace(source, names.size());
-        names.push_back(std::move(name));
+        bySource.emplace(source, names.copy.size());
+        names.copy.push_back(std::move(name));
     }
     return names;
 }

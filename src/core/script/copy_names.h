@@ -14,12 +14,20 @@ inline constexpr std::size_t MaxFittedNameBytes = 120;
 inline constexpr std::size_t MaxKeptExtensionBytes = 16;
 inline constexpr std::size_t MaxCopyNameBytes = 128;
 
-// The file name of every track of the list inside "mp3s", given once so that the script and the
-// copy always agree. Names are printable ASCII (see asciiName and ConvertSpaces). A track whose
+// The names each track goes by in the script, given once so that the script and the copies always
+// agree. Each display name is made printable ASCII once (see asciiName) and both names come from that.
+struct ScriptNames {
+    // The file name inside "mp3s", named by the play and loop lines (see ConvertSpaces).
+    std::vector<std::string> copy;
+    // The name the chat announcements carry (see chatSafeName).
+    std::vector<std::string> chat;
+};
+
+// Copy names: a track whose
 // console-safe name is empty is called "track<k>.mp3", one whose name starts with a dot gets
 // "track<k>" before it, and a long name is cut to MaxFittedNameBytes. Different source files never
 // share a name (letter case ignored, as Windows file systems do): a later one gets the lowest free
 // number before its extension. The same source file keeps one name.
-std::vector<std::string> assignCopyNames(const AppState& state);
+ScriptNames assignScriptNames(const AppState& state);
 
 } // namespace jukewright

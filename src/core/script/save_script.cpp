@@ -76,7 +76,7 @@ void reportFailures(SaveView& view, const FileFailures& failures) {
 // Writes mp3.cfg and copies the tracks; the hooks are already in place.
 void writeJukebox(AppState& state, SaveView& view, const std::string& folder, FileFailures& failures) {
     view.showProgressWindow();
-    const std::vector<std::string> names = assignCopyNames(state);
+    const ScriptNames names = assignScriptNames(state);
     const std::string script = scriptFileBytes(state, names);
     view.setProgressStage(SaveStage::CopyingFiles);
     pump(view, 1);
@@ -91,7 +91,7 @@ void writeJukebox(AppState& state, SaveView& view, const std::string& folder, Fi
             return;
         }
     }
-    copyTracks(state, view, trackFolder, names, failures);
+    copyTracks(state, view, trackFolder, names.copy, failures);
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "core/script/script_text.h"
 
-#include "core/script/console_safe_name.h"
 #include "core/system/code_page.h"
 
 #include <algorithm>
@@ -83,7 +82,8 @@ std::size_t expectedSize(const AppState& state, const std::vector<std::string>& 
 
 } // namespace
 
-std::string BuildScriptText(const AppState& state, const std::vector<std::string>& copyNames) {
+std::string BuildScriptText(const AppState& state, const ScriptNames& names) {
+    const std::vector<std::string>& copyNames = names.copy;
     const int count = state.TrackCount;
     const auto indexmax = static_cast<std::int16_t>(count - 1);
     ScriptWriter out(expectedSize(state, copyNames));
@@ -123,7 +123,7 @@ std::string BuildScriptText(const AppState& state, const std::vector<std::string
     out.line("gvol", int{state.GameVolume});
     out.lineBreak();
     for (int i = 0; i < count; ++i) {
-        const std::string name = chatSafeName(asciiName(state.TrackNames[static_cast<std::size_t>(i)]));
+        const std::string& name = names.chat[static_cast<std::size_t>(i)];
         out.line("alias saytrack", i + 1, " \"say listening to ", name, " with Jukewright;spamwait\"");
         out.line("alias tsaytrack", i + 1, " \"say_team listening to ", name, " with Jukewright;spamwait\"");
     }
@@ -140,8 +140,8 @@ std::string BuildScriptText(const AppState& state, const std::vector<std::string
     return out.take();
 }
 
-std::string scriptFileBytes(const AppState& state, const std::vector<std::string>& copyNames) {
-    std::string bytes = toSystemCodePage(BuildScriptText(state, copyNames));
+std::string scriptFileBytes(const AppState& state, const ScriptNames& names) {
+    std::string bytes = toSystemCodePage(BuildScriptText(state, names));
     bytes += "\r\n";
     return bytes;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app_state.h"
+#include "core/script/copy_names.h"
 
 #include <array>
 #include <cstdint>
@@ -30,11 +31,11 @@ std::int16_t loopVars(std::int16_t index, std::int16_t indexmax, std::int16_t ad
 // The track number that lies subtraction places before list index `index`, wrapping to the end.
 std::int16_t loopVarsNeg(std::int16_t index, std::int16_t indexmax, std::int16_t subtraction);
 
-// The text of mp3.cfg without its final line end. `copyNames` holds the file name of each track in
-// "mp3s" (see assignCopyNames).
-std::string BuildScriptText(const AppState& state, const std::vector<std::string>& copyNames);
+// The text of mp3.cfg without its final line end. `names` holds each track's file name in "mp3s" and
+// its name in the chat lines (see assignScriptNames).
+std::string BuildScriptText(const AppState& state, const ScriptNames& names);
 
 // The bytes a save writes to mp3.cfg: the text in the system code page and its final CR LF.
-std::string scriptFileBytes(const AppState& state, const std::vector<std::string>& copyNames);
+std::string scriptFileBytes(const AppState& state, const ScriptNames& names);
 
 } // namespace jukewright

@@ -38,9 +38,9 @@ protected:
             appendTrack(state, view, path);
         state.Mp3Volume = 95;
         state.GameVolume = 5;
-        const Lines copyNames = assignCopyNames(state);
-        mod.write("mp3.cfg", scriptFileBytes(state, copyNames));
-        for (const auto& name : copyNames)
+        const ScriptNames names = assignScriptNames(state);
+        mod.write("mp3.cfg", scriptFileBytes(state, names));
+        for (const auto& name : names.copy)
             mod.write("mp3s/" + name, "mp3");
         EXPECT_EQ(HookUserConfig(mod.str()), std::nullopt);
         expectEffects({{"exec userconfig.cfg", {"mp3volume 0.95", "volume 0.05", "echo Jukewright Script Loaded"}}});

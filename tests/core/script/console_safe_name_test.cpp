@@ -46,7 +46,7 @@ TEST(CopyNames, AreAsciiNeverHiddenAndFitTheFileSystem) {
         test::RecordingPlaylistView view;
         for (const auto& path : paths)
             appendTrack(*state, view, path);
-        const auto names = assignCopyNames(*state);
+        const auto names = assignScriptNames(*state).copy;
         EXPECT_EQ(names, expected) << paths.front();
         for (const auto& name : names)
             EXPECT_LE(name.size(), MaxCopyNameBytes) << name;
@@ -68,6 +68,6 @@ TEST(CopyNames, DifferentSourcesNeverShareANameAndOneSourceKeepsOne) {
         test::RecordingPlaylistView view;
         for (const auto& path : paths)
             appendTrack(*state, view, path);
-        EXPECT_EQ(assignCopyNames(*state), expected) << paths.front();
+        EXPECT_EQ(assignScriptNames(*state).copy, expected) << paths.front();
     }
 }

@@ -21,7 +21,7 @@ std::vector<std::string> scriptLines(const std::vector<std::string>& paths, int 
         appendTrack(*state, view, path);
     state->Mp3Volume = static_cast<std::int16_t>(mp3Volume);
     state->GameVolume = static_cast<std::int16_t>(gameVolume);
-    const std::string bytes = scriptFileBytes(*state, assignCopyNames(*state));
+    const std::string bytes = scriptFileBytes(*state, assignScriptNames(*state));
     EXPECT_TRUE(bytes.ends_with("\r\n"));
     std::vector<std::string> lines;
     for (std::size_t start = 0, end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
@@ -49,7 +49,7 @@ TEST(ScriptText, TwoTrackExampleIsExactToTheByte) {
     appendTrack(*state, view, "C:\\Music\\Blue Sky.mp3");
     appendTrack(*state, view, "D:\\Tunes\\Rain-Dance (Live).mp3");
     state->Mp3Volume = 50;
-    const std::string bytes = scriptFileBytes(*state, assignCopyNames(*state));
+    const std::string bytes = scriptFileBytes(*state, assignScriptNames(*state));
     EXPECT_EQ(bytes, test::twoTrackScript());
     EXPECT_EQ(bytes.size(), 5214u);
     // The two forms differ in the separator of the four play and loop lines alone.
