@@ -5,6 +5,7 @@
 #include "core/script/script_text.h"
 #include "core/steam/mod_folders.h"
 #include "core/steam/steam_libraries.h"
+#include "core/system/file_exists.h"
 #include "core/system/native_path.h"
 
 #include <filesystem>
@@ -27,6 +28,27 @@ std::string modFolderItem(const std::string& text) {
     for (const std::string& notice : choice.notices)
         std::cerr << notice << '\n';
     return absoluteItem(choice.folder);
+}
+
+namespace {
+
+// The folder query also answers for files, and reads a trailing separator as "the folder's contents"
+// (false for an empty folder): drop one separator, as the save does, and ask for a folder.
+bool isExistingFolder(std::string path) {
+    if (path.size() > 1 && isSeparator(path.back()))
+        path.pop_back();
+    std::error_code error;
+    return FolderExists(path) && std::filesystem::is_directory(fsPath(path), error);
+}
+
+} // namespace
+
+std::string existingModFolder(const std::string& text) {
+    const std::string folder = modFolderItem(text);
+    if (isExistingFolder(folder))
+        return folder;
+    std::cerr << "Mod Folder can not be found, check you have typed the right path: " << text << '\n';
+    return {};
 }
 
 void addItems(AppState& state, PlaylistView& view, const std::vector<std::string>& items) {

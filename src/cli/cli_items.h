@@ -19,6 +19,10 @@ std::string absoluteItem(const std::string& item);
 // text becomes absolute.
 std::string modFolderItem(const std::string& text);
 
+// The --mod folder of commands that work on an existing jukebox: the folder as modFolderItem makes
+// it, or an empty text after saying on standard error that there is no such folder.
+std::string existingModFolder(const std::string& text);
+
 // Puts every item into the track list in the order given: playlists are imported, anything else is
 // added as the add-track command adds a file.
 void addItems(AppState& state, PlaylistView& view, const std::vector<std::string>& items);

@@ -3,10 +3,7 @@
 #include "cli/cli_items.h"
 #include "cli/exit_status.h"
 #include "core/integration/game_console.h"
-#include "core/system/file_exists.h"
-#include "core/system/native_path.h"
 
-#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -29,21 +26,10 @@ public:
     void notice(const std::string& line) override { std::cerr << line << '\n'; }
 };
 
-// The folder query also answers for files, and reads a trailing separator as "the folder's contents"
-// (false for an empty folder): drop one separator, as the save does, and ask for a folder.
-bool isExistingFolder(std::string path) {
-    if (path.size() > 1 && isSeparator(path.back()))
-        path.pop_back();
-    std::error_code error;
-    return FolderExists(path) && std::filesystem::is_directory(fsPath(path), error);
-}
-
 int runConsole(const ConsoleOptions& options) {
-    const std::string modFolder = modFolderItem(options.modFolder);
-    if (!isExistingFolder(modFolder)) {
-        std::cerr << "Mod Folder can not be found, check you have typed the right path: " << options.modFolder << '\n';
+    const std::string modFolder = existingModFolder(options.modFolder);
+    if (modFolder.empty())
         return ExitUsage;
-    }
     TerminalConsoleOutput output;
     GameConsole console(modFolder, output);
     // The game runs userconfig.cfg at every start of the mod.

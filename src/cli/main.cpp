@@ -1,6 +1,8 @@
+#include "cli/check_command.h"
 #include "cli/console_command.h"
 #include "cli/exit_status.h"
 #include "cli/mods_command.h"
+#include "cli/remove_command.h"
 #include "cli/save_command.h"
 #include "cli/script_command.h"
 
@@ -13,8 +15,9 @@ int main(int argc, char** argv) {
     CLI::App app{"Jukewright: build an MP3 jukebox for Half-Life and its mods"};
     app.name("jukewright-cli");
     app.require_subcommand(1);
-    const std::vector<std::function<int()>> commands = {addScriptCommand(app), addSaveCommand(app),
-                                                        addConsoleCommand(app), addModsCommand(app)};
+    const std::vector<std::function<int()>> commands = {addScriptCommand(app),  addSaveCommand(app),
+                                                        addConsoleCommand(app), addModsCommand(app),
+                                                        addCheckCommand(app),   addRemoveCommand(app)};
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {

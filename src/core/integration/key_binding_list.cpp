@@ -1,6 +1,7 @@
 #include "core/integration/key_binding_list.h"
 
 #include "core/playlist/path_utils.h"
+#include "core/system/file_backup.h"
 #include "core/system/file_exists.h"
 #include "core/system/file_ops.h"
 #include "core/system/native_path.h"
@@ -102,13 +103,23 @@ std::string controlsSectionBytes() {
     return bytes;
 }
 
-std::string keyBindingListBytes(std::string_view listBytes) {
+std::string keyBindingListWithoutSection(std::string_view listBytes) {
     const std::vector<std::string> rows = splitRows(listBytes, LineEnds::Any);
     std::string bytes;
     bytes.reserve(listBytes.size() + rows.size() + 600);
     for (const std::string_view row : rowsToKeep(rows))
         bytes.append(row).append("\r\n");
-    return bytes.append(controlsSectionBytes());
+    return bytes;
+}
+
+std::string keyBindingListBytes(std::string_view listBytes) {
+    return keyBindingListWithoutSection(listBytes).append(controlsSectionBytes());
+}
+
+int controlsSectionCount(std::string_view listBytes) {
+    const std::vector<std::string> rows = splitRows(listBytes, LineEnds::Any);
+    return static_cast<int>(std::ranges::count_if(
+        rows, [](const std::string& row) { return row.find(SectionTitle) != std::string::npos; }));
 }
 
 FileFailures WriteKeyBindingList(const std::string& modFolder, const std::string& dataFolder, MessageView& view) {
@@ -118,7 +129,8 @@ FileFailures WriteKeyBindingList(const std::string& modFolder, const std::string
             return {*failure};
 
     const std::string listPath = modFolder + "\\gfx\\shell\\kb_act.lst";
-    if (!FileExists(listPath)) {
+    const bool playersList = FileExists(listPath);
+    if (!playersList) {
         // A folder or a fifo under the list's name is the fault to name, not a missing list.
         if (const std::error_code error = replaceableTarget(fsPath(listPath)))
             return {{listPath, describeError(error)}};
@@ -138,6 +150,9 @@ FileFailures WriteKeyBindingList(const std::string& modFolder, const std::string
     // A list that already ends with the section is left untouched, read-only or not.
     if (rewritten == list.bytes)
         return {};
+    // Our default list needs no way back; the player's own does, before its first change.
+    if (const std::error_code error = playersList ? keepBackup(listPath) : std::error_code())
+        return {{backupPath(listPath), describeError(error)}};
     if (const std::error_code error = replaceFileAtomically(listPath, rewritten))
         return {{listPath, describeError(error)}};
     return {};

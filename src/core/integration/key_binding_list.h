@@ -47,9 +47,14 @@ std::string controlsSectionBytes();
 // The list a rewrite makes of `listBytes`: every row kept byte for byte except empty rows and an
 // earlier controls section, each ended by CR LF, then the controls section. Any line end ends a row.
 std::string keyBindingListBytes(std::string_view listBytes);
+// The same list without any controls section: what is left when the jukebox is taken out.
+std::string keyBindingListWithoutSection(std::string_view listBytes);
+// How many controls sections the list holds (rows with the section's title).
+int controlsSectionCount(std::string_view listBytes);
 
 // Adds the controls section to "<modFolder>\gfx\shell\kb_act.lst", first putting the default list of
-// a known mod in place when the mod has none; without any list it tells the person so in `view`.
+// a known mod in place when the mod has none; without any list it tells the person so in `view`. A
+// list the player had is first kept as "kb_act.lst.jukewright-backup" (see keepBackup).
 // Returns the files or folders that could not be read or written; a list that cannot be read is
 // left as it is.
 FileFailures WriteKeyBindingList(const std::string& modFolder, const std::string& dataFolder, MessageView& view);

@@ -24,7 +24,7 @@ bool isIndexKey(const std::string& key) {
 // Adds the library once, by its canonical path, when it exists.
 void addLibrary(std::vector<std::string>& folders, const std::string& folder) {
     const std::string canonical = canonicalPath(folder);
-    if (canonical.empty() || !isFolder(canonical))
+    if (canonical.empty() || !isFolder(std::string_view(canonical)))
         return;
     if (std::ranges::find(folders, canonical) == folders.end())
         folders.push_back(canonical);
@@ -86,7 +86,7 @@ SteamLibraries findSteamLibraries(const std::vector<std::string>& steamFolders) 
     std::vector<std::string> seenSteamFolders;
     for (const std::string& steamFolder : steamFolders) {
         const std::string canonical = canonicalPath(steamFolder);
-        if (canonical.empty() || !isFolder(canonical) ||
+        if (canonical.empty() || !isFolder(std::string_view(canonical)) ||
             std::ranges::find(seenSteamFolders, canonical) != seenSteamFolders.end())
             continue;
         seenSteamFolders.push_back(canonical);

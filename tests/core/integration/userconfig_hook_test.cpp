@@ -44,3 +44,18 @@ TEST(UserConfigHook, MissingModFolderIsReportedAndNotMade) {
     EXPECT_NE(failure.reason, "");
     EXPECT_FALSE(fs::exists(root.path() / "gone"));
 }
+
+TEST(UserConfigHook, TakingTheHookOutKeepsEveryOtherByte) {
+    const std::pair<std::string, std::string> files[] = {
+        {"", ""},
+        {"exec mp3.cfg", ""},
+        {"exec mp3.cfg\r\n", ""},
+        {"a\r\nexec mp3.cfg\r\nb", "a\r\nb"},
+        {"a\nexec mp3.cfg\rexec mp3.cfg\n\nb\r", "a\n\nb\r"},
+        {" exec mp3.cfg\r\nexec mp3.cfg \r\nEXEC mp3.cfg\r\nexec mp3.cfgx",
+         " exec mp3.cfg\r\nexec mp3.cfg \r\nEXEC mp3.cfg\r\nexec mp3.cfgx"},
+        {"a\r\nexec mp3.cfg", "a\r\n"},
+    };
+    for (const auto& [bytes, expected] : files)
+        EXPECT_EQ(userConfigWithoutHook(bytes), expected) << bytes;
+}

@@ -68,7 +68,8 @@ bool isFifo(const fs::path& path) {
 std::vector<std::string> temporariesIn(const fs::path& folder) {
     std::vector<std::string> found;
     for (const auto& entry : fs::recursive_directory_iterator(folder))
-        if (entry.path().filename().string().find(".jukewright-") != std::string::npos)
+        if (const std::string name = entry.path().filename().string();
+            name.find(".jukewright-") != std::string::npos && name.ends_with(".tmp"))
             found.push_back(entry.path().string());
     return found;
 }

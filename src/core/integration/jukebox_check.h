@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace jukewright {
+
+enum class CheckSeverity {
+    Ok,
+    Warning, // works in the game this program aims at, not in every engine
+    Problem, // the jukebox does not work as saved
+};
+
+// One thing checked: what it was (a short, stable word such as "tracks"), how it went and a sentence
+// for the player.
+struct CheckResult {
+    std::string kind;
+    CheckSeverity severity = CheckSeverity::Ok;
+    std::string text;
+};
+
+// The longest mp3.cfg, final line end included, that Xash3D-based engines run at all.
+inline constexpr std::size_t MaxPortableScriptBytes = 32766;
+
+// Loads the jukebox of the mod folder in the game console, as the game does at start, and checks
+// it: the hook, the controls section, the tracks and their files, the chat announcements, the
+// start-up volumes and the script's bytes. One result per check, in that order.
+std::vector<CheckResult> checkJukebox(const std::string& modFolder);
+
+} // namespace jukewright

@@ -1,0 +1,170 @@
+#include "support/fixtures.h"
+#include "support/run_cli.h"
+
+#include <functional>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using namespace jukewright;
+using ::testing::HasSubstr;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* PlayerList = "\"+forward\"            \"Move forward\"\r\n\"+back\"            \"Move back\"\r\n";
+constexpr const char* PlayerConfig = "// my keys\r\nbind k \"kill\"\r\n";
+
+// A saved jukebox of two tracks in "<here>/cstrike", whose list and userconfig.cfg the player had.
+void saveJukebox(const test::TempFolder& here, const std::string& list = PlayerList,
+                 const std::string& config = PlayerConfig) {
+    here.write("Music/Blue Sky.mp3", "blue");
+    here.write("Music/Rain.mp3", "rain");
+    here.write("cstrike/gfx/shell/kb_act.lst", list);
+    here.write("cstrike/userconfig.cfg", config);
+    const auto saved = test::runCli({"save", "--mod", "cstrike", "Music/Blue Sky.mp3", "Music/Rain.mp3"}, here.str());
+    ASSERT_EQ(saved.status, 0) << saved.err;
+}
+
+// Replaces every `from` in the file with `to`; the file must hold it.
+void edit(const test::TempFolder& here, const std::string& file, const std::string& from, const std::string& to) {
+    std::string bytes = here.read(file);
+    ASSERT_NE(bytes.find(from), std::string::npos) << from;
+    for (std::size_t at = bytes.find(from); at != std::string::npos; at = bytes.find(from, at + to.size()))
+        bytes.replace(at, from.size(), to);
+    here.write(file, bytes);
+}
+
+} // namespace
+
+TEST(CheckCommand, ReportsEachCheckAndFailsOnAnyProblem) {
+    struct Case {
+        const char* name;
+        std::function<void(const test::TempFolder&)> spoil;
+        int status;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"good", [](const auto&) {}, 0, "ok: all 2 tracks that mp3.cfg names are in mp3s\n"},
+        {"missing track", [](const auto& here) { fs::remove(here.path() / "cstrike/mp3s/Rain.mp3"); }, 1,
+         "problem: mp3.cfg names tracks that are not in mp3s: track 2 ("},
+        {"double section",
+         [](const auto& here) {
+             const std::string list = here.read("cstrike/gfx/shell/kb_act.lst");
+             here.write("cstrike/gfx/shell/kb_act.lst", list + PlayerList + list);
+         },
+         1, "problem: gfx/shell/kb_act.lst has 2 MP3 Player Controls sections"},
+        {"missing hook", [](const auto& here) { here.write("cstrike/userconfig.cfg", PlayerConfig); }, 1,
+         "problem: userconfig.cfg does not run exec mp3.cfg\n"},
+        {"no userconfig", [](const auto& here) { fs::remove(here.path() / "cstrike/userconfig.cfg"); }, 1,
+         "problem: there is no userconfig.cfg"},
+        {"non-ladder volume", [](const auto& here) { edit(here, "cstrike/mp3.cfg", "\r\nvol80\r\n", "\r\nvol33\r\n"); },
+         1, "problem: start-up volumes: vol33 is not a step of the volume keys\n"},
+        {"shared file", [](const auto& here) { edit(here, "cstrike/mp3.cfg", "Rain.mp3;", "BlueSky.mp3;"); }, 1,
+         "problem: tracks share a file: tracks 1 and 2 ("},
+        {"long chat",
+         [](const auto& here) {
+             edit(here, "cstrike/mp3.cfg", "listening to ", "listening to " + std::string(100, 'x'));
+         },
+         1, "problem: the game cuts chat announcements"},
+        {"not ascii", [](const auto& here) { edit(here, "cstrike/mp3.cfg", "listening to ", "listening to \xc3\xa9"); },
+         1, "of mp3.cfg holds a byte that is not ASCII"},
+        {"long word",
+         [](const auto& here) {
+             edit(here, "cstrike/mp3.cfg", "listening to ", "listening to " + std::string(520, 'x'));
+         },
+         1, "of mp3.cfg has a quoted word of "},
+        {"large script",
+         [](const auto& here) {
+             std::string padding;
+             while (padding.size() < 33000)
+                 padding += "// a comment the game skips\r\n";
+             edit(here, "cstrike/mp3.cfg", "echo Jukewright Script Loaded", padding + "echo Jukewright Script Loaded");
+         },
+         0, "warning: mp3.cfg is "},
+    };
+    for (const Case& c : cases) {
+        test::TempFolder here;
+        saveJukebox(here);
+        c.spoil(here);
+        const auto result = test::runCli({"check", "--mod", "cstrike"}, here.str());
+        EXPECT_EQ(result.status, c.status) << c.name << "\n" << result.out;
+        EXPECT_THAT(result.out, HasSubstr(c.line)) << c.name;
+        EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 8) << c.name << "\n" << result.out;
+        if (c.status == 0) {
+            EXPECT_THAT(result.out, ::testing::Not(HasSubstr("problem:"))) << c.name;
+        }
+    }
+    test::TempFolder empty;
+    EXPECT_EQ(test::runCli({"check", "--mod", "nowhere"}, empty.str()).status, 2);
+    fs::create_directories(empty.path() / "valve");
+    const auto none = test::runCli({"check", "--mod", "valve"}, empty.str());
+    EXPECT_EQ(none.status, 1);
+    EXPECT_THAT(none.out, HasSubstr("problem: there is no userconfig.cfg"));
+}
+
+TEST(Backups, AreTakenOnceBeforeTheFirstChangeAndNeverOverwritten) {
+    test::TempFolder here;
+    saveJukebox(here);
+    EXPECT_EQ(here.read("cstrike/gfx/shell/kb_act.lst.jukewright-backup"), PlayerList);
+    EXPECT_EQ(here.read("cstrike/userconfig.cfg.jukewright-backup"), PlayerConfig);
+    // The player changes both files; later saves and a removal keep the first copies.
+    here.write("cstrike/gfx/shell/kb_act.lst", "\"+jump\"            \"Jump\"\r\n");
+    here.write("cstrike/userconfig.cfg", "bind j \"+jump\"\r\n");
+    ASSERT_EQ(test::runCli({"save", "--mod", "cstrike", "Music/Rain.mp3"}, here.str()).status, 0);
+    ASSERT_EQ(test::runCli({"remove", "--mod", "cstrike"}, here.str()).status, 0);
+    EXPECT_EQ(here.read("cstrike/gfx/shell/kb_act.lst.jukewright-backup"), PlayerList);
+    EXPECT_EQ(here.read("cstrike/userconfig.cfg.jukewright-backup"), PlayerConfig);
+
+    // Files the program made itself need no copy.
+    fs::create_directories(here.path() / "valve");
+    ASSERT_EQ(test::runCli({"save", "--mod", "valve", "Music/Rain.mp3"}, here.str()).status, 0);
+    EXPECT_TRUE(fs::exists(here.path() / "valve/userconfig.cfg"));
+    EXPECT_FALSE(fs::exists(here.path() / "valve/userconfig.cfg.jukewright-backup"));
+    EXPECT_FALSE(fs::exists(here.path() / "valve/gfx/shell/kb_act.lst.jukewright-backup"));
+}
+
+TEST(RemoveCommand, TakesOutOnlyTheJukeboxAndKeepsTracksUnlessAsked) {
+    // Rows that merely look like the hook, mixed line ends and a last row without one stay as they were.
+    const std::string config = "bind k \"kill\"\nexec mp3.cfg\r\n exec mp3.cfg\rexec mp3.cfg\r\nexec MP3.cfg\r\nname x";
+    const std::string kept = "bind k \"kill\"\n exec mp3.cfg\rexec MP3.cfg\r\nname x";
+    for (const bool tracks : {false, true}) {
+        test::TempFolder here;
+        saveJukebox(here);
+        here.write("cstrike/userconfig.cfg", config);
+        std::vector<std::string> arguments = {"remove", "--mod", "cstrike"};
+        if (tracks)
+            arguments.emplace_back("--tracks");
+        const auto result = test::runCli(arguments, here.str());
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(here.read("cstrike/userconfig.cfg"), kept);
+        EXPECT_EQ(here.read("cstrike/gfx/shell/kb_act.lst"), PlayerList);
+        EXPECT_FALSE(fs::exists(here.path() / "cstrike/mp3.cfg"));
+        EXPECT_EQ(fs::exists(here.path() / "cstrike/mp3s"), !tracks);
+        EXPECT_EQ(here.read("Music/Rain.mp3"), "rain");
+        // Nothing left to take out is no failure.
+        const auto again = test::runCli(arguments, here.str());
+        EXPECT_EQ(again.status, 0);
+        EXPECT_EQ(again.out, "no jukebox was found in the mod folder\n");
+    }
+}
+
+#ifndef _WIN32
+TEST(RemoveCommand, UnlinksALinkedTrackFolderAndKeepsAReadOnlyFile) {
+    test::TempFolder here;
+    saveJukebox(here);
+    fs::rename(here.path() / "cstrike/mp3s", here.path() / "shared-tracks");
+    fs::create_directory_symlink(here.path() / "shared-tracks", here.path() / "cstrike/mp3s");
+    const std::string config = here.read("cstrike/userconfig.cfg");
+    fs::permissions(here.path() / "cstrike/userconfig.cfg", fs::perms::owner_write, fs::perm_options::remove);
+
+    const auto result = test::runCli({"remove", "--mod", "cstrike", "--tracks"}, here.str());
+    EXPECT_EQ(result.status, 1);
+    EXPECT_THAT(result.err, HasSubstr("These files could not be changed:\n"));
+    EXPECT_THAT(result.err, HasSubstr("userconfig.cfg ("));
+    EXPECT_EQ(here.read("cstrike/userconfig.cfg"), config);
+    EXPECT_FALSE(fs::exists(fs::symlink_status(here.path() / "cstrike/mp3s")));
+    EXPECT_EQ(here.read("shared-tracks/Rain.mp3"), "rain");
+    EXPECT_EQ(here.read("cstrike/gfx/shell/kb_act.lst"), PlayerList);
+    EXPECT_FALSE(fs::exists(here.path() / "cstrike/mp3.cfg"));
+}
+#endif
