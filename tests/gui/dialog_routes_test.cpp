@@ -2,7 +2,7 @@
 #include "gui/dialogs/browse_dialog.h"
 #include "gui/dialogs/options_dialog.h"
 #include "gui/shell/picture_button.h"
-#include "gui/shell/special_folders.h"
+#include "gui/shell/desktop_folders.h"
 #include "support/recording_views.h"
 #include "support/window_fixture.h"
 

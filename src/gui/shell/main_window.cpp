@@ -15,7 +15,7 @@
 #include "gui/shell/picture_button.h"
 #include "gui/shell/save_run.h"
 #include "gui/shell/screen_fit.h"
-#include "gui/shell/special_folders.h"
+#include "gui/shell/desktop_folders.h"
 #include "gui/shell/start_up_view.h"
 #include "gui/shell/twips_geometry.h"
 #include "gui/shell/window_colours.h"

@@ -4,7 +4,7 @@
 #include "core/settings/settings_store.h"
 #include "gui/shell/desktop.h"
 #include "gui/shell/main_window.h"
-#include "gui/shell/special_folders.h"
+#include "gui/shell/desktop_folders.h"
 #include "support/fake_dialogs.h"
 
 #include <QCoreApplication>

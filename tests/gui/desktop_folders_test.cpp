@@ -1,4 +1,5 @@
-#include "gui/shell/special_folders.h"
+#include "gui/shell/desktop_folders.h"
+#include "support/recording_views.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,19 +12,13 @@ using namespace jukewright;
 
 namespace {
 
-class RecordingMessages : public MessageView {
-public:
-    void showMessage(const Message& message) override { messages.push_back(message); }
-    std::vector<Message> messages;
-};
-
 QString homePath() {
     return qEnvironmentVariable("HOME");
 }
 
 } // namespace
 
-class SpecialFoldersTest : public QObject {
+class DesktopFoldersTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -34,7 +29,7 @@ private Q_SLOTS:
 
     void foldersAreCreatedInTheHomeFolderWithoutATrailingSeparator() {
         AppState state;
-        RecordingMessages messages;
+        test::RecordingMessages messages;
         gui::ResolveSpecialFolders(state, messages);
         QCOMPARE(messages.messages.size(), 0u);
         QCOMPARE(QString::fromStdString(state.MusicFolder), homePath() + QStringLiteral("/Music"));
@@ -51,7 +46,7 @@ private Q_SLOTS:
         QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the music folder would be
         blocker.close();
         AppState state;
-        RecordingMessages messages;
+        test::RecordingMessages messages;
         gui::ResolveSpecialFolders(state, messages);
         QCOMPARE(messages.messages.size(), 1u);
         QCOMPARE(messages.messages[0].text, std::string("The folder does not exist"));
@@ -74,8 +69,8 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toUtf8());
     qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/.local/share")).toUtf8());
     QApplication app(argc, argv);
-    SpecialFoldersTest test;
+    DesktopFoldersTest test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "special_folders_test.moc"
+#include "desktop_folders_test.moc"

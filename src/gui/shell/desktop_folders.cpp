@@ -1,4 +1,4 @@
-#include "gui/shell/special_folders.h"
+#include "gui/shell/desktop_folders.h"
 
 #include <QCoreApplication>
 #include <QDir>
