@@ -5,6 +5,7 @@
 #include "support/window_fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QImageReader>
@@ -12,6 +13,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
@@ -442,6 +444,28 @@ private Q_SLOTS:
         QCOMPARE(f->dialogs.messages.size(), std::size_t(1));
         QCOMPARE(f->dialogs.messages[0], (Message{"Error: a playlist file has not been selected: LIST.PLS",
                                                   "Jukewright - Error", MessageIcon::Stop}));
+    }
+
+    void droppedFilesAreAddedOrImportedInTheOrderDropped() {
+        QTemporaryDir folder;
+        const QString one = writeFile(folder.filePath(QStringLiteral("one.mp3")));
+        writeFile(folder.filePath(QStringLiteral("two.mp3")));
+        const QString pls = writeFile(folder.filePath(QStringLiteral("list.pls")), "[playlist]\r\nFile1=two.mp3\r\n");
+        const QString notes = writeFile(folder.filePath(QStringLiteral("notes.txt")));
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(pls), QUrl::fromLocalFile(notes), QUrl::fromLocalFile(one),
+                      QUrl(QStringLiteral("https://example.org/three.mp3"))});
+        QWidget* viewport = f->find<QListWidget>("lstPlaylist")->viewport();
+        const QPoint middle = viewport->rect().center();
+        QDragEnterEvent enter(middle, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(middle, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &drop);
+        QCOMPARE(rows(*f), (QStringList{QStringLiteral("two.mp3"), QStringLiteral("one.mp3")}));
+        QCOMPARE(f->dialogs.messages.size(), std::size_t(1));
+        QVERIFY(f->dialogs.messages[0].text.find("notes.txt") != std::string::npos);
+        QCOMPARE(f->dialogs.messages[0].title, std::string("Jukewright"));
     }
 
     void germanWhileGermanReloadsTheSkin() {

@@ -1,6 +1,7 @@
 #include "gui/shell/main_window.h"
 
 #include "core/playlist/playlist_import.h"
+#include "core/playlist/track_drop.h"
 #include "core/playlist/track_list.h"
 #include "core/startup/start_up.h"
 #include "gui/dialogs/about_dialog.h"
@@ -10,12 +11,12 @@
 #include "gui/dialogs/progress_window.h"
 #include "gui/shell/click_label.h"
 #include "gui/shell/desktop.h"
+#include "gui/shell/desktop_folders.h"
 #include "gui/shell/dialogs.h"
 #include "gui/shell/main_window_layout.h"
 #include "gui/shell/picture_button.h"
 #include "gui/shell/save_run.h"
 #include "gui/shell/screen_fit.h"
-#include "gui/shell/desktop_folders.h"
 #include "gui/shell/start_up_view.h"
 #include "gui/shell/twips_geometry.h"
 #include "gui/shell/window_colours.h"
@@ -24,12 +25,14 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -137,6 +140,9 @@ void frmMain::createControls() {
     lstPlaylist->setFont(tahoma());
     paintOrange(*lstPlaylist);
     lstPlaylist->installEventFilter(this);
+    // Files dropped on the list go through the add and import rules, never the list's own moves.
+    lstPlaylist->setAcceptDrops(true);
+    lstPlaylist->viewport()->installEventFilter(this);
 
     imgModFold = new QLabel(background);
     imgModFold->setObjectName(QStringLiteral("imgModFold"));
@@ -310,6 +316,27 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lstPlaylist->viewport()) {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            if (drag->mimeData()->hasUrls() && !isSaving())
+                drag->acceptProposedAction();
+            else
+                drag->ignore();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            drop->acceptProposedAction();
+            lstPlaylist_Drop(drop->mimeData()->urls());
+            return true;
+        }
+        default:
+            break;
+        }
+    }
     if (watched == lstPlaylist && event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         // Holding Delete repeats the key; it removes once, when the key is let go.
@@ -341,6 +368,19 @@ void frmMain::imgPlaylist_Click() {
     hideHoverImages();
     const QString name = cdcMain.showOpen(this, OpenFileDialog::PlaylistFilter);
     importPlaylistCommand(m_state, *this, name.toStdString());
+    flushRows();
+}
+
+// Each dropped file is added or imported in the order dropped; what is neither is named once.
+void frmMain::lstPlaylist_Drop(const QList<QUrl>& urls) {
+    if (isSaving())
+        return;
+    hideHoverImages();
+    std::vector<std::string> paths;
+    paths.reserve(static_cast<std::size_t>(urls.size()));
+    for (const QUrl& url : urls)
+        paths.push_back(url.isLocalFile() ? url.toLocalFile().toStdString() : std::string());
+    dropFilesCommand(m_state, *this, paths);
     flushRows();
 }
 

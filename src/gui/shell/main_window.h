@@ -20,6 +20,7 @@ class QComboBox;
 class QLabel;
 class QListWidget;
 class QMenu;
+class QUrl;
 
 namespace jukewright::gui {
 
@@ -98,6 +99,7 @@ private:
     void imgPlaylist_Click();
     void imgPlaylistb_Click();
     void imgRemove_Click();
+    void lstPlaylist_Drop(const QList<QUrl>& urls);
     void imgWriteScript_Click();
     void imgEnglish_Click();
     void imgGerman_Click();
