@@ -1,8 +1,8 @@
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/browse_dialog.h"
 #include "gui/dialogs/options_dialog.h"
-#include "gui/shell/picture_button.h"
 #include "gui/shell/desktop_folders.h"
+#include "gui/shell/picture_button.h"
 #include "support/recording_views.h"
 #include "support/window_fixture.h"
 

@@ -3,8 +3,8 @@
 #include "core/app_state.h"
 #include "core/settings/settings_store.h"
 #include "gui/shell/desktop.h"
-#include "gui/shell/main_window.h"
 #include "gui/shell/desktop_folders.h"
+#include "gui/shell/main_window.h"
 #include "support/fake_dialogs.h"
 
 #include <QCoreApplication>
