@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/script/script_layout.h"
+
 namespace jukewright {
 
 // The shared state of the running program: one instance, created empty at start and passed by
@@ -24,6 +26,9 @@ struct AppState {
     std::int16_t FreeTrackOffered = 0;
     std::int16_t Mp3Volume = 80;
     std::int16_t GameVolume = 80;
+
+    // Not stored in the settings file, whose records are fixed; the window keeps it elsewhere.
+    ScriptLayout Layout = ScriptLayout::SingleFile;
 
     std::string SystemFolder;
     std::string MusicFolder;
