@@ -12,8 +12,9 @@ inline constexpr std::size_t MaxChatNameBytes = 200;
 
 // A display name as the script may carry it: the game reads a large mp3.cfg line by line and ends a
 // line at every byte from 0x80 on, so names in the script are printable ASCII. The name is read as
-// UTF-8 (or Windows-1252 when it is not UTF-8), transliterated ("Björk" gives "Bjork", "Кино" gives
-// "Kino"), and what is still outside printable ASCII is dropped. ASCII names come back unchanged.
+// UTF-8 (or Windows-1252 when it is not UTF-8), transliterated ("Björk" gives "Bjork"; with ICU,
+// "Кино" gives "Kino"), and what is still outside printable ASCII is dropped. ASCII names come back
+// unchanged.
 std::string asciiName(std::string_view displayName);
 
 // The name under which a track is copied into "mp3s" and named in the script's play and loop

@@ -1,10 +1,9 @@
 #include "core/system/transliteration.h"
 
+#include "core/system/transliterated_run.h"
+
 #include <algorithm>
-#include <memory>
 #include <mutex>
-#include <unicode/translit.h>
-#include <unicode/unistr.h>
 #include <unordered_map>
 
 namespace jukewright {
@@ -15,18 +14,11 @@ bool isAscii(char c) {
     return static_cast<unsigned char>(c) < 0x80;
 }
 
-// ICU's transliterator is costly to create and slow per call, so it is made once and asked only about
-// the runs of non-ASCII characters of a name; runs already seen (the same accented letters and dashes
-// come back in name after name) are answered from a small cache.
-class RunTransliterator {
+// Transliteration is slow per call, so only the runs of non-ASCII characters of a name are handed
+// to it; runs already seen (the same accented letters and dashes come back in name after name) are
+// answered from a small cache.
+class RunCache {
 public:
-    RunTransliterator() {
-        UErrorCode status = U_ZERO_ERROR;
-        m_transliterator.reset(icu::Transliterator::createInstance("Any-Latin; Latin-ASCII", UTRANS_FORWARD, status));
-        if (U_FAILURE(status))
-            m_transliterator.reset();
-    }
-
     std::string transliterated(std::string_view utf8) {
         std::string result;
         result.reserve(utf8.size());
@@ -55,20 +47,9 @@ private:
             return found->second;
         if (m_cache.size() >= MaxCachedRuns)
             m_cache.clear();
-        return m_cache.emplace(std::move(key), transliterate(run)).first->second;
+        return m_cache.emplace(std::move(key), transliteratedRun(run)).first->second;
     }
 
-    std::string transliterate(std::string_view run) const {
-        if (!m_transliterator)
-            return std::string(run);
-        icu::UnicodeString text =
-            icu::UnicodeString::fromUTF8(icu::StringPiece(run.data(), static_cast<int32_t>(run.size())));
-        m_transliterator->transliterate(text);
-        std::string result;
-        return text.toUTF8String(result);
-    }
-
-    std::unique_ptr<icu::Transliterator> m_transliterator;
     std::unordered_map<std::string, std::string> m_cache;
     std::mutex m_mutex;
 };
@@ -79,8 +60,8 @@ std::string transliteratedToAscii(std::string_view utf8) {
     const bool ascii = std::all_of(utf8.begin(), utf8.end(), isAscii);
     if (ascii)
         return std::string(utf8);
-    static RunTransliterator transliterator;
-    return transliterator.transliterated(utf8);
+    static RunCache cache;
+    return cache.transliterated(utf8);
 }
 
 } // namespace jukewright

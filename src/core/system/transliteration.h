@@ -6,8 +6,8 @@
 namespace jukewright {
 
 // The UTF-8 text in Latin letters and ASCII punctuation where a form exists ("Björk – Jóga" gives
-// "Bjork - Joga", "Кино" gives "Kino", "½" gives " 1/2"); characters without one are kept as they
-// are. ASCII text comes back unchanged.
+// "Bjork - Joga", "Кино" gives "Kino" with ICU, "½" gives " 1/2"); characters without one may be
+// kept or dropped, so callers drop what is still outside ASCII. ASCII text comes back unchanged.
 std::string transliteratedToAscii(std::string_view utf8);
 
 } // namespace jukewright

@@ -8,6 +8,20 @@
 
 using namespace jukewright;
 
+namespace {
+
+// The copy name of a name written only in a script that has no Latin form on this platform: ICU
+// spells it in Latin letters, Windows drops it and the track's number names it.
+std::string nonLatinCopyName([[maybe_unused]] const char* withIcu, [[maybe_unused]] int trackNumber) {
+#ifdef _WIN32
+    return "track" + std::to_string(trackNumber) + ".mp3";
+#else
+    return withIcu;
+#endif
+}
+
+} // namespace
+
 TEST(ConsoleSafeName, DropsRefusedCharactersOneByOne) {
     const std::pair<const char*, const char*> cases[] = {
         {"Rain-Dance (Live).mp3", "RainDanceLive.mp3"},
@@ -32,9 +46,9 @@ TEST(CopyNames, AreAsciiNeverHiddenAndFitTheFileSystem) {
     const std::pair<std::vector<std::string>, std::vector<std::string>> cases[] = {
         {{"/m/Bj\u00F6rk \u2013 J\u00F3ga (Live).mp3", "/m/\u041A\u0438\u043D\u043E.mp3", "/m/\u00BD Time?.mp3",
           "/m/Cafe\u0301.mp3"}, // decomposed, as some systems store names
-         {"BjorkJogaLive.mp3", "Kino.mp3", "12Time.mp3", "Cafe.mp3"}},
+         {"BjorkJogaLive.mp3", nonLatinCopyName("Kino.mp3", 2), "12Time.mp3", "Cafe.mp3"}},
         {{"/m/\u65E5\u672C.mp3", "/m/\U0001F600.mp3", "/m/. .", "/m/..mp3", "/m/.hidden.mp3"},
-         {"riben.mp3", "track2.mp3", "track3.mp3", "track4..mp3", "track5.hidden.mp3"}},
+         {nonLatinCopyName("riben.mp3", 1), "track2.mp3", "track3.mp3", "track4..mp3", "track5.hidden.mp3"}},
         {{"/a/" + long255 + ".mp3", "/b/" + long255 + ".mp3", "/m/" + notUtf8 + ".mp3"},
          {std::string(116, 'a') + ".mp3", std::string(116, 'a') + "2.mp3", std::string(116, 'e') + ".mp3"}},
         {{"/m/" + std::string(130, 'b'), "/m/x.y" + std::string(200, 'z'),
