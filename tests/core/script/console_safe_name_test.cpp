@@ -85,3 +85,62 @@ TEST(CopyNames, DifferentSourcesNeverShareANameAndOneSourceKeepsOne) {
         EXPECT_EQ(assignScriptNames(*state).copy, expected) << paths.front();
     }
 }
+
+namespace {
+
+// Every name of up to five characters from a few letters, dots, spaces and dropped characters, and
+// long names whose cut lands among dots and spaces.
+std::vector<std::string> namesAmongDotsAndSpaces() {
+    const std::string pieces[] = {"a", ".", " ", "-", "\u00E9"};
+    std::vector<std::string> names = {""};
+    for (std::size_t from = 0, length = 1; length <= 5; ++length) {
+        const std::size_t to = names.size();
+        for (std::size_t i = from; i < to; ++i)
+            for (const auto& piece : pieces)
+                names.push_back(names[i] + piece);
+        from = to;
+    }
+    const std::string tails[] = {".",
+                                 ". ",
+                                 ".mp3.",
+                                 " .mp3 ",
+                                 ". .mp3",
+                                 ".x. .",
+                                 "." + std::string(20, 'e') + ".",
+                                 std::string(30, '.') + std::string(20, 'x')};
+    for (std::size_t stem = 100; stem <= 125; ++stem)
+        for (const auto& tail : tails)
+            names.push_back(std::string(stem, 'c') + tail);
+    return names;
+}
+
+} // namespace
+
+// Windows drops dots and spaces at the end of a file name, so such a copy would not be found under
+// the name the script plays.
+TEST(CopyNames, NeverEndInADotOrASpace) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"song.mp3.", "song.mp3"},
+        {"a. .mp3", "a..mp3"},
+        {"tune .mp3 ", "tune.mp3"},
+        {" . . ", "track4.mp3"},
+        {std::string(115, 'c') + "." + std::string(20, 'd') + ".mp3", std::string(115, 'c') + "..mp3"},
+        {std::string(100, 'b') + std::string(30, '.') + std::string(20, 'x') + " .", std::string(100, 'b')},
+    };
+    auto state = std::make_unique<AppState>();
+    test::RecordingPlaylistView view;
+    for (const auto& [name, expected] : cases)
+        appendTrack(*state, view, "/m/" + name);
+    const auto names = assignScriptNames(*state).copy;
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(names[i], cases[i].second) << cases[i].first;
+
+    auto many = std::make_unique<AppState>();
+    for (const auto& name : namesAmongDotsAndSpaces())
+        appendTrack(*many, view, "/m/" + name);
+    for (const auto& name : assignScriptNames(*many).copy) {
+        EXPECT_FALSE(name.empty());
+        EXPECT_FALSE(name.ends_with('.') || name.ends_with(' ')) << '"' << name << '"';
+        EXPECT_LE(name.size(), MaxCopyNameBytes) << name;
+    }
+}
