@@ -3,6 +3,7 @@
 #include "core/script/console_safe_name.h"
 
 #include <algorithm>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -41,13 +42,25 @@ private:
     std::unordered_map<std::string, int> m_nextNumber;
 };
 
-// A name fit for a file in "mp3s": never empty, never hidden, and at most MaxFittedNameBytes long, so
-// that a number added to keep it apart still fits every file system.
+// Windows opens a device, not a file, for these names whatever follows their first dot
+// ("NUL.mp3", "con.live.mp3"), so a copy by such a name would be lost.
+bool isWindowsDeviceName(const std::string& name) {
+    static constexpr std::string_view devices[] = {"con", "prn", "aux", "nul"};
+    const std::string stem = foldAsciiCase(name.substr(0, name.find('.')));
+    if (std::find(std::begin(devices), std::end(devices), stem) != std::end(devices))
+        return true;
+    return stem.size() == 4 && (stem.starts_with("com") || stem.starts_with("lpt")) && stem[3] >= '1' && stem[3] <= '9';
+}
+
+// A name fit for a file in "mp3s": never empty, never hidden, never a Windows device, and at most MaxFittedNameBytes
+// long, so that a number added to keep it apart still fits every file system.
 std::string fittedName(std::string name, int trackNumber) {
     if (name.empty())
         return "track" + std::to_string(trackNumber) + ".mp3";
     if (name.starts_with('.'))
         name.insert(0, "track" + std::to_string(trackNumber));
+    if (isWindowsDeviceName(name))
+        name.insert(name.find('.') == std::string::npos ? name.size() : name.find('.'), "_");
     if (name.size() <= MaxFittedNameBytes)
         return name;
     const std::size_t dot = name.rfind('.');

@@ -144,3 +144,18 @@ TEST(CopyNames, NeverEndInADotOrASpace) {
         EXPECT_LE(name.size(), MaxCopyNameBytes) << name;
     }
 }
+
+TEST(CopyNames, WindowsDeviceNamesAreKeptApartFromTheDevice) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"CON.mp3", "CON_.mp3"},        {"nul", "nul_"},           {"com1.live.mp3", "com1_.live.mp3"},
+        {"aux .mp3", "aux_.mp3"},       {"LPT9.mp3", "LPT9_.mp3"}, {"COM0.mp3", "COM0.mp3"},
+        {"console.mp3", "console.mp3"}, {"prn2.mp3", "prn2.mp3"},
+    };
+    auto state = std::make_unique<AppState>();
+    test::RecordingPlaylistView view;
+    for (const auto& [name, expected] : cases)
+        appendTrack(*state, view, "/m/" + name);
+    const auto names = assignScriptNames(*state).copy;
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(names[i], cases[i].second) << cases[i].first;
+}
