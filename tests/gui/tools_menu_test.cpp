@@ -1,6 +1,7 @@
 #include "core/integration/jukebox_check.h"
 #include "core/script/save_script.h"
 #include "gui/dialogs/check_dialog.h"
+#include "support/modal_steps.h"
 #include "support/steam_home.h"
 #include "support/window_fixture.h"
 
@@ -17,26 +18,10 @@
 
 using namespace jukewright;
 using jukewright::test::control;
+using jukewright::test::onModal;
 using jukewright::test::WindowFixture;
 
 namespace {
-
-// Runs the steps on the modal dialog as soon as it shows and makes sure it is gone afterwards.
-// Returns the dialog's object name ("" when none showed).
-QString onModal(const std::function<void(QWidget*)>& steps, const std::function<void()>& open) {
-    QString seen;
-    QTimer::singleShot(0, [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog)
-            return;
-        seen = dialog->objectName();
-        steps(dialog);
-        if (dialog->isVisible())
-            dialog->close();
-    });
-    open();
-    return seen;
-}
 
 QStringList rowsOf(const QListWidget* list) {
     QStringList rows;

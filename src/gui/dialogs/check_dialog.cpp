@@ -5,6 +5,7 @@
 #include "gui/shell/window_colours.h"
 
 #include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -42,7 +43,10 @@ frmCheck::frmCheck(const std::string& modFolder, const std::vector<CheckResult>&
     shapeDialog(this, {7200, 4560});
 
     const QString folder = QDir::toNativeSeparators(QString::fromStdString(modFolder));
-    lblFolder = named(new QLabel(QStringLiteral("The jukebox of ") + folder, this), "lblFolder", {120, 120, 6960, 255});
+    lblFolder = named(new QLabel(this), "lblFolder", {120, 120, 6960, 255});
+    // A deep folder loses its middle, never the mod's name at its end; the tip holds it whole.
+    lblFolder->setText(lblFolder->fontMetrics().elidedText(QStringLiteral("The jukebox of ") + folder, Qt::ElideMiddle,
+                                                           lblFolder->width()));
     lblFolder->setToolTip(folder);
     lstResults = named(new QListWidget(this), "lstResults", {120, 480, 6960, 3000});
     lstResults->setSelectionMode(QAbstractItemView::NoSelection);
