@@ -1,13 +1,16 @@
+#include "core/steam/steam_libraries.h"
 #include "gui/dialogs/browse_dialog.h"
 #include "gui/dialogs/dialog_keeper.h"
 #include "gui/dialogs/directory_list.h"
 #include "support/fake_dialogs.h"
+#include "support/steam_home.h"
 #include "support/window_fixture.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -22,7 +25,8 @@ class BrowseDialogTest : public QObject {
     std::unique_ptr<QTemporaryDir> m_home;
     std::unique_ptr<QTemporaryDir> m_work;
     std::unique_ptr<test::FakeDialogs> m_dialogs;
-    QStringList m_modFolderBox; // every text OK put into the mod-folder box
+    std::unique_ptr<test::SteamHome> m_steam; // the home the installed mods are looked for in
+    QStringList m_modFolderBox;               // every text OK put into the mod-folder box
     std::unique_ptr<gui::DialogKeeper<gui::frmBrowse>> m_keeper;
 
     QString home(const QString& relative = {}) const {
@@ -48,6 +52,7 @@ private Q_SLOTS:
         m_home = std::make_unique<QTemporaryDir>();
         m_work = std::make_unique<QTemporaryDir>();
         m_dialogs = std::make_unique<test::FakeDialogs>();
+        m_steam = std::make_unique<test::SteamHome>();
         m_modFolderBox.clear();
         makeFolder(QStringLiteral("games/cstrike"));
         makeFolder(QStringLiteral("games/valve"));
@@ -55,7 +60,8 @@ private Q_SLOTS:
         m_keeper = std::make_unique<gui::DialogKeeper<gui::frmBrowse>>([this] {
             gui::BrowsePlaces places{home().toStdString(),
                                      m_work->path().toStdString(),
-                                     {"/", home().toStdString(), home(QStringLiteral("missing-disc")).toStdString()}};
+                                     {"/", home().toStdString(), home(QStringLiteral("missing-disc")).toStdString()},
+                                     posixSteamFolders(m_steam->path())};
             return new gui::frmBrowse([this](const QString& text) { m_modFolderBox << text; }, *m_dialogs, places);
         });
     }
@@ -67,12 +73,13 @@ private Q_SLOTS:
     void looksAsDesigned() {
         QWidget* dialog = showBrowser();
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Jukewright - Browse Folders"));
-        QCOMPARE(dialog->size(), QSize(314, 379));
+        QCOMPARE(dialog->size(), QSize(498, 379));
         QCOMPARE(control<QLabel>(dialog, "Label3")->text(), QStringLiteral("Please Select your mod folder:"));
         QCOMPARE(control<QLineEdit>(dialog, "txtPath")->geometry(), QRect(16, 24, 289, 24));
         QCOMPARE(control<QComboBox>(dialog, "Drive1")->geometry(), QRect(24, 56, 273, 24));
         QCOMPARE(folders(dialog)->geometry(), QRect(24, 88, 273, 246));
-        QCOMPARE(control<QPushButton>(dialog, "cmdCancel")->geometry(), QRect(120, 344, 82, 25));
+        QCOMPARE(control<QPushButton>(dialog, "cmdCancel")->geometry(), QRect(304, 344, 82, 25));
+        QCOMPARE(control<QLabel>(dialog, "lblNoMods")->geometry(), QRect(312, 24, 170, 310));
         QCOMPARE(control<QPushButton>(dialog, "cmdOk")->text(), QStringLiteral("Ok"));
         QCOMPARE(folders(dialog)->palette().color(QPalette::Base), QColor(246, 145, 16));
     }
@@ -196,6 +203,76 @@ private Q_SLOTS:
                                                         home(QStringLiteral("missing-disc")).toStdString()));
         QCOMPARE(m_dialogs->messages[0].icon, MessageIcon::Stop);
         QVERIFY(folders(dialog)->rowOf(home(QStringLiteral("games")))); // still usable
+    }
+
+    void listsTheModsInstalledThroughSteamOrSaysWhyNone_data() {
+        QTest::addColumn<QStringList>("mods"); // "library|name"
+        QTest::addColumn<QStringList>("rows"); // "" for a row naming its library
+        QTest::addColumn<QString>("noneText");
+        QTest::newRow("no Steam") << QStringList{} << QStringList{}
+                                  << QStringLiteral("Steam was not found on this computer.");
+        QTest::newRow("Steam without mods") << QStringList{QStringLiteral(".local/share/Steam|")} << QStringList{}
+                                            << QStringLiteral("Steam was found, but no Half-Life mod is installed");
+        QTest::newRow("two mods") << QStringList{QStringLiteral(".local/share/Steam|valve"),
+                                                 QStringLiteral(".local/share/Steam|cstrike")}
+                                  << QStringList{QStringLiteral("cstrike"), QStringLiteral("valve")} << QString();
+    }
+    void listsTheModsInstalledThroughSteamOrSaysWhyNone() {
+        QFETCH(QStringList, mods);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, noneText);
+        for (const QString& mod : mods) {
+            const QStringList parts = mod.split(u'|');
+            if (parts[1].isEmpty())
+                QVERIFY(QDir().mkpath(QString::fromStdString(m_steam->path()) + u'/' + parts[0] +
+                                      QStringLiteral("/steamapps")));
+            else
+                m_steam->mod(parts[0].toStdString(), parts[1].toStdString());
+        }
+        QWidget* dialog = showBrowser();
+        auto* list = control<QListWidget>(dialog, "lstMods");
+        auto* none = control<QLabel>(dialog, "lblNoMods");
+        QStringList shown;
+        for (int row = 0; row < list->count(); ++row)
+            shown << list->item(row)->text();
+        QCOMPARE(shown, rows);
+        QCOMPARE(list->isVisible(), !rows.isEmpty());
+        QCOMPARE(none->isVisible(), rows.isEmpty());
+        if (!noneText.isEmpty())
+            QVERIFY2(none->text().startsWith(noneText), qPrintable(none->text()));
+    }
+
+    void choosingAModOpensItsFolderAndConfirmsIt() {
+        m_steam->mod(".local/share/Steam", "cstrike");
+        const QString valve = QString::fromStdString(m_steam->mod(".local/share/Steam", "valve"));
+        QWidget* dialog = showBrowser();
+        auto* list = control<QListWidget>(dialog, "lstMods");
+        QCOMPARE(list->item(1)->toolTip(), valve);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+        QCOMPARE(m_modFolderBox, QStringList{valve}); // once, though a click may also activate the row
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(folders(dialog)->path(), valve);
+
+        // Shown again: the path box holds the mod as OK left it; Enter on a row chooses it too.
+        showBrowser();
+        QCOMPARE(pathBox(dialog), valve);
+        list->setCurrentRow(0);
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(m_modFolderBox.size(), 2);
+        QVERIFY(m_modFolderBox[1].endsWith(QStringLiteral("/Half-Life/cstrike")));
+        QVERIFY(m_dialogs->messages.empty());
+    }
+
+    void aModFolderThatCannotBeOpenedIsReportedNotConfirmed() {
+        const std::string mod = m_steam->mod(".local/share/Steam", "valve");
+        QWidget* dialog = showBrowser();
+        std::filesystem::remove_all(mod); // gone between the showing and the click
+        auto* list = control<QListWidget>(dialog, "lstMods");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+        QVERIFY(m_modFolderBox.isEmpty());
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(m_dialogs->messages.size(), 1u);
+        QVERIFY(m_dialogs->messages[0].text.starts_with("This folder could not be opened:\n" + mod));
     }
 };
 

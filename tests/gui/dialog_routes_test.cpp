@@ -3,6 +3,7 @@
 #include "gui/dialogs/options_dialog.h"
 #include "gui/shell/desktop_folders.h"
 #include "gui/shell/picture_button.h"
+#include "support/modal_steps.h"
 #include "support/recording_views.h"
 #include "support/window_fixture.h"
 
@@ -21,6 +22,7 @@
 
 using namespace jukewright;
 using jukewright::test::control;
+using jukewright::test::onModal;
 using jukewright::test::WindowFixture;
 
 namespace jukewright::test {
@@ -33,23 +35,6 @@ public:
 } // namespace jukewright::test
 
 namespace {
-
-// Runs the steps on the modal dialog as soon as it shows, then makes sure it is gone, so a failed
-// step cannot leave the test waiting on a dialog. Returns the dialog's object name ("" for none).
-QString onModal(const std::function<void(QWidget*)>& steps, const std::function<void()>& open) {
-    QString seen;
-    QTimer::singleShot(0, [&] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog)
-            return;
-        seen = dialog->objectName();
-        steps(dialog);
-        if (dialog->isVisible())
-            dialog->close();
-    });
-    open();
-    return seen;
-}
 
 void click(QWidget* dialog, const char* button) {
     QTest::mouseClick(control<QPushButton>(dialog, button), Qt::LeftButton);

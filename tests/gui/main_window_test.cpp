@@ -156,7 +156,9 @@ private Q_SLOTS:
             (QStringList{QStringLiteral("mnuAddTrack=Add Track..."), QStringLiteral("mnuAddPlaylist=Add Playlist..."),
                          QStringLiteral("mnuRemove=Remove"), QStringLiteral("mnuSaveScript=Save Script"),
                          QStringLiteral("-"), QStringLiteral("mnuExit=Exit")}));
-        QCOMPARE(items("mnuOpt"), (QStringList{QStringLiteral("mnuOptions=Options..."), QStringLiteral("=Language")}));
+        QCOMPARE(items("mnuOpt"), (QStringList{QStringLiteral("mnuOptions=Options..."), QStringLiteral("=Language"),
+                                               QStringLiteral("-"), QStringLiteral("mnuCheckJukebox=Check Jukebox..."),
+                                               QStringLiteral("mnuXash3d=Xash3D-compatible script")}));
         QCOMPARE(items("mnuLang"),
                  (QStringList{QStringLiteral("mnuEnglish=English"), QStringLiteral("mnuGerman=German")}));
         QCOMPARE(items("mnuHelp"),

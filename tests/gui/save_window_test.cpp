@@ -151,7 +151,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("trigger");
         for (const char* trigger :
              {"imgWriteScript", "mnuSaveScript", "imgAdd", "mnuAddTrack", "imgPlaylist", "mnuAddPlaylist", "imgRemove",
-              "mnuRemove", "Delete", "mnuExit", "mnuAbout", "mnuOptions", "lblBrowse"})
+              "mnuRemove", "Delete", "mnuExit", "mnuAbout", "mnuOptions", "lblBrowse", "mnuCheckJukebox", "mnuXash3d"})
             QTest::newRow(trigger) << QByteArray(trigger);
     }
 
@@ -183,6 +183,8 @@ private Q_SLOTS:
         QCOMPARE(f->state->TrackCount, std::int16_t(2));
         QVERIFY(f->dialogs.openedTitles.isEmpty());
         QVERIFY(f->dialogs.messages.empty());
+        QCOMPARE(f->state->Layout, ScriptLayout::SingleFile);
+        QVERIFY(!f->find<QAction>("mnuXash3d")->isChecked());
     }
 
     void aLanguageSwitchMayRunDuringASave() {

@@ -1,15 +1,19 @@
 #include "gui/dialogs/browse_dialog.h"
 
+#include "core/steam/mod_list_rows.h"
+#include "core/steam/steam_libraries.h"
 #include "core/system/folder_tree.h"
 #include "gui/dialogs/dialog_look.h"
 #include "gui/dialogs/directory_list.h"
 #include "gui/shell/dialogs.h"
+#include "gui/shell/window_colours.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <utility>
 
@@ -30,7 +34,7 @@ std::string systemPath(const QString& qtPath) {
 } // namespace
 
 BrowsePlaces BrowsePlaces::ofThisSystem() {
-    BrowsePlaces places{systemPath(QDir::homePath()), systemPath(QDir::currentPath()), {}};
+    BrowsePlaces places{systemPath(QDir::homePath()), systemPath(QDir::currentPath()), {}, systemSteamFolders()};
     places.roots = systemRoots(places.home);
     return places;
 }
@@ -41,14 +45,22 @@ frmBrowse::frmBrowse(std::function<void(const QString&)> setModFolder, Dialogs& 
     setObjectName(QStringLiteral("frmBrowse"));
     setWindowTitle(QStringLiteral("Jukewright - Browse Folders"));
     setFont(arialFont(8.25));
-    shapeDialog(this, {4710, 5685});
+    // The designed browser, widened on the right for the list of installed mods.
+    shapeDialog(this, {7470, 5685});
 
     Label3 = named(new QLabel(QStringLiteral("Please Select your mod folder:"), this), "Label3", {120, 120, 2775, 255});
     txtPath = named(new QLineEdit(this), "txtPath", {240, 360, 4335, 360});
     Drive1 = named(new QComboBox(this), "Drive1", {360, 840, 4095, 360});
     dirBrowse = named(new DirectoryList(this), "dirBrowse", {360, 1320, 4095, 3690});
-    cmdCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "cmdCancel", {1800, 5160, 1230, 375});
-    cmdOk = named(new QPushButton(QStringLiteral("Ok"), this), "cmdOk", {3240, 5160, 1230, 375});
+    lblMods =
+        named(new QLabel(QStringLiteral("Mods installed through Steam:"), this), "lblMods", {4680, 120, 2550, 255});
+    lstMods = named(new QListWidget(this), "lstMods", {4680, 360, 2550, 4650});
+    paintOrange(*lstMods);
+    lblNoMods = named(new QLabel(this), "lblNoMods", {4680, 360, 2550, 4650});
+    lblNoMods->setWordWrap(true);
+    lblNoMods->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    cmdCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "cmdCancel", {4560, 5160, 1230, 375});
+    cmdOk = named(new QPushButton(QStringLiteral("Ok"), this), "cmdOk", {6000, 5160, 1230, 375});
     cmdOk->setDefault(true);
     for (const std::string& root : m_places.roots)
         Drive1->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), QString::fromStdString(root));
@@ -57,6 +69,9 @@ frmBrowse::frmBrowse(std::function<void(const QString&)> setModFolder, Dialogs& 
     connect(Drive1, &QComboBox::activated, this, &frmBrowse::Drive1_Change);
     connect(dirBrowse, &DirectoryList::openRequested, this,
             [this](const QString& folder) { openFolder(folder.toStdString()); });
+    // One click chooses a mod; Enter on the list (activation) does too.
+    connect(lstMods, &QListWidget::itemClicked, this, &frmBrowse::lstMods_Choose);
+    connect(lstMods, &QListWidget::itemActivated, this, &frmBrowse::lstMods_Choose);
     connect(cmdOk, &QPushButton::clicked, this, &frmBrowse::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmBrowse::cmdCancel_Click);
 
@@ -70,6 +85,11 @@ void frmBrowse::reject() {
 void frmBrowse::closeEvent(QCloseEvent* event) {
     event->accept();
     deleteLater();
+}
+
+void frmBrowse::showEvent(QShowEvent* event) {
+    findMods();
+    QDialog::showEvent(event);
 }
 
 void frmBrowse::Form_Load() {
@@ -98,6 +118,33 @@ void frmBrowse::cmdOk_Click() {
 
 void frmBrowse::cmdCancel_Click() {
     QDialog::reject();
+}
+
+// Looked for again at each showing, so a mod installed while the program runs is listed. Only this
+// list changes: the remembered mod folders are the save's alone.
+void frmBrowse::findMods() {
+    const InstalledMods installed = findInstalledMods(m_places.steamFolders);
+    m_mods = installed.mods;
+    lstMods->clear();
+    const std::vector<std::string> rows = modListRows(m_mods);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        auto* row = new QListWidgetItem(QString::fromStdString(rows[i]), lstMods);
+        row->setToolTip(QString::fromStdString(m_mods[i].folder));
+    }
+    lblNoMods->setText(QString::fromStdString(noModsText(installed)));
+    lstMods->setVisible(!m_mods.empty());
+    lblNoMods->setVisible(m_mods.empty());
+}
+
+// As if the person had opened the mod's folder in the folder list and pressed Ok; a folder that cannot
+// be opened is reported by the list and nothing is confirmed.
+void frmBrowse::lstMods_Choose(QListWidgetItem* item) {
+    const int row = lstMods->row(item);
+    // A click that also activates the row chooses once: the first choice has hidden the dialog.
+    if (!isVisible() || row < 0 || static_cast<std::size_t>(row) >= m_mods.size())
+        return;
+    if (openFolder(m_mods[static_cast<std::size_t>(row)].folder))
+        cmdOk_Click();
 }
 
 bool frmBrowse::openFolder(const std::string& folder) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/steam/mod_folders.h"
+
 #include <QDialog>
 #include <functional>
 #include <string>
@@ -8,6 +10,8 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 namespace jukewright::gui {
@@ -15,19 +19,21 @@ namespace jukewright::gui {
 class Dialogs;
 class DirectoryList;
 
-// Where the folder browser looks: the home folder (for Steam's folders), the working folder and the
-// roots its drive list offers.
+// Where the folder browser looks: the home folder (for Steam's folders), the working folder, the
+// roots its drive list offers and the Steam folders its list of installed mods comes from.
 struct BrowsePlaces {
     std::string home;
     std::string workingFolder;
     std::vector<std::string> roots;
+    std::vector<std::string> steamFolders;
 
     static BrowsePlaces ofThisSystem();
 };
 
 // The mod folder browser: a drive list, a directory list and an editable path box. OK hands the
 // path box's text, unchanged, to the mod-folder box; Cancel changes nothing. OK and Cancel hide the
-// dialog, its close box destroys it.
+// dialog, its close box destroys it. Beside the folders, the Half-Life mods installed through Steam,
+// looked for at every showing: choosing one opens its folder and confirms it, as OK would.
 class frmBrowse : public QDialog {
     Q_OBJECT
 
@@ -41,6 +47,7 @@ public:
 protected:
     // The close box: destroyed without changing the mod-folder box.
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void Form_Load();
@@ -48,6 +55,8 @@ private:
     void dirBrowse_Change();
     void cmdOk_Click();
     void cmdCancel_Click();
+    void findMods();
+    void lstMods_Choose(QListWidgetItem* item);
     // Shows the folder in the directory list; a folder that cannot be read is reported and the list
     // keeps its path.
     bool openFolder(const std::string& folder);
@@ -56,11 +65,15 @@ private:
     std::function<void(const QString&)> m_setModFolder;
     Dialogs& m_dialogs;
     BrowsePlaces m_places;
+    std::vector<InstalledMod> m_mods;
 
     QLabel* Label3;
     QLineEdit* txtPath;
     QComboBox* Drive1;
     DirectoryList* dirBrowse;
+    QLabel* lblMods;
+    QListWidget* lstMods;
+    QLabel* lblNoMods;
     QPushButton* cmdCancel;
     QPushButton* cmdOk;
 };

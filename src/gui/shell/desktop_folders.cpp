@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace jukewright::gui {
@@ -45,6 +46,11 @@ std::string settingsFilePath() {
     QDir().mkpath(folder);
 #endif
     return QDir::toNativeSeparators(folder + QStringLiteral("/settings.jst")).toStdString();
+}
+
+QString preferencesFilePath() {
+    const QFileInfo settings(QString::fromStdString(settingsFilePath()));
+    return settings.dir().filePath(QStringLiteral("preferences.ini"));
 }
 
 } // namespace jukewright::gui

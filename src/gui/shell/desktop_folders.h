@@ -3,6 +3,7 @@
 #include "core/app_state.h"
 #include "core/message.h"
 
+#include <QString>
 #include <string>
 
 namespace jukewright::gui {
@@ -18,5 +19,8 @@ void ResolveSpecialFolders(AppState& state, MessageView& messages);
 // Where settings.jst lives: beside the program on Windows, in the per-user configuration folder
 // elsewhere (~/.config/jukewright, honouring XDG_CONFIG_HOME), whose folder is created first.
 std::string settingsFilePath();
+
+// Where the window keeps what settings.jst has no record for: preferences.ini beside settings.jst.
+QString preferencesFilePath();
 
 } // namespace jukewright::gui

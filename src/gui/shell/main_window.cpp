@@ -1,11 +1,14 @@
 #include "gui/shell/main_window.h"
 
+#include "core/check/check_request.h"
+#include "core/integration/jukebox_check.h"
 #include "core/playlist/playlist_import.h"
 #include "core/playlist/track_drop.h"
 #include "core/playlist/track_list.h"
 #include "core/startup/start_up.h"
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/browse_dialog.h"
+#include "gui/dialogs/check_dialog.h"
 #include "gui/dialogs/media_library.h"
 #include "gui/dialogs/options_dialog.h"
 #include "gui/dialogs/progress_window.h"
@@ -89,7 +92,8 @@ QAction* item(QMenu* menu, const char* name, const QString& caption) {
 
 frmMain::frmMain(AppState& state, Dialogs& dialogs, Desktop& desktop, std::string dataFolder, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_dialogs(dialogs), m_desktop(desktop), m_dataFolder(std::move(dataFolder)),
-      cdcMain(dialogs), m_settings(settingsFilePath(), static_cast<PlaylistView&>(*this)) {
+      cdcMain(dialogs), m_settings(settingsFilePath(), static_cast<PlaylistView&>(*this)),
+      m_preferences(preferencesFilePath()) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Caption);
     setWindowIcon(QIcon(storedPicture(QStringLiteral("jukewright"))));
@@ -209,6 +213,11 @@ void frmMain::createMenus() {
     mnuGerman = item(mnuLang, "mnuGerman", QStringLiteral("German"));
     mnuEnglish->setCheckable(true);
     mnuGerman->setCheckable(true);
+    mnuSep2 = mnuOpt->addSeparator();
+    mnuSep2->setObjectName(QStringLiteral("mnuSep2"));
+    mnuCheckJukebox = item(mnuOpt, "mnuCheckJukebox", QStringLiteral("Check Jukebox..."));
+    mnuXash3d = item(mnuOpt, "mnuXash3d", QStringLiteral("Xash3D-compatible script"));
+    mnuXash3d->setCheckable(true);
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -261,6 +270,8 @@ void frmMain::connectRoutes() {
     connect(mnuOptions, &QAction::triggered, this, &frmMain::mnuOptions_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
     connect(mnuReadme, &QAction::triggered, this, &frmMain::mnuReadme_Click);
+    connect(mnuCheckJukebox, &QAction::triggered, this, &frmMain::mnuCheckJukebox_Click);
+    connect(mnuXash3d, &QAction::triggered, this, &frmMain::mnuXash3d_Click);
 
     // The hover protocol: a button shows its twin; a twin hides the other three; the background, the
     // title and the list background hide all four. Every other control leaves them as they are.
@@ -289,6 +300,8 @@ void frmMain::Form_Load() {
                             [this] { imgGerman_Click(); }, [this] { flushRows(); }});
     startFromSettings(m_state, m_settings, view, m_dataFolder);
     flushRows();
+    m_state.Layout = m_preferences.scriptLayout();
+    mnuXash3d->setChecked(m_state.Layout == ScriptLayout::Parts);
 }
 
 // The shutdown the close box runs: the settings save belongs here, before the program ends.
@@ -501,6 +514,35 @@ void frmMain::mnuReadme_Click() {
     const QString readme = QDir(QString::fromStdString(m_dataFolder)).filePath(QStringLiteral("readme.txt"));
     if (!QFileInfo(readme).isFile() || !m_desktop.openTextFile(readme))
         showMessage({"Error: the readme could not be opened: " + QDir::toNativeSeparators(readme).toStdString(),
+                     TitleError, MessageIcon::Stop});
+}
+
+// Checks the jukebox in the mod-folder box as the game loads it; a box the save would refuse is
+// refused with the save's message.
+void frmMain::mnuCheckJukebox_Click() {
+    if (isSaving())
+        return;
+    hideHoverImages();
+    const CheckRequest request = checkRequestFor(modFolderText());
+    if (request.refusal) {
+        showMessage(*request.refusal);
+        return;
+    }
+    frmCheck check(request.modFolder, checkJukebox(request.modFolder), this);
+    check.exec();
+}
+
+// Remembered at once, outside settings.jst. A save reads the layout, so during one the mark goes
+// back to what the save uses.
+void frmMain::mnuXash3d_Click(bool checked) {
+    if (isSaving()) {
+        mnuXash3d->setChecked(m_state.Layout == ScriptLayout::Parts);
+        return;
+    }
+    m_state.Layout = checked ? ScriptLayout::Parts : ScriptLayout::SingleFile;
+    if (!m_preferences.setScriptLayout(m_state.Layout))
+        showMessage({"Error: the script layout could not be remembered for the next start in " +
+                         QDir::toNativeSeparators(m_preferences.filePath()).toStdString(),
                      TitleError, MessageIcon::Stop});
 }
 

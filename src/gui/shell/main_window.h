@@ -8,6 +8,7 @@
 #include "gui/dialogs/dialog_keeper.h"
 #include "gui/shell/open_file_dialog.h"
 #include "gui/shell/skin_loader.h"
+#include "gui/shell/window_preferences.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -107,6 +108,8 @@ private:
     void lblMorvane_Click();
     void lblJukewright_Click();
     void mnuReadme_Click();
+    void mnuCheckJukebox_Click();
+    void mnuXash3d_Click(bool checked);
     void mnuExit_Click();
 
     void switchLanguage(std::int16_t language);
@@ -137,6 +140,8 @@ private:
     OpenFileDialog cdcMain;
     // settings.jst, read at start-up, stored at shutdown and by the options dialog.
     SettingsStore m_settings;
+    // What settings.jst has no record for: the script layout.
+    WindowPreferences m_preferences;
 
     PictureButton* imgTitle = nullptr;
     PictureButton* imgLeftside = nullptr;
@@ -173,6 +178,9 @@ private:
     QMenu* mnuLang = nullptr;
     QAction* mnuEnglish = nullptr;
     QAction* mnuGerman = nullptr;
+    QAction* mnuSep2 = nullptr;
+    QAction* mnuCheckJukebox = nullptr;
+    QAction* mnuXash3d = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuReadme = nullptr;
     QAction* mnuAbout = nullptr;
