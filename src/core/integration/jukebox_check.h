@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/script/script_layout.h"
+
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -19,9 +21,6 @@ struct CheckResult {
     CheckSeverity severity = CheckSeverity::Ok;
     std::string text;
 };
-
-// The longest mp3.cfg, final line end included, that Xash3D-based engines run at all.
-inline constexpr std::size_t MaxPortableScriptBytes = 32766;
 
 // Loads the jukebox of the mod folder in the game console, as the game does at start, and checks
 // it: the hook, the controls section, the tracks and their files, the chat announcements, the
