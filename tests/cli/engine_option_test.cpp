@@ -141,7 +141,8 @@ TEST(EngineOption, CheckReportsWhetherTheJukeboxLoadsInXash) {
         EXPECT_EQ(result.status, c.status) << c.name << "\n" << result.out;
         for (const std::string& line : c.lines)
             EXPECT_THAT(result.out, HasSubstr(line)) << c.name;
-        if (c.status == 0)
+        if (c.status == 0) {
             EXPECT_THAT(result.out, Not(HasSubstr("problem:"))) << c.name << "\n" << result.out;
+        }
     }
 }

@@ -211,7 +211,7 @@ void GameConsole::execCommand(const CommandTokens& tokens) {
 }
 
 // Xash3D reads the count as atoi does: its leading digits, 0 when there are none. A count below one
-// does not wait; one that never ends is stopped by the frame bound.
+// does not wait; a count past the frame bound waits until the bound, so that the rest still runs.
 void GameConsole::waitCommand(const CommandTokens& tokens) {
     int frames = 1;
     if (m_rules.waitCounts && tokens.argv.size() >= 2) {
@@ -222,7 +222,7 @@ void GameConsole::waitCommand(const CommandTokens& tokens) {
     if (frames < 1)
         return;
     m_wait = true;
-    m_framesToWait = std::min(frames, MaxFramesPerBurst + 1) - 1;
+    m_framesToWait = std::max(0, std::min(frames - 1, MaxFramesPerBurst - m_frames - 1));
 }
 
 // The engine prints the words, not the raw text: quotes vanish and "Jukewright: next" shows as

@@ -13,6 +13,7 @@
 #include "core/system/text_rows.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <set>
@@ -230,8 +231,13 @@ CheckResult partsResult(const std::string& modFolder, std::vector<ScriptSource>&
             if (!seen.insert(fileKey(name)).second)
                 continue;
             const std::string path = modFolder + "\\" + name;
+            // Never opened unless it is a file: a fifo would block the check.
             if (!isRegularFile(fsPath(path))) {
-                unread.push_back(name + " (" + describeError(make_error_code(std::errc::no_such_file_or_directory)) +
+                std::error_code error;
+                const bool there = std::filesystem::exists(fsPath(path), error);
+                unread.push_back(name + " (" +
+                                 describeError(there ? make_error_code(FileError::NotRegularFile)
+                                                     : make_error_code(std::errc::no_such_file_or_directory)) +
                                  ")");
                 continue;
             }

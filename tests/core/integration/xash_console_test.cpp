@@ -93,6 +93,13 @@ TEST(XashConsole, WaitWaitsTheFramesItIsGiven) {
             EXPECT_TRUE(console.idle());
         }
     }
+    // A wait past the bound of frames ends at the bound, and the rest still runs.
+    test::TempFolder mod;
+    Recorder out;
+    GameConsole console(mod.str(), out, Xash3DRules);
+    console.run("echo a; wait 99999; echo b");
+    EXPECT_EQ(out.effects, (Lines{"echo a", "echo b"}));
+    EXPECT_EQ(out.notices, Lines{});
 }
 
 namespace {

@@ -74,8 +74,9 @@ TEST(ScriptParts, PartsAreFilledUpToTheLimitWithoutSplittingARow) {
             EXPECT_TRUE(files[i].bytes.ends_with(last ? "vol80\r\ngvol80\r\necho loaded\r\n"
                                                       : scriptPartExecRow(static_cast<int>(i) + 2)))
                 << c.name << " " << i;
-            if (c.rows[1] < 16390)
+            if (c.rows[1] < 16390) {
                 EXPECT_LE(files[i].bytes.size(), MaxScriptPartBytes) << c.name << " " << i;
+            }
             for (const std::string& row : rowsOf(files[i].bytes))
                 if (row.starts_with("alias "))
                     joined += row + "\r\n";
@@ -103,8 +104,9 @@ TEST(ScriptParts, JukeboxOfTwoHundredTracksKeepsItsAliasRowsInOrder) {
             expected.push_back(row);
     for (std::size_t i = 0; i + 1 < files.size(); ++i) {
         EXPECT_LE(files[i].bytes.size(), MaxScriptPartBytes);
-        if (i + 2 < files.size())
+        if (i + 2 < files.size()) {
             EXPECT_GT(files[i].bytes.size(), MaxScriptPartBytes - 200) << "filled up, but for the last";
+        }
         const Rows rows = rowsOf(files[i].bytes);
         fromParts.insert(fromParts.end(), rows.begin(), rows.end());
         if (i + 2 < files.size())
@@ -137,7 +139,8 @@ TEST(ScriptParts, OnlyExactPartNamesHaveANumber) {
     };
     for (const auto& [name, number] : cases) {
         EXPECT_EQ(scriptPartNumber(name), number) << name;
-        if (number)
+        if (number) {
             EXPECT_EQ(scriptPartName(*number), name);
+        }
     }
 }
