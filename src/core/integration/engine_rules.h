@@ -38,8 +38,33 @@ struct EngineRules {
     bool slashOnlyPaths;
 };
 
-inline constexpr EngineRules GoldSrcRules{16384, 1023, false, false, false, true, false, false, true, 1022, false};
-inline constexpr EngineRules Xash3DRules{32768, 2047, true, true, true, false, true, true, false, 2046, true};
+inline constexpr EngineRules GoldSrcRules{
+    .commandBufferSize = 16384,
+    .maxCommandLength = 1023,
+    .discardsLongCommands = false,
+    .splitsOutsideQuotesAndComments = false,
+    .quoteEscapes = false,
+    .colonIsWord = true,
+    .aliasesBeforeCommands = false,
+    .waitCounts = false,
+    .largeFilesLineByLine = true,
+    .maxAliasTextLength = 1022,
+    .slashOnlyPaths = false,
+};
+
+inline constexpr EngineRules Xash3DRules{
+    .commandBufferSize = 32768,
+    .maxCommandLength = 2047,
+    .discardsLongCommands = true,
+    .splitsOutsideQuotesAndComments = true,
+    .quoteEscapes = true,
+    .colonIsWord = false,
+    .aliasesBeforeCommands = true,
+    .waitCounts = true,
+    .largeFilesLineByLine = false,
+    .maxAliasTextLength = 2046,
+    .slashOnlyPaths = true,
+};
 
 constexpr const EngineRules& engineRules(Engine engine) {
     return engine == Engine::Xash3D ? Xash3DRules : GoldSrcRules;

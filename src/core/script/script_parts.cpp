@@ -56,7 +56,8 @@ std::vector<ScriptFile> splitScript(std::string_view scriptBytes, std::size_t pa
             return;
         }
         const std::size_t size = row.size() + RowEnd.size();
-        if (parts.empty() || (!parts.back().bytes.empty() && parts.back().bytes.size() + size > room()))
+        // A row that does not fit starts the next part; one too long for any part is alone in its own.
+        if (parts.empty() || parts.back().bytes.size() + size > room())
             parts.push_back({scriptPartName(static_cast<int>(parts.size()) + 1), {}});
         (parts.back().bytes += row) += RowEnd;
     });
