@@ -2,6 +2,7 @@
 #include "bench_views.h"
 #include "core/playlist/track_list.h"
 #include "core/script/copy_names.h"
+#include "core/script/script_parts.h"
 #include "core/script/script_text.h"
 #include "core/system/file_ops.h"
 
@@ -67,6 +68,22 @@ void NamesAndScriptNonAscii(benchmark::State& bench) {
     }
 }
 BENCHMARK(NamesAndScriptNonAscii)->Arg(9999)->Unit(benchmark::kMillisecond);
+
+// Splitting the bytes of mp3.cfg into the parts layout: parts of at most 16 KB and the mp3.cfg that
+// runs them.
+void SplitScript(benchmark::State& bench) {
+    const auto state = playlistOf(static_cast<int>(bench.range(0)));
+    const std::string bytes = scriptFileBytes(*state, assignScriptNames(*state));
+    std::size_t files = 0;
+    for (auto _ : bench) {
+        const auto parts = splitScript(bytes);
+        files = parts.size();
+        benchmark::DoNotOptimize(parts.data());
+    }
+    bench.counters["bytes"] = static_cast<double>(bytes.size());
+    bench.counters["files"] = static_cast<double>(files);
+}
+BENCHMARK(SplitScript)->Arg(200)->Arg(9999)->Unit(benchmark::kMillisecond);
 
 void WriteScriptFile(benchmark::State& bench) {
     const auto state = playlistOf(static_cast<int>(bench.range(0)));

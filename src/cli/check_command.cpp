@@ -48,8 +48,10 @@ std::function<int()> addCheckCommand(CLI::App& app) {
         ->add_option("--mod", *modFolder,
                      "The mod folder, for example .../Half-Life/cstrike, or the name of an installed mod (see mods)")
         ->required();
-    command->footer("Standard output gets one line per check, starting with ok:, warning: or problem:. The exit "
-                    "status is 0 when no check found a problem, else 1.");
+    command->footer("Standard output gets one line per check, starting with ok:, warning: or problem:. The checks "
+                    "follow Half-Life's console; the last two tell whether the jukebox loads in Xash3D-based engines "
+                    "and finds its tracks there: warnings for a single mp3.cfg, problems for a script saved in parts "
+                    "(save --engine xash3d). The exit status is 0 when no check found a problem, else 1.");
     return [command, modFolder] { return command->parsed() ? runCheck(*modFolder) : -1; };
 }
 

@@ -111,6 +111,13 @@ void addPlaylistOptions(CLI::App& command, PlaylistOptions& options) {
     command.add_option("ITEM", options.items, "MP3 files, or .pls, .m3u and .m3u8 playlists to import");
 }
 
+void addEngineOption(CLI::App& command, EngineOption& option, const std::string& description) {
+    // The check also spells the name as listed, whatever case was typed.
+    command.add_option("--engine", option.name, description)
+        ->transform(CLI::IsMember({"goldsrc", "xash3d"}, CLI::ignore_case))
+        ->option_text("goldsrc|xash3d");
+}
+
 std::unique_ptr<AppState> playlistState(const PlaylistOptions& options, PlaylistView& view) {
     auto state = std::make_unique<AppState>();
     state->Mp3Volume = static_cast<std::int16_t>(options.mp3Volume);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app_state.h"
+#include "core/integration/engine_rules.h"
 #include "core/playlist/playlist_view.h"
 
 #include <CLI/CLI.hpp>
@@ -36,6 +37,15 @@ struct PlaylistOptions {
 
 // Registers --mp3-volume, --game-volume (whole numbers from 0 to 100, in decimal) and the items.
 void addPlaylistOptions(CLI::App& command, PlaylistOptions& options);
+
+// The --engine option: goldsrc (when not given) or xash3d, in any letter case.
+struct EngineOption {
+    std::string name = "goldsrc";
+    Engine engine() const { return name == "xash3d" ? Engine::Xash3D : Engine::GoldSrc; }
+};
+
+// Registers --engine; any name but the two is a usage error.
+void addEngineOption(CLI::App& command, EngineOption& option, const std::string& description);
 
 // The state a command works on: the volumes set and every item put into the track list. A volume
 // that is no step of the script's ladder is noted on standard error.

@@ -16,6 +16,7 @@ namespace {
 struct ConsoleOptions {
     std::string modFolder;
     std::vector<std::string> commands;
+    EngineOption engine;
 };
 
 // Effects are what a script checks, so they alone go to standard output; each is flushed so that
@@ -31,7 +32,7 @@ int runConsole(const ConsoleOptions& options) {
     if (modFolder.empty())
         return ExitUsage;
     TerminalConsoleOutput output;
-    GameConsole console(modFolder, output);
+    GameConsole console(modFolder, output, engineRules(options.engine.engine()));
     // The game runs userconfig.cfg at every start of the mod.
     console.run("exec userconfig.cfg");
     for (const std::string& command : options.commands)
@@ -52,6 +53,8 @@ std::function<int()> addConsoleCommand(CLI::App& app) {
         ->add_option("--mod", options->modFolder,
                      "The mod folder, for example .../Half-Life/cstrike, or the name of an installed mod (see mods)")
         ->required();
+    addEngineOption(*command, options->engine,
+                    "The engine whose console to follow: goldsrc (Half-Life; the default) or xash3d (Xash3D FWGS)");
     command->add_option("COMMAND", options->commands,
                         "Console lines to run in turn; without any, the lines of standard input");
     command->footer(
@@ -60,6 +63,11 @@ std::function<int()> addConsoleCommand(CLI::App& app) {
         "chat code makes of say and say_team for a player named Player. It does not model the chat's limit of one "
         "message a second, nor the game's mp3 player: mp3 play and mp3 loop are printed and their file is checked, "
         "nothing is played.\n"
+        "With --engine xash3d it follows Xash3D FWGS instead: a command buffer of 32,768 bytes, an exec'd file "
+        "that does not fit it dropped whole (a notice says command buffer overflow), lines over 2,047 bytes "
+        "discarded, ; splitting commands outside quotes and // comments, \\\" as a quote inside quotes, : inside "
+        "words, aliases found before commands, wait N waiting N frames, and mp3 paths with / as their only "
+        "separator.\n"
         "Standard output gets one line per effect (mp3 play, mp3 loop, mp3 stop, mp3volume, volume, say, say_team, "
         "echo, unknown command); notices go to standard error.");
     return [command, options] { return command->parsed() ? runConsole(*options) : -1; };

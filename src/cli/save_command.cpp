@@ -14,11 +14,13 @@ namespace {
 
 struct SaveOptions : PlaylistOptions {
     std::string modFolder;
+    EngineOption engine;
 };
 
 int runSave(const SaveOptions& options) {
     TerminalPlaylistView playlist;
     const auto state = playlistState(options, playlist);
+    state->Layout = options.engine.engine() == Engine::Xash3D ? ScriptLayout::Parts : ScriptLayout::SingleFile;
     TerminalSaveView view(modFolderItem(options.modFolder));
     const SaveOutcome outcome = saveScriptCommand(*state, view, findDataFolder(executableFolder()));
     return outcome == SaveOutcome::Complete ? ExitDone : ExitFailed;
@@ -34,6 +36,10 @@ std::function<int()> addSaveCommand(CLI::App& app) {
         ->add_option("--mod", options->modFolder,
                      "The mod folder, for example .../Half-Life/cstrike, or the name of an installed mod (see mods)")
         ->required();
+    addEngineOption(*command, options->engine,
+                    "The engine the jukebox is for: goldsrc (Half-Life; the default) writes one mp3.cfg, xash3d "
+                    "writes the aliases in parts mp3_part1.cfg, mp3_part2.cfg, ... of at most 16 KB, run one after "
+                    "another from mp3.cfg, which Xash3D-based engines and Half-Life both load");
     addPlaylistOptions(*command, *options);
     return [command, options] { return command->parsed() ? runSave(*options) : -1; };
 }

@@ -89,7 +89,7 @@ TEST(CheckCommand, ReportsEachCheckAndFailsOnAnyProblem) {
         const auto result = test::runCli({"check", "--mod", "cstrike"}, here.str());
         EXPECT_EQ(result.status, c.status) << c.name << "\n" << result.out;
         EXPECT_THAT(result.out, HasSubstr(c.line)) << c.name;
-        EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 8) << c.name << "\n" << result.out;
+        EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 10) << c.name << "\n" << result.out;
         if (c.status == 0) {
             EXPECT_THAT(result.out, ::testing::Not(HasSubstr("problem:"))) << c.name;
         }

@@ -15,8 +15,8 @@ bool endsWord(char c) {
     return static_cast<unsigned char>(c) <= ' ';
 }
 
-bool isSingleCharacterToken(char c) {
-    return c == '{' || c == '}' || c == '(' || c == ')' || c == '\'' || c == ',' || c == ':';
+bool isSingleCharacterToken(char c, const EngineRules& rules) {
+    return c == '{' || c == '}' || c == '(' || c == ')' || c == '\'' || c == ',' || (c == ':' && rules.colonIsWord);
 }
 
 std::size_t skipBlanks(std::string_view text, std::size_t at) {
@@ -25,20 +25,28 @@ std::size_t skipBlanks(std::string_view text, std::size_t at) {
     return at;
 }
 
-// Reads the word at `at` (a word starts there) into `token` and returns where reading stopped.
-std::size_t readWord(std::string_view text, std::size_t at, std::string& token) {
-    if (text[at] == '"') {
-        const std::size_t close = text.find('"', at + 1);
-        const std::size_t end = close == std::string_view::npos ? text.size() : close;
-        token.assign(text.substr(at + 1, end - at - 1));
-        return end == text.size() ? end : end + 1;
+// Reads the quoted word whose quote is at `at` into `token` and returns where reading stopped.
+std::size_t readQuoted(std::string_view text, std::size_t at, std::string& token, const EngineRules& rules) {
+    token.clear();
+    std::size_t end = at + 1;
+    for (; end < text.size() && text[end] != '"'; ++end) {
+        if (rules.quoteEscapes && text[end] == '\\' && end + 1 < text.size() && text[end + 1] == '"')
+            ++end;
+        token += text[end];
     }
-    if (isSingleCharacterToken(text[at])) {
+    return end == text.size() ? end : end + 1;
+}
+
+// Reads the word at `at` (a word starts there) into `token` and returns where reading stopped.
+std::size_t readWord(std::string_view text, std::size_t at, std::string& token, const EngineRules& rules) {
+    if (text[at] == '"')
+        return readQuoted(text, at, token, rules);
+    if (isSingleCharacterToken(text[at], rules)) {
         token.assign(1, text[at]);
         return at + 1;
     }
     std::size_t end = at + 1;
-    while (end < text.size() && !endsWord(text[end]) && !isSingleCharacterToken(text[end]))
+    while (end < text.size() && !endsWord(text[end]) && !isSingleCharacterToken(text[end], rules))
         ++end;
     token.assign(text.substr(at, end - at));
     return end;
@@ -50,7 +58,7 @@ bool startsComment(std::string_view text, std::size_t at) {
 
 } // namespace
 
-CommandTokens tokenizeCommand(std::string_view command) {
+CommandTokens tokenizeCommand(std::string_view command, const EngineRules& rules) {
     CommandTokens tokens;
     std::size_t at = 0;
     std::string token;
@@ -62,7 +70,7 @@ CommandTokens tokenizeCommand(std::string_view command) {
             tokens.args.assign(command.substr(at));
         if (startsComment(command, at))
             return tokens;
-        at = readWord(command, at, token);
+        at = readWord(command, at, token, rules);
         if (token.size() >= LongWordBytes)
             return tokens;
         if (tokens.argv.size() < MaxCommandTokens)

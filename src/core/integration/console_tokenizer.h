@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/integration/engine_rules.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -25,10 +27,11 @@ struct CommandTokens {
 // Splits one command into words as the engine's tokenizer does. Bytes up to the space separate
 // words, and so do bytes from 0x80 on where a word would start (the engine compares signed chars);
 // inside a word they are kept. "//" where a word would start ends the command. A quoted string is
-// one word: it has no escapes and ends at the next quote or at the end. Outside quotes each of
-// { } ( ) ' , : is a word of its own. A word of LongWordBytes or more ends the command, and words
-// past MaxCommandTokens are dropped.
-CommandTokens tokenizeCommand(std::string_view command);
+// one word: it ends at the next quote or at the end, and has no escapes unless the engine's rules
+// make \" a quote. Outside quotes each of { } ( ) ' , is a word of its own, and so is : where the
+// rules say so. A word of LongWordBytes or more ends the command, and words past MaxCommandTokens
+// are dropped.
+CommandTokens tokenizeCommand(std::string_view command, const EngineRules& rules = GoldSrcRules);
 
 // The engine finds commands and aliases by name ignoring the case of ASCII letters: names with
 // equal keys are the same name.

@@ -6,7 +6,9 @@
 #include "core/system/native_path.h"
 #include "core/system/text_rows.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <utility>
 
 namespace jukewright {
@@ -36,8 +38,8 @@ std::string_view fileText(std::string_view bytes) {
 
 } // namespace
 
-GameConsole::GameConsole(std::string modFolder, ConsoleOutput& output)
-    : m_modFolder(std::move(modFolder)), m_output(output) {}
+GameConsole::GameConsole(std::string modFolder, ConsoleOutput& output, const EngineRules& rules)
+    : m_modFolder(std::move(modFolder)), m_output(output), m_rules(rules), m_buffer(m_rules) {}
 
 void GameConsole::addText(std::string_view text) {
     if (!m_buffer.append(std::string(text) + "\n"))
@@ -47,6 +49,8 @@ void GameConsole::addText(std::string_view text) {
 void GameConsole::runFrame() {
     if (++m_frames > MaxFramesPerBurst)
         stopLoop();
+    else if (m_framesToWait > 0)
+        --m_framesToWait;
     else
         executeBuffer();
     if (m_buffer.empty())
@@ -93,19 +97,22 @@ void GameConsole::executeBuffer() {
     }
 }
 
-// Commands come before aliases: an alias named like a command never runs.
+// In Half-Life commands come before aliases (an alias named like a command never runs); Xash3D
+// looks for an alias first.
 void GameConsole::execute(const std::string& command) {
     if (++m_commandsRun > MaxCommandsPerBurst) {
         stopLoop();
         return;
     }
-    const CommandTokens tokens = tokenizeCommand(command);
+    const CommandTokens tokens = tokenizeCommand(command, m_rules);
     if (tokens.argv.empty())
         return;
-    if (const Handler handler = findCommand(tokens.argv[0]))
-        (this->*handler)(tokens);
-    else if (const Alias* alias = m_aliases.find(tokens.argv[0]))
+    const Alias* alias = m_aliases.find(tokens.argv[0]);
+    const Handler handler = findCommand(tokens.argv[0]);
+    if (alias && (m_rules.aliasesBeforeCommands || !handler))
         runAlias(*alias);
+    else if (handler)
+        (this->*handler)(tokens);
     else
         m_output.effect("unknown command: " + tokens.argv[0]);
 }
@@ -151,6 +158,7 @@ void GameConsole::endBurst() {
     m_commandsRun = 0;
     m_frames = 0;
     m_execs = 0;
+    m_framesToWait = 0;
     m_stopped = false;
 }
 
@@ -166,8 +174,8 @@ void GameConsole::aliasCommand(const CommandTokens& tokens) {
         return;
     }
     std::string text = joinedArguments(tokens, 2);
-    if (text.size() > MaxAliasTextLength)
-        text.resize(MaxAliasTextLength);
+    if (text.size() > m_rules.maxAliasTextLength)
+        text.resize(m_rules.maxAliasTextLength);
     m_aliases.define(name, std::move(text));
 }
 
@@ -193,14 +201,28 @@ void GameConsole::execCommand(const CommandTokens& tokens) {
         return;
     }
     const std::string_view text = fileText(file.bytes);
-    if (m_buffer.size() + text.size() + 2 < CommandBufferSize)
+    if (!m_rules.largeFilesLineByLine)
+        // Xash3D: a file that does not fit is dropped whole.
+        insertFront(std::string(text) + "\n");
+    else if (m_buffer.size() + text.size() + 2 < m_rules.commandBufferSize)
         insertFront("\n" + std::string(text) + "\n");
     else
         runFileLineByLine(text);
 }
 
-void GameConsole::waitCommand(const CommandTokens&) {
+// Xash3D reads the count as atoi does: its leading digits, 0 when there are none. A count below one
+// does not wait; a count past the frame bound waits until the bound, so that the rest still runs.
+void GameConsole::waitCommand(const CommandTokens& tokens) {
+    int frames = 1;
+    if (m_rules.waitCounts && tokens.argv.size() >= 2) {
+        const std::string& count = tokens.argv[1];
+        frames = 0;
+        std::from_chars(count.data(), count.data() + count.size(), frames);
+    }
+    if (frames < 1)
+        return;
     m_wait = true;
+    m_framesToWait = std::max(0, std::min(frames - 1, MaxFramesPerBurst - m_frames - 1));
 }
 
 // The engine prints the words, not the raw text: quotes vanish and "Jukewright: next" shows as
@@ -245,6 +267,9 @@ void GameConsole::mp3Command(const CommandTokens& tokens) {
 // The player opens the path as a file name: no wildcards, no folder.
 bool GameConsole::isPlayableFile(const std::string& path) const {
     if (path.empty() || isSeparator(path.back()) || path.find_first_of("*?") != std::string::npos)
+        return false;
+    // Xash3D's file system knows "/" alone as a separator.
+    if (m_rules.slashOnlyPaths && path.find('\\') != std::string::npos)
         return false;
     return FileExists(m_modFolder + "\\" + path);
 }

@@ -5,10 +5,12 @@
 #include "core/integration/command_buffer.h"
 #include "core/integration/console_output.h"
 #include "core/integration/console_tokenizer.h"
+#include "core/integration/engine_rules.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace jukewright {
 
@@ -20,15 +22,17 @@ inline constexpr int MaxFramesPerBurst = 10000;
 // The game's own start runs a handful of files; a burst that runs a thousand is a loop.
 inline constexpr int MaxExecsPerBurst = 1000;
 // A file too large for the buffer runs line by line inside the exec command; this bounds the
-// nesting of such files.
-inline constexpr int MaxNestedLargeExecs = 16;
+// nesting of such files. A jukebox in parts nests one part in the one before it: 9999 tracks make
+// about 500 parts.
+inline constexpr int MaxNestedLargeExecs = 640;
 
 // The game's developer console, as far as the jukebox script relies on it: aliases, exec, wait,
 // chat, echo, the mp3 player and the two volumes, with the engine's buffer, line and token limits.
 class GameConsole {
 public:
-    // `modFolder` is the folder that exec and mp3 paths are relative to.
-    GameConsole(std::string modFolder, ConsoleOutput& output);
+    // `modFolder` is the folder that exec and mp3 paths are relative to; `rules` are those of the
+    // engine whose console this is.
+    GameConsole(std::string modFolder, ConsoleOutput& output, const EngineRules& rules = GoldSrcRules);
 
     // Adds a line to the end of the command buffer, as typed into the console.
     void addText(std::string_view text);
@@ -40,6 +44,8 @@ public:
 
     // What an alias runs, or nothing when no alias has that name.
     std::optional<std::string> aliasText(std::string_view name) const;
+    // Every alias in the order of first definition.
+    const std::vector<Alias>& aliases() const { return m_aliases.all(); }
 
 private:
     using Handler = void (GameConsole::*)(const CommandTokens&);
@@ -70,12 +76,15 @@ private:
 
     std::string m_modFolder;
     ConsoleOutput& m_output;
+    EngineRules m_rules;
     CommandBuffer m_buffer;
     AliasTable m_aliases;
     std::string m_mp3Volume;
     std::string m_volume;
 
     bool m_wait = false;
+    // Frames the buffer still waits after the one a wait ended.
+    int m_framesToWait = 0;
     bool m_stopped = false;
     int m_commandsRun = 0;
     int m_frames = 0;

@@ -13,8 +13,10 @@
 #include "core/system/text_rows.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <map>
 #include <optional>
+#include <set>
 #include <tuple>
 
 namespace jukewright {
@@ -195,38 +197,181 @@ CheckResult volumeResult(const std::vector<std::string>& rows) {
     return problem("volumes", "start-up volumes: " + joined(faults));
 }
 
-CheckResult textResult(const std::vector<std::string>& rows) {
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const std::string& row = rows[i];
-        const std::string line = "line " + std::to_string(i + 1);
-        if (std::ranges::any_of(row, [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
-            return problem("text", line + " of mp3.cfg holds a byte that is not ASCII; the game's console skips or "
-                                          "splits at such bytes");
-        for (std::size_t open = row.find('"'); open != std::string::npos;) {
-            const std::size_t close = row.find('"', open + 1);
-            const std::size_t length = (close == std::string::npos ? row.size() : close) - open - 1;
-            if (length >= LongWordBytes)
-                return problem("text", line + " of mp3.cfg has a quoted word of " + std::to_string(length) +
-                                           " bytes; the game's console drops the command of a word of 516 or more");
-            open = close == std::string::npos ? close : row.find('"', close + 1);
-        }
-    }
-    return ok("text", "mp3.cfg is pure ASCII and no quoted word reaches 516 bytes");
+// A file of the script: mp3.cfg, or a part it runs.
+struct ScriptSource {
+    std::string name;
+    std::string bytes;
+    std::vector<std::string> rows;
+};
+
+// "mp3.cfg", or "mp3.cfg and its 3 parts".
+std::string scriptNames(const std::vector<ScriptSource>& sources) {
+    if (sources.size() == 1)
+        return "mp3.cfg";
+    return "mp3.cfg and its " + std::to_string(sources.size() - 1) + (sources.size() == 2 ? " part" : " parts");
 }
 
-CheckResult sizeResult(const std::string& bytes, const std::vector<std::string>& rows) {
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        if (rows[i].size() > MaxCommandLength)
-            return problem("size", "line " + std::to_string(i + 1) + " of mp3.cfg is " +
-                                       std::to_string(rows[i].size()) +
-                                       " bytes long; the game's console runs lines of at most 1,023 bytes");
-    const std::string size = std::to_string(bytes.size()) + " bytes";
-    if (bytes.size() > MaxPortableScriptBytes)
+// The files that the rows run with "exec NAME", in order.
+std::vector<std::string> execedFiles(const std::vector<std::string>& rows) {
+    std::vector<std::string> names;
+    for (const std::string& row : rows)
+        if (const CommandTokens tokens = tokenizeCommand(row);
+            tokens.argv.size() == 2 && nameKey(tokens.argv[0]) == "exec")
+            names.push_back(tokens.argv[1]);
+    return names;
+}
+
+// Reads the parts that mp3.cfg runs, and those they run in turn, into `sources`; the result is a
+// problem when one cannot be read.
+CheckResult partsResult(const std::string& modFolder, std::vector<ScriptSource>& sources) {
+    std::vector<std::string> unread;
+    std::set<std::string> seen{"mp3.cfg"};
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        for (const std::string& name : execedFiles(sources[i].rows)) {
+            if (!seen.insert(fileKey(name)).second)
+                continue;
+            const std::string path = modFolder + "\\" + name;
+            // Never opened unless it is a file: a fifo would block the check.
+            if (!isRegularFile(fsPath(path))) {
+                std::error_code error;
+                const bool there = std::filesystem::exists(fsPath(path), error);
+                unread.push_back(name + " (" +
+                                 describeError(there ? make_error_code(FileError::NotRegularFile)
+                                                     : make_error_code(std::errc::no_such_file_or_directory)) +
+                                 ")");
+                continue;
+            }
+            FileContent part = readFileBytes(path);
+            if (part.error)
+                unread.push_back(name + " (" + describeError(part.error) + ")");
+            else
+                sources.push_back({name, part.bytes, splitRows(part.bytes, LineEnds::Any)});
+        }
+    }
+    if (unread.empty())
+        return ok("parts", "the script runs " + std::to_string(sources.size() - 1) + " parts, all in the mod folder");
+    return problem("parts", "the script runs parts that cannot be read: " + joined(unread));
+}
+
+// The rows of every file of the script, in order.
+std::vector<std::string> allRows(const std::vector<ScriptSource>& sources) {
+    std::vector<std::string> rows;
+    for (const ScriptSource& source : sources)
+        rows.insert(rows.end(), source.rows.begin(), source.rows.end());
+    return rows;
+}
+
+CheckResult textResult(const std::vector<ScriptSource>& sources) {
+    for (const ScriptSource& source : sources) {
+        for (std::size_t i = 0; i < source.rows.size(); ++i) {
+            const std::string& row = source.rows[i];
+            const std::string line = "line " + std::to_string(i + 1) + " of " + source.name;
+            if (std::ranges::any_of(row, [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+                return problem("text", line + " holds a byte that is not ASCII; the game's console skips or "
+                                              "splits at such bytes");
+            for (std::size_t open = row.find('"'); open != std::string::npos;) {
+                const std::size_t close = row.find('"', open + 1);
+                const std::size_t length = (close == std::string::npos ? row.size() : close) - open - 1;
+                if (length >= LongWordBytes)
+                    return problem("text", line + " has a quoted word of " + std::to_string(length) +
+                                               " bytes; the game's console drops the command of a word of 516 or more");
+                open = close == std::string::npos ? close : row.find('"', close + 1);
+            }
+        }
+    }
+    return ok("text", scriptNames(sources) + (sources.size() == 1 ? " is" : " are") +
+                          " pure ASCII and no quoted word reaches 516 bytes");
+}
+
+CheckResult sizeResult(const std::vector<ScriptSource>& sources) {
+    for (const ScriptSource& source : sources)
+        for (std::size_t i = 0; i < source.rows.size(); ++i)
+            if (source.rows[i].size() > MaxCommandLength)
+                return problem("size", "line " + std::to_string(i + 1) + " of " + source.name + " is " +
+                                           std::to_string(source.rows[i].size()) +
+                                           " bytes long; the game's console runs lines of at most 1,023 bytes");
+    const std::string size = std::to_string(sources.front().bytes.size()) + " bytes";
+    if (sources.front().bytes.size() > MaxPortableScriptBytes)
         return {"size", CheckSeverity::Warning,
                 "mp3.cfg is " + size +
                     ": Half-Life loads it, but Xash3D-based engines drop a script over 32,766 "
                     "bytes whole"};
+    if (sources.size() > 1)
+        return ok("size", "mp3.cfg (" + size + ") and its parts have no line over 1,023 bytes");
     return ok("size", "mp3.cfg (" + size + ") fits the command buffers of every engine");
+}
+
+// How a jukebox that fails in Xash3D-based engines counts: a single mp3.cfg is made for Half-Life,
+// a script in parts for those engines.
+CheckSeverity xashFailure(const std::vector<ScriptSource>& sources) {
+    return sources.size() > 1 ? CheckSeverity::Problem : CheckSeverity::Warning;
+}
+
+std::string xashHint(const std::vector<ScriptSource>& sources) {
+    if (sources.size() > 1)
+        return {};
+    return ". Saved with \"Xash3D-compatible script\" checked in the Tools menu (or save --engine xash3d), it is "
+           "written in parts that every engine loads";
+}
+
+// The names the script's alias rows define, each once.
+std::vector<std::string> scriptAliasNames(const std::vector<ScriptSource>& sources) {
+    std::vector<std::string> names;
+    std::set<std::string> seen;
+    for (const ScriptSource& source : sources)
+        for (const std::string& row : source.rows)
+            if (const CommandTokens tokens = tokenizeCommand(row); tokens.argv.size() >= 2 &&
+                                                                   nameKey(tokens.argv[0]) == "alias" &&
+                                                                   seen.insert(nameKey(tokens.argv[1])).second)
+                names.push_back(tokens.argv[1]);
+    return names;
+}
+
+// Loads the jukebox in a console with Xash3D's rules, as the game does at start.
+CheckResult xashLoadResult(const std::string& modFolder, const std::vector<ScriptSource>& sources) {
+    std::vector<std::string> large;
+    for (const ScriptSource& source : sources)
+        if (source.bytes.size() > MaxPortableScriptBytes)
+            large.push_back(source.name + " (" + std::to_string(source.bytes.size()) + " bytes)");
+    if (!large.empty())
+        return {"xash3d load", xashFailure(sources),
+                "Xash3D-based engines drop a script file over 32,766 bytes whole, so the jukebox does not load "
+                "there: " +
+                    joined(large) + xashHint(sources)};
+    SilentOutput output;
+    GameConsole console(modFolder, output, Xash3DRules);
+    console.run("exec userconfig.cfg");
+    if (!console.aliasText("playtrack"))
+        console.run("exec mp3.cfg");
+    // A part that is not there defines nothing: the jukebox is loaded when playtrack is there.
+    std::vector<std::string> missing;
+    if (!console.aliasText("playtrack"))
+        missing.push_back("playtrack");
+    for (const std::string& name : scriptAliasNames(sources))
+        if (!console.aliasText(name) && name != "playtrack")
+            missing.push_back(name);
+    if (missing.empty())
+        return ok("xash3d load", "the jukebox loads in Xash3D-based engines: every alias of " + scriptNames(sources) +
+                                     " is defined there");
+    return {"xash3d load", xashFailure(sources),
+            "in Xash3D-based engines these aliases are not defined after loading " + scriptNames(sources) + ": " +
+                joined(missing) + xashHint(sources)};
+}
+
+// Xash3D's file system splits paths on "/" alone: a play or loop path with "\\" is never found.
+CheckResult xashPathsResult(const GameConsole& console, const std::vector<ScriptSource>& sources) {
+    std::vector<std::string> unfound;
+    for (int n = 1; console.aliasText("track" + std::to_string(n)); ++n)
+        for (const auto& [alias, command] : {std::pair{"track", "mp3 play"}, std::pair{"lptrack", "mp3 loop"}}) {
+            const auto text = console.aliasText(alias + std::to_string(n));
+            const auto path = text ? argumentOf(*text, command) : std::nullopt;
+            if (path && path->find('\\') != std::string::npos)
+                unfound.push_back("track " + std::to_string(n) + " (" + *path + ")");
+        }
+    if (unfound.empty())
+        return ok("xash3d paths", "the play and loop paths separate folders with /, as Xash3D-based engines need");
+    return {"xash3d paths", xashFailure(sources),
+            "Xash3D-based engines split paths on / alone, so these tracks do not play there: " + joined(unfound)};
 }
 
 } // namespace
@@ -252,12 +397,16 @@ std::vector<CheckResult> checkJukebox(const std::string& modFolder) {
     // The rest is about the script itself, so it is loaded directly when the hook did not load it.
     if (!loaded)
         console.run("exec mp3.cfg");
-    const std::vector<std::string> rows = splitRows(script.bytes, LineEnds::Any);
+    std::vector<ScriptSource> sources{{"mp3.cfg", script.bytes, splitRows(script.bytes, LineEnds::Any)}};
+    if (!execedFiles(sources.front().rows).empty())
+        results.push_back(partsResult(modFolder, sources));
     addTrackResults(console, modFolder, results);
     results.push_back(chatResult(console));
-    results.push_back(volumeResult(rows));
-    results.push_back(textResult(rows));
-    results.push_back(sizeResult(script.bytes, rows));
+    results.push_back(volumeResult(allRows(sources)));
+    results.push_back(textResult(sources));
+    results.push_back(sizeResult(sources));
+    results.push_back(xashLoadResult(modFolder, sources));
+    results.push_back(xashPathsResult(console, sources));
     return results;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/script/script_layout.h"
+
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -20,12 +22,13 @@ struct CheckResult {
     std::string text;
 };
 
-// The longest mp3.cfg, final line end included, that Xash3D-based engines run at all.
-inline constexpr std::size_t MaxPortableScriptBytes = 32766;
-
 // Loads the jukebox of the mod folder in the game console, as the game does at start, and checks
 // it: the hook, the controls section, the tracks and their files, the chat announcements, the
-// start-up volumes and the script's bytes. One result per check, in that order.
+// start-up volumes and the bytes of the script and of the parts it runs (a "parts" result only when
+// it runs parts). Then, for Xash3D-based engines: whether the jukebox loads in their console
+// ("xash3d load") and whether its play and loop paths are found there ("xash3d paths"); those are
+// warnings for a single mp3.cfg, which is made for Half-Life, and problems for a script in parts.
+// One result per check, in that order.
 std::vector<CheckResult> checkJukebox(const std::string& modFolder);
 
 } // namespace jukewright

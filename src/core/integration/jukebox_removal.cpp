@@ -2,6 +2,7 @@
 
 #include "core/integration/key_binding_list.h"
 #include "core/integration/userconfig_hook.h"
+#include "core/script/script_part_files.h"
 #include "core/system/file_backup.h"
 #include "core/system/file_ops.h"
 #include "core/system/native_path.h"
@@ -62,6 +63,16 @@ void deleteScript(const std::string& path, RemovalReport& report) {
         report.done.push_back("deleted mp3.cfg");
 }
 
+// The parts of a script saved in parts; mp3.cfg, which runs them, is already gone.
+void deleteScriptParts(const std::string& modFolder, RemovalReport& report) {
+    const std::vector<std::string> parts = removeScriptPartsAbove(modFolder, 0, report.failures);
+    std::string names;
+    for (const std::string& name : parts)
+        names += (names.empty() ? "" : ", ") + name;
+    if (!parts.empty())
+        report.done.push_back("deleted " + names);
+}
+
 void deleteTracks(const std::string& path, RemovalReport& report) {
     std::error_code error;
     const fs::file_status status = fs::symlink_status(fsPath(path), error);
@@ -91,6 +102,7 @@ RemovalReport removeJukebox(const std::string& modFolder, bool tracks) {
         "took the MP3 Player Controls section out of gfx/shell/kb_act.lst", report);
     rewrite(modFolder + "\\userconfig.cfg", userConfigWithoutHook, "took exec mp3.cfg out of userconfig.cfg", report);
     deleteScript(modFolder + "\\mp3.cfg", report);
+    deleteScriptParts(modFolder, report);
     if (tracks)
         deleteTracks(modFolder + "\\mp3s", report);
     return report;

@@ -4,6 +4,8 @@
 #include "core/integration/key_binding_list.h"
 #include "core/integration/userconfig_hook.h"
 #include "core/script/copy_names.h"
+#include "core/script/script_part_files.h"
+#include "core/script/script_parts.h"
 #include "core/script/script_text.h"
 #include "core/script/track_copies.h"
 #include "core/system/file_exists.h"
@@ -73,14 +75,58 @@ void reportFailures(SaveView& view, const FileFailures& failures) {
     view.showMessage({text, TitleError, MessageIcon::Stop});
 }
 
-// Writes mp3.cfg and copies the tracks; the hooks are already in place.
-void writeJukebox(AppState& state, SaveView& view, const std::string& folder, FileFailures& failures) {
+// The files of the script in the layout the state asks for, in the order to write them.
+std::vector<ScriptFile> scriptFiles(const AppState& state, const ScriptNames& names) {
+    std::string bytes = scriptFileBytes(state, names);
+    if (state.Layout == ScriptLayout::Parts)
+        return splitScript(bytes);
+    return {{"mp3.cfg", std::move(bytes)}};
+}
+
+// Writes the script's files, mp3.cfg last, then deletes the parts an earlier save left beyond the
+// new ones (all of them for a single mp3.cfg), so that no stale alias can ever run. A file that
+// cannot be written stops the rest, so that mp3.cfg never execs a part that was not written.
+// Returns whether mp3.cfg was written.
+bool writeScript(const std::string& folder, const std::vector<ScriptFile>& files, FileFailures& failures) {
+    for (const ScriptFile& file : files) {
+        const std::string path = folder + "\\" + file.name;
+        if (const std::error_code error = replaceFileAtomically(path, file.bytes)) {
+            noteFailure(failures, path, error);
+            return false;
+        }
+    }
+    removeScriptPartsAbove(folder, static_cast<int>(files.size()) - 1, failures);
+    return true;
+}
+
+std::string withThousands(std::size_t number) {
+    std::string digits = std::to_string(number);
+    for (std::size_t at = digits.size(); at > 3; at -= 3)
+        digits.insert(at - 3, ",");
+    return digits;
+}
+
+// Said after a save whose single mp3.cfg is too large for Xash3D-based engines.
+Message oversizedScriptMessage(std::size_t bytes) {
+    return {"mp3.cfg is " + withThousands(bytes) +
+                " bytes. Half-Life loads it, but Xash3D-based engines drop a script over 32,766 bytes, so the "
+                "jukebox will not load there. For such an engine, check \"Xash3D-compatible script\" in the "
+                "Tools menu (on the command line: save --engine xash3d) and save again: the script is then "
+                "written in parts that every engine loads.",
+            TitlePlain, MessageIcon::None};
+}
+
+// Writes the script and copies the tracks; the hooks are already in place. Returns the size of the
+// single mp3.cfg written, or 0 when the parts layout was written or nothing was.
+std::size_t writeJukebox(AppState& state, SaveView& view, const std::string& folder, FileFailures& failures) {
     view.showProgressWindow();
     const ScriptNames names = assignScriptNames(state);
-    const std::string script = scriptFileBytes(state, names);
+    const std::vector<ScriptFile> files = scriptFiles(state, names);
     view.setProgressStage(SaveStage::CopyingFiles);
     pump(view, 1);
-    noteFailure(failures, folder + "\\mp3.cfg", replaceFileAtomically(folder + "\\mp3.cfg", script));
+    const bool written = writeScript(folder, files, failures);
+    const std::size_t singleBytes =
+        written && state.Layout == ScriptLayout::SingleFile ? files.front().bytes.size() : 0;
     view.setProgressMaximum(state.TrackCount);
     const std::string trackFolder = folder + "\\mp3s";
     if (!FolderExists(trackFolder)) {
@@ -88,10 +134,11 @@ void writeJukebox(AppState& state, SaveView& view, const std::string& folder, Fi
         if (const auto error = createFolder(trackFolder)) {
             // Without the folder no copy can succeed; the folder is the one thing to name.
             noteFailure(failures, trackFolder, error);
-            return;
+            return singleBytes;
         }
     }
     copyTracks(state, view, trackFolder, names.copy, failures);
+    return singleBytes;
 }
 
 } // namespace
@@ -121,7 +168,7 @@ SaveOutcome saveScriptCommand(AppState& state, SaveView& view, const std::string
         failures.push_back(std::move(*failure));
     for (auto& failure : WriteKeyBindingList(folder, dataFolder, view))
         failures.push_back(std::move(failure));
-    writeJukebox(state, view, folder, failures);
+    const std::size_t singleBytes = writeJukebox(state, view, folder, failures);
     rememberModFolder(state, view, folder);
 
     SaveOutcome outcome = SaveOutcome::Complete;
@@ -133,6 +180,8 @@ SaveOutcome saveScriptCommand(AppState& state, SaveView& view, const std::string
         view.setProgressCaption("Done");
         pump(view, 1);
     }
+    if (singleBytes > MaxPortableScriptBytes)
+        view.showMessage(oversizedScriptMessage(singleBytes));
     view.setModFolderEnabled(true);
     return outcome;
 }

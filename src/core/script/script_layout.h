@@ -1,14 +1,19 @@
 #pragma once
 
+#include <cstddef>
+
 namespace jukewright {
 
 // How a save lays out the jukebox script in the mod folder.
 enum class ScriptLayout {
     // One mp3.cfg, the layout Half-Life loads.
     SingleFile,
-    // The alias lines in mp3_part1.cfg, mp3_part2.cfg, ... of at most 16 KB each, run by a short
-    // mp3.cfg: Xash3D-based engines drop an exec'd file over 32,766 bytes, Half-Life loads both.
+    // The alias lines in mp3_part1.cfg, mp3_part2.cfg, ... of at most 16 KB each, run in a chain from
+    // a short mp3.cfg: Xash3D-based engines drop an exec'd file over 32,766 bytes, Half-Life loads both.
     Parts,
 };
+
+// The longest script file, final line end included, that Xash3D-based engines run at all.
+inline constexpr std::size_t MaxPortableScriptBytes = 32766;
 
 } // namespace jukewright

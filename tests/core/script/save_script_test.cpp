@@ -1,5 +1,8 @@
+#include "core/integration/jukebox_removal.h"
 #include "core/playlist/track_list.h"
+#include "core/script/copy_names.h"
 #include "core/script/save_script.h"
+#include "core/script/script_parts.h"
 #include "core/script/script_text.h"
 #include "support/fixtures.h"
 #include "support/recording_views.h"
@@ -174,4 +177,75 @@ TEST_F(SaveScript, AFullListStopsAfterItsMessageBeforeAnythingIsWritten) {
                                                    "Jukewright", MessageIcon::None}));
     EXPECT_TRUE(fs::is_empty(mod())) << "a refused save leaves the mod folder as it was";
     EXPECT_TRUE(view.modFolderEnabled);
+}
+
+TEST_F(SaveScript, PartsLayoutWritesPartsAndNoPartOfAnEarlierSaveStays) {
+    for (int k = 1; k <= 200; ++k)
+        track("Song number " + std::to_string(k) + ".mp3", "x");
+    // What an earlier, larger save left, and files that merely look like parts.
+    for (const char* name : {"mp3_part40.cfg", "mp3_part7.cfg", "mp3_part01.cfg", "MP3_PART9.cfg", "mp3_part2.cfg.bak"})
+        test::writeBytes(mod() / name, "alias stale \"echo stale\"\r\n");
+    fs::create_directories(mod() / "mp3_part80.cfg");
+
+    state->Layout = ScriptLayout::Parts;
+    ASSERT_EQ(save(), SaveOutcome::Complete);
+    EXPECT_TRUE(view.messages.empty());
+    const std::string single = scriptFileBytes(*state, assignScriptNames(*state));
+    const auto files = splitScript(single);
+    ASSERT_GT(files.size(), 3u);
+    for (const ScriptFile& file : files)
+        EXPECT_EQ(modFile(file.name), file.bytes) << file.name;
+    const int parts = static_cast<int>(files.size()) - 1;
+    ASSERT_LT(parts, 40);
+    for (int n = parts + 1; n < 80; ++n)
+        EXPECT_FALSE(fs::exists(mod() / scriptPartName(n))) << n;
+    for (const char* kept : {"mp3_part01.cfg", "MP3_PART9.cfg", "mp3_part2.cfg.bak", "mp3_part80.cfg"})
+        EXPECT_TRUE(fs::exists(mod() / kept)) << kept;
+
+    // Back to one file: every part goes, and the script is the single file, which is too large for
+    // Xash3D-based engines and says so once the save is done.
+    view.messages.clear();
+    view.events.clear();
+    state->Layout = ScriptLayout::SingleFile;
+    ASSERT_EQ(save(), SaveOutcome::Complete);
+    EXPECT_EQ(modFile("mp3.cfg"), single);
+    for (int n = 1; n <= parts; ++n)
+        EXPECT_FALSE(fs::exists(mod() / scriptPartName(n))) << n;
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].title, "Jukewright");
+    EXPECT_THAT(view.messages[0].text, HasSubstr("Xash3D-based engines"));
+    EXPECT_THAT(view.messages[0].text, HasSubstr("\"Xash3D-compatible script\" in the Tools menu"));
+    EXPECT_THAT(view.messages[0].text, HasSubstr("--engine xash3d"));
+    ASSERT_GE(view.events.size(), 3u);
+    EXPECT_THAT(std::vector<std::string>(view.events.end() - 3, view.events.end()),
+                ElementsAre("stage complete", "message: " + view.messages[0].text, "enable box"));
+}
+
+TEST_F(SaveScript, ASingleFileWithinTheXashLimitSaysNothingMore) {
+    for (int k = 1; k <= 30; ++k)
+        track("Song " + std::to_string(k) + ".mp3", "x");
+    ASSERT_EQ(save(), SaveOutcome::Complete);
+    EXPECT_LE(modFile("mp3.cfg").size(), MaxPortableScriptBytes);
+    EXPECT_TRUE(view.messages.empty());
+    for (int k = 31; k <= 60; ++k)
+        track("Song " + std::to_string(k) + ".mp3", "x");
+    ASSERT_EQ(save(), SaveOutcome::Complete);
+    EXPECT_GT(modFile("mp3.cfg").size(), MaxPortableScriptBytes);
+    EXPECT_EQ(view.messages.size(), 1u);
+}
+
+TEST_F(SaveScript, RemovingTheJukeboxDeletesItsParts) {
+    for (int k = 1; k <= 100; ++k)
+        track("Song " + std::to_string(k) + ".mp3", "x");
+    state->Layout = ScriptLayout::Parts;
+    ASSERT_EQ(save(), SaveOutcome::Complete);
+    test::writeBytes(mod() / "mp3_part1.cfg.bak", "mine");
+    ASSERT_TRUE(fs::exists(mod() / "mp3_part2.cfg"));
+    const RemovalReport report = removeJukebox(modText(), false);
+    EXPECT_TRUE(report.failures.empty());
+    EXPECT_THAT(report.done, ::testing::Contains(::testing::StartsWith("deleted mp3_part1.cfg, mp3_part2.cfg")));
+    EXPECT_FALSE(fs::exists(mod() / "mp3.cfg"));
+    EXPECT_FALSE(fs::exists(mod() / "mp3_part1.cfg"));
+    EXPECT_FALSE(fs::exists(mod() / "mp3_part2.cfg"));
+    EXPECT_TRUE(fs::exists(mod() / "mp3_part1.cfg.bak"));
 }

@@ -1,0 +1,188 @@
+#include "core/integration/game_console.h"
+#include "core/integration/userconfig_hook.h"
+#include "core/playlist/track_list.h"
+#include "core/script/copy_names.h"
+#include "core/script/script_parts.h"
+#include "core/script/script_text.h"
+#include "support/fixtures.h"
+#include "support/recording_views.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace jukewright;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+struct Recorder : ConsoleOutput {
+    void effect(const std::string& line) override { effects.push_back(line); }
+    void notice(const std::string& line) override { notices.push_back(line); }
+    Lines effects, notices;
+};
+
+// What one console did with the line, effects first, then "notice: " and each notice.
+Lines runIn(const test::TempFolder& mod, const EngineRules& rules, const std::string& line) {
+    Recorder out;
+    GameConsole console(mod.str(), out, rules);
+    console.run(line);
+    for (const std::string& notice : out.notices)
+        out.effects.push_back("notice: " + notice);
+    return out.effects;
+}
+
+} // namespace
+
+TEST(XashConsole, FollowsItsOwnRulesWhereTheEnginesDiffer) {
+    test::TempFolder mod;
+    mod.write("mp3s/a.mp3", "mp3");
+    mod.write("fits.cfg", "echo fits\r\n" + std::string(MaxPortableScriptBytes - 11 - 2, '/') + "\r\n");
+    mod.write("over.cfg", "echo over\r\n" + std::string(MaxPortableScriptBytes - 11 - 1, '/') + "\r\n");
+    // A line of 2,047 bytes in 70 words; Half-Life cuts it after 1,023 bytes.
+    const std::string word(29, 'w');
+    std::string words;
+    for (int i = 0; i < 68; ++i)
+        words += " " + word;
+    const std::string longest = "echo" + words + " ab";
+    const std::string cut = "echo" + words.substr(0, 1019);
+    struct Row {
+        std::string line;
+        Lines goldSrc;
+        Lines xash;
+    };
+    const Row rows[] = {
+        {"echo Jukewright: next track", {"echo Jukewright : next track"}, {"echo Jukewright: next track"}},
+        {"echo \"a\\\"b\" c", {"echo a\\ b\" c"}, {"echo a\"b c"}},
+        {"echo \"x;y\"; echo z", {"echo x;y", "echo z"}, {"echo x;y", "echo z"}},
+        {"echo a // b; echo c", {"echo a", "echo c"}, {"echo a"}},
+        {"echo a//b; echo c", {"echo a//b", "echo c"}, {"echo a//b", "echo c"}},
+        {"echo \"q\\\";\"; echo r", {"echo q\\", "unknown command: ; echo r"}, {"echo q\";", "echo r"}},
+        {"alias echo \"say hi\"; echo there", {"echo there"}, {"say hi"}},
+        {"alias mp3volume \"echo mine\"; mp3volume 0.5", {"mp3volume 0.5"}, {"echo mine"}},
+        {longest, {cut, "unknown command: " + word}, {longest}},
+        {longest + "c; echo next", {cut, "unknown command: " + word, "echo next"}, {"echo next"}},
+        {"mp3 play mp3s/a.mp3", {"mp3 play mp3s/a.mp3"}, {"mp3 play mp3s/a.mp3"}},
+        {"mp3 play mp3s\\a.mp3",
+         {"mp3 play mp3s\\a.mp3"},
+         {"mp3 play mp3s\\a.mp3", "notice: file not found: mp3s\\a.mp3"}},
+        {"exec fits.cfg", {"echo fits"}, {"echo fits"}},
+        {"exec over.cfg", {"echo over"}, {"notice: command buffer overflow"}},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(runIn(mod, GoldSrcRules, row.line), row.goldSrc) << row.line.substr(0, 60);
+        EXPECT_EQ(runIn(mod, Xash3DRules, row.line), row.xash) << row.line.substr(0, 60);
+    }
+}
+
+TEST(XashConsole, WaitWaitsTheFramesItIsGiven) {
+    const std::pair<const char*, int> rows[] = {
+        {"wait", 1}, {"wait 3", 3}, {"wait 0", 0}, {"wait x", 0}, {"wait -2", 0}};
+    for (const auto& [wait, frames] : rows) {
+        for (const EngineRules* rules : {&GoldSrcRules, &Xash3DRules}) {
+            test::TempFolder mod;
+            Recorder out;
+            GameConsole console(mod.str(), out, *rules);
+            console.addText(std::string("echo a; ") + wait + "; echo b");
+            const int expected = rules == &Xash3DRules ? frames : 1;
+            int frame = 0;
+            for (; out.effects.size() < 2 && frame < 10; ++frame)
+                console.runFrame();
+            EXPECT_EQ(out.effects, (Lines{"echo a", "echo b"})) << wait;
+            EXPECT_EQ(frame, expected + 1) << wait << (rules == &Xash3DRules ? " in Xash3D" : " in Half-Life");
+            EXPECT_TRUE(console.idle());
+        }
+    }
+    // A wait past the bound of frames ends at the bound, and the rest still runs.
+    test::TempFolder mod;
+    Recorder out;
+    GameConsole console(mod.str(), out, Xash3DRules);
+    console.run("echo a; wait 99999; echo b");
+    EXPECT_EQ(out.effects, (Lines{"echo a", "echo b"}));
+    EXPECT_EQ(out.notices, Lines{});
+}
+
+namespace {
+
+// A jukebox of 200 tracks (volumes 95 and 5) hooked into userconfig.cfg in the layout given, with
+// every copy in mp3s.
+class JukeboxInBothEngines : public ::testing::Test {
+protected:
+    JukeboxInBothEngines() {
+        test::RecordingPlaylistView view;
+        for (int k = 1; k <= Tracks; ++k)
+            appendTrack(*state, view, "/music/Song number " + std::to_string(k) + ".mp3");
+        state->Mp3Volume = 95;
+        state->GameVolume = 5;
+        names = assignScriptNames(*state);
+        for (const auto& name : names.copy)
+            mod.write("mp3s/" + name, "mp3");
+        EXPECT_EQ(HookUserConfig(mod.str()), std::nullopt);
+    }
+
+    void write(ScriptLayout layout) {
+        const std::string single = scriptFileBytes(*state, names);
+        const auto files =
+            layout == ScriptLayout::Parts ? splitScript(single) : std::vector<ScriptFile>{{"mp3.cfg", single}};
+        for (const ScriptFile& file : files)
+            mod.write(file.name, file.bytes);
+    }
+
+    // Starts the mod and expects the jukebox to load, then plays every track through each alias.
+    void expectEveryAliasWorks(const EngineRules& rules) {
+        const std::string echo = &rules == &Xash3DRules ? "echo Jukewright: " : "echo Jukewright : ";
+        Recorder out;
+        GameConsole console(mod.str(), out, rules);
+        console.run("exec userconfig.cfg");
+        ASSERT_EQ(out.effects, (Lines{"mp3volume 0.95", "volume 0.05", "echo Jukewright Script Loaded"}));
+        const auto copy = [&](int n) {
+            return std::string(ScriptTrackFolder) + names.copy[static_cast<std::size_t>(n - 1)];
+        };
+        const auto play = [&](int n) { return "mp3 play " + copy(n); };
+        const auto chat = [&](int n) { return names.chat[static_cast<std::size_t>(n - 1)]; };
+        const auto expect = [&](const std::string& line, const Lines& effects) {
+            out.effects.clear();
+            console.run(line);
+            EXPECT_EQ(out.effects, effects) << line;
+        };
+        expect("playtrack", {play(1)});
+        for (int n = 2; n <= Tracks + 1; ++n) {
+            const int k = (n - 1) % Tracks + 1;
+            expect("nexttracks; saytrack; tsaytrack",
+                   {echo + "next track", play(k), "say listening to " + chat(k) + " with Jukewright",
+                    "say_team listening to " + chat(k) + " with Jukewright"});
+        }
+        for (int n = Tracks; n >= 1; --n)
+            expect("prevtrack; looptrack", {play(n), echo + "previous track", "mp3 loop " + copy(n)});
+        expect("track200; lptrack7", {play(200), "mp3 loop " + copy(7)});
+        expect("mp3volup; gvoldown", {"mp3volume 1.00", "volume 0.02"});
+        EXPECT_EQ(out.notices, Lines{});
+    }
+
+    static constexpr int Tracks = 200;
+    test::TempFolder mod;
+    std::unique_ptr<AppState> state = std::make_unique<AppState>();
+    ScriptNames names;
+};
+
+} // namespace
+
+TEST_F(JukeboxInBothEngines, ASingleFileLoadsInHalfLifeAndIsDroppedByXash) {
+    write(ScriptLayout::SingleFile);
+    ASSERT_GT(mod.read("mp3.cfg").size(), MaxPortableScriptBytes);
+    expectEveryAliasWorks(GoldSrcRules);
+
+    Recorder out;
+    GameConsole xash(mod.str(), out, Xash3DRules);
+    xash.run("exec userconfig.cfg");
+    EXPECT_EQ(out.effects, Lines{});
+    EXPECT_EQ(out.notices, Lines{"command buffer overflow"});
+    EXPECT_EQ(xash.aliasText("playtrack"), std::nullopt);
+}
+
+TEST_F(JukeboxInBothEngines, PartsLoadAndPlayInBoth) {
+    write(ScriptLayout::Parts);
+    ASSERT_TRUE(mod.read("mp3_part3.cfg").size() > 0);
+    expectEveryAliasWorks(GoldSrcRules);
+    expectEveryAliasWorks(Xash3DRules);
+}

@@ -1,0 +1,146 @@
+#include "core/playlist/track_list.h"
+#include "core/script/copy_names.h"
+#include "core/script/script_parts.h"
+#include "core/script/script_text.h"
+#include "support/recording_views.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace jukewright;
+using ::testing::ElementsAre;
+using Rows = std::vector<std::string>;
+
+namespace {
+
+Rows rowsOf(const std::string& bytes) {
+    Rows rows;
+    for (std::size_t start = 0, end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
+        rows.push_back(bytes.substr(start, end - start));
+    return rows;
+}
+
+// An alias row of `bytes` bytes with its CR LF.
+std::string aliasRow(int number, std::size_t bytes) {
+    std::string row = "alias a" + std::to_string(number) + " \"";
+    row += std::string(bytes - row.size() - 3, 'x') + "\"\r\n";
+    return row;
+}
+
+// The alias rows of each part: its rows without the one that runs the next part and without the
+// script's ending in the last.
+std::vector<std::size_t> aliasBytes(const std::vector<ScriptFile>& files) {
+    std::vector<std::size_t> sizes;
+    for (std::size_t i = 0; i + 1 < files.size(); ++i) {
+        std::size_t size = 0;
+        for (const std::string& row : rowsOf(files[i].bytes))
+            if (row.starts_with("alias "))
+                size += row.size() + 2;
+        sizes.push_back(size);
+    }
+    return sizes;
+}
+
+} // namespace
+
+TEST(ScriptParts, PartsAreFilledUpToTheLimitWithoutSplittingARow) {
+    // A part that runs the next one keeps room for "exec mp3_part<N>.cfg" and its CR LF.
+    const std::size_t room1 = MaxScriptPartBytes - scriptPartExecRow(2).size();
+    const std::size_t room2 = MaxScriptPartBytes - scriptPartExecRow(3).size();
+    struct Case {
+        const char* name;
+        std::vector<std::size_t> rows;
+        std::vector<std::size_t> parts;
+    };
+    const Case cases[] = {
+        {"rows exactly at the limit", {room1 - 1000, 1000, 100}, {room1, 100}},
+        {"one byte over moves the row on", {room1 - 1000, 1001, 100}, {room1 - 1000, 1101}},
+        {"a row exactly at the limit on its own", {100, room2, 100}, {100, room2, 100}},
+        {"a row too long for a part goes alone, whole", {50, 16390, 50}, {50, 16390, 50}},
+        {"the ending that does not fit gets a part of its own", {room1 - 1000, 1000}, {room1, 0}},
+    };
+    for (const Case& c : cases) {
+        std::string script = "\r\n";
+        for (std::size_t i = 0; i < c.rows.size(); ++i)
+            script += aliasRow(static_cast<int>(i), c.rows[i]);
+        script += "\r\nvol80\r\ngvol80\r\necho loaded\r\n";
+        const auto files = splitScript(script);
+        EXPECT_EQ(aliasBytes(files), c.parts) << c.name;
+        std::string joined;
+        for (std::size_t i = 0; i + 1 < files.size(); ++i) {
+            const bool last = i + 2 == files.size();
+            EXPECT_EQ(files[i].name, scriptPartName(static_cast<int>(i) + 1)) << c.name;
+            EXPECT_TRUE(files[i].bytes.ends_with(last ? "vol80\r\ngvol80\r\necho loaded\r\n"
+                                                      : scriptPartExecRow(static_cast<int>(i) + 2)))
+                << c.name << " " << i;
+            if (c.rows[1] < 16390) {
+                EXPECT_LE(files[i].bytes.size(), MaxScriptPartBytes) << c.name << " " << i;
+            }
+            for (const std::string& row : rowsOf(files[i].bytes))
+                if (row.starts_with("alias "))
+                    joined += row + "\r\n";
+        }
+        EXPECT_EQ("\r\n" + joined + "\r\nvol80\r\ngvol80\r\necho loaded\r\n", script)
+            << c.name << ": every row, in order, once";
+        EXPECT_EQ(files.back(), (ScriptFile{"mp3.cfg", "exec mp3_part1.cfg\r\n"})) << c.name;
+    }
+}
+
+TEST(ScriptParts, JukeboxOfTwoHundredTracksKeepsItsAliasRowsInOrder) {
+    auto state = std::make_unique<AppState>();
+    test::RecordingPlaylistView view;
+    for (int k = 1; k <= 200; ++k)
+        appendTrack(*state, view, "/music/Song number " + std::to_string(k) + ".mp3");
+    state->Mp3Volume = 95;
+    state->GameVolume = 5;
+    const std::string single = scriptFileBytes(*state, assignScriptNames(*state));
+    const auto files = splitScript(single);
+
+    ASSERT_GT(files.size(), 3u);
+    Rows expected, fromParts;
+    for (const std::string& row : rowsOf(single))
+        if (row.starts_with("alias "))
+            expected.push_back(row);
+    for (std::size_t i = 0; i + 1 < files.size(); ++i) {
+        EXPECT_LE(files[i].bytes.size(), MaxScriptPartBytes);
+        if (i + 2 < files.size()) {
+            EXPECT_GT(files[i].bytes.size(), MaxScriptPartBytes - 200) << "filled up, but for the last";
+        }
+        const Rows rows = rowsOf(files[i].bytes);
+        fromParts.insert(fromParts.end(), rows.begin(), rows.end());
+        if (i + 2 < files.size())
+            expected.push_back("exec " + scriptPartName(static_cast<int>(i) + 2));
+    }
+    ASSERT_GE(fromParts.size(), 3u);
+    for (const char* ending : {"vol95", "gvol5", "echo Jukewright Script Loaded"})
+        expected.push_back(ending);
+    std::ranges::sort(expected);
+    std::ranges::sort(fromParts);
+    EXPECT_EQ(fromParts, expected);
+    EXPECT_TRUE(files[files.size() - 2].bytes.ends_with("vol95\r\ngvol5\r\necho Jukewright Script Loaded\r\n"));
+    EXPECT_EQ(files.back(), (ScriptFile{"mp3.cfg", "exec mp3_part1.cfg\r\n"}));
+}
+
+TEST(ScriptParts, OnlyExactPartNamesHaveANumber) {
+    const std::pair<const char*, std::optional<int>> cases[] = {
+        {"mp3_part1.cfg", 1},
+        {"mp3_part12.cfg", 12},
+        {"mp3_part0.cfg", std::nullopt},
+        {"mp3_part01.cfg", std::nullopt},
+        {"MP3_PART1.cfg", std::nullopt},
+        {"mp3_part1.cfg.bak", std::nullopt},
+        {"mp3_part-1.cfg", std::nullopt},
+        {"mp3_part+1.cfg", std::nullopt},
+        {"mp3_part.cfg", std::nullopt},
+        {"mp3_part1x.cfg", std::nullopt},
+        {"mp3_part99999999999.cfg", std::nullopt},
+        {"mp3.cfg", std::nullopt},
+    };
+    for (const auto& [name, number] : cases) {
+        EXPECT_EQ(scriptPartNumber(name), number) << name;
+        if (number) {
+            EXPECT_EQ(scriptPartName(*number), name);
+        }
+    }
+}
