@@ -102,6 +102,8 @@ TEST(SaveCommand, APlaylistOrConfigThatIsAFifoNeverBlocks) {
 }
 #endif
 
+// On POSIX only: there a backslash is part of a file name and the play lines name "mp3s/NAME".
+#ifndef _WIN32
 // A jukebox larger than the game's command buffer, with a non-ASCII name and a Linux name holding a
 // backslash, imported from a playlist whose own name holds one: it saves, its script is ASCII with
 // "/" in the play lines, nothing lands beside the mod folder, and every track plays.
@@ -130,3 +132,4 @@ TEST(SaveCommand, LargeJukeboxWithNonAsciiAndBackslashNamesPlaysEveryTrack) {
                                       "mp3 play mp3s/BjorkJogaLive.mp3\n"
                                       "say listening to Bjork - Joga (Live).mp3 with Jukewright\n"));
 }
+#endif

@@ -57,7 +57,8 @@ std::wstring environmentBlock(const std::vector<std::string>& variables) {
     for (const std::string& variable : variables) {
         const std::wstring entry = wide(variable);
         const std::wstring name = entry.substr(0, entry.find(L'=') + 1);
-        std::erase_if(entries, [&name](const std::wstring& e) { return _wcsnicmp(e.c_str(), name.c_str(), name.size()) == 0; });
+        std::erase_if(entries,
+                      [&name](const std::wstring& e) { return _wcsnicmp(e.c_str(), name.c_str(), name.size()) == 0; });
         entries.push_back(entry);
     }
     std::wstring block;

@@ -550,14 +550,16 @@ bool isCurrentCopy(const fs::path& source, const fs::path& copy) {
         !GetFileAttributesExW(copy.c_str(), GetFileExInfoStandard, &to))
         return false;
     constexpr DWORD notAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE;
-    return (from.dwFileAttributes & notAFile) == 0 && (to.dwFileAttributes & (notAFile | FILE_ATTRIBUTE_REPARSE_POINT)) == 0 &&
+    return (from.dwFileAttributes & notAFile) == 0 &&
+           (to.dwFileAttributes & (notAFile | FILE_ATTRIBUTE_REPARSE_POINT)) == 0 &&
            from.nFileSizeHigh == to.nFileSizeHigh && from.nFileSizeLow == to.nFileSizeLow &&
            sameTime(from.ftLastWriteTime, to.ftLastWriteTime);
 }
 
 bool isRegularFile(const fs::path& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
 }
 
 void removeStrayTemporaries(const fs::path& folder) {
