@@ -592,6 +592,12 @@ void removeStrayTemporaries(const fs::path& folder) {
 
 #endif
 
+#ifdef _WIN32
+std::error_code windowsErrorCode(unsigned long code) {
+    return windowsError(code);
+}
+#endif
+
 std::string describeError(const std::error_code& error) {
     std::string text = error.message();
     return text.empty() ? std::string("unknown error") : text;

@@ -81,6 +81,11 @@ bool isRegularFile(const std::filesystem::path& path);
 // that are older than ten minutes, never those of a save still running.
 void removeStrayTemporaries(const std::filesystem::path& folder);
 
+#ifdef _WIN32
+// A Windows error code (GetLastError) as the usual error number where there is one.
+std::error_code windowsErrorCode(unsigned long code);
+#endif
+
 // The reason of a failure in the person's words.
 std::string describeError(const std::error_code& error);
 

@@ -160,6 +160,21 @@ TEST(WindowsFileOps, StrayTemporariesGoByAgeOrWhenTheirProcessIsGone) {
     EXPECT_TRUE(std::filesystem::exists(root.path() / "c.cfg.jukewright-notapid.tmp"));
 }
 
+TEST(WindowsFileOps, AFileAnotherProgramHoldsOpenAloneIsAnErrorNotAnEmptyFile) {
+    test::TempFolder root;
+    const std::string path = root.write("held.pls", "[playlist]\r\n");
+    const HANDLE held = CreateFileW((root.path() / "held.pls").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const FileContent whileHeld = readFileBytes(path);
+    EXPECT_EQ(whileHeld.error, std::errc::device_or_resource_busy);
+    EXPECT_EQ(whileHeld.bytes, "");
+    CloseHandle(held);
+    const FileContent after = readFileBytes(path);
+    EXPECT_FALSE(after.error);
+    EXPECT_EQ(after.bytes, "[playlist]\r\n");
+}
+
 class WindowsPlaylistPaths : public ::testing::Test, protected test::PlaylistFolder {};
 
 TEST_F(WindowsPlaylistPaths, DriveLetterEntriesAreAbsoluteAndUncEntriesAreJoinedToThePlaylistsFolder) {
