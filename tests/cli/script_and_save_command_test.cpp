@@ -133,3 +133,18 @@ TEST(SaveCommand, LargeJukeboxWithNonAsciiAndBackslashNamesPlaysEveryTrack) {
                                       "say listening to Bjork - Joga (Live).mp3 with Jukewright\n"));
 }
 #endif
+
+#ifdef _WIN32
+// Windows hands the program its arguments in the ANSI code page unless it asks for them in Unicode:
+// a folder named in Cyrillic (outside Windows-1252) must still be found, and the copies named "mp3s\NAME".
+TEST(SaveCommand, TakesArgumentsOutsideTheAnsiCodePage) {
+    test::TempFolder here;
+    const std::string folder = "\xD0\x9C\xD1\x83\xD0\xB7\xD1\x8B\xD0\xBA\xD0\xB0"; // "Музыка"
+    const std::string track = here.write(folder + "/Kino.mp3", "kino");
+    fs::create_directories(here.path() / "cstrike");
+    const auto saved = test::runCli({"save", "--mod", "cstrike", track}, here.str());
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_THAT(here.read("cstrike/mp3.cfg"), HasSubstr("alias track1 \"mp3 play mp3s\\Kino.mp3;"));
+    EXPECT_EQ(here.read("cstrike/mp3s/Kino.mp3"), "kino");
+}
+#endif
