@@ -509,8 +509,13 @@ std::error_code stageCopy(const fs::path& source, const fs::path& target, Staged
     staged = {temporaryBeside(target), target};
     // The system copies the bytes and the modification time; the copy is never read-only, so that
     // a later save can replace it.
-    if (!CopyFileExW(source.c_str(), staged.temporary.c_str(), nullptr, nullptr, nullptr, COPY_FILE_FAIL_IF_EXISTS))
-        return lastError();
+    if (!CopyFileExW(source.c_str(), staged.temporary.c_str(), nullptr, nullptr, nullptr, COPY_FILE_FAIL_IF_EXISTS)) {
+        // A cut-short copy is removed; a file that was there under the name already is not ours.
+        const DWORD code = GetLastError();
+        if (code != ERROR_FILE_EXISTS && code != ERROR_ALREADY_EXISTS)
+            DeleteFileW(staged.temporary.c_str());
+        return windowsError(code);
+    }
     const DWORD copied = GetFileAttributesW(staged.temporary.c_str());
     if (copied == INVALID_FILE_ATTRIBUTES ||
         !SetFileAttributesW(staged.temporary.c_str(), (copied & ~FILE_ATTRIBUTE_READONLY) | FILE_ATTRIBUTE_NORMAL)) {
