@@ -1,3 +1,4 @@
+#include "core/script/script_text.h"
 #include "support/fixtures.h"
 #include "support/run_cli.h"
 
@@ -15,12 +16,13 @@ TEST(ConsoleCommand, PlaysThePrintedScriptFromArgumentsOrStandardInput) {
     here.write("valve/userconfig.cfg", "exec mp3.cfg\r\nbind k \"mp3 stop\"\r\n");
     const auto typed = test::runCli({"console", "--mod", "valve/", "nexttracks; saytrack", "exec no.cfg"}, here.str());
     const auto input = test::runCli({"console", "--mod", "valve"}, here.str(), "nexttracks\nsaytrack\r\nexec no.cfg\n");
+    const std::string rain = std::string(ScriptTrackFolder) + "Rain.mp3";
     for (const auto& result : {typed, input}) {
         EXPECT_EQ(result.status, 0);
         EXPECT_EQ(result.out, "mp3volume 0.80\nvolume 0.80\necho Jukewright Script Loaded\nunknown command: bind\n"
-                              "echo Jukewright : next track\nmp3 play mp3s/Rain.mp3\n"
-                              "say listening to Rain.mp3 with Jukewright\n");
-        EXPECT_EQ(result.err, "file not found: mp3s/Rain.mp3\ncouldn't exec no.cfg\n");
+                              "echo Jukewright : next track\nmp3 play " +
+                                  rain + "\nsay listening to Rain.mp3 with Jukewright\n");
+        EXPECT_EQ(result.err, "file not found: " + rain + "\ncouldn't exec no.cfg\n");
     }
 }
 

@@ -102,6 +102,8 @@ TEST(SaveCommand, APlaylistOrConfigThatIsAFifoNeverBlocks) {
 }
 #endif
 
+// On POSIX only: there a backslash is part of a file name and the play lines name "mp3s/NAME".
+#ifndef _WIN32
 // A jukebox larger than the game's command buffer, with a non-ASCII name and a Linux name holding a
 // backslash, imported from a playlist whose own name holds one: it saves, its script is ASCII with
 // "/" in the play lines, nothing lands beside the mod folder, and every track plays.
@@ -130,3 +132,19 @@ TEST(SaveCommand, LargeJukeboxWithNonAsciiAndBackslashNamesPlaysEveryTrack) {
                                       "mp3 play mp3s/BjorkJogaLive.mp3\n"
                                       "say listening to Bjork - Joga (Live).mp3 with Jukewright\n"));
 }
+#endif
+
+#ifdef _WIN32
+// Windows hands the program its arguments in the ANSI code page unless it asks for them in Unicode:
+// a folder named in Cyrillic (outside Windows-1252) must still be found, and the copies named "mp3s\NAME".
+TEST(SaveCommand, TakesArgumentsOutsideTheAnsiCodePage) {
+    test::TempFolder here;
+    const std::string folder = "\xD0\x9C\xD1\x83\xD0\xB7\xD1\x8B\xD0\xBA\xD0\xB0"; // "Музыка"
+    const std::string track = here.write(folder + "/Kino.mp3", "kino");
+    fs::create_directories(here.path() / "cstrike");
+    const auto saved = test::runCli({"save", "--mod", "cstrike", track}, here.str());
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_THAT(here.read("cstrike/mp3.cfg"), HasSubstr("alias track1 \"mp3 play mp3s\\Kino.mp3;"));
+    EXPECT_EQ(here.read("cstrike/mp3s/Kino.mp3"), "kino");
+}
+#endif

@@ -52,14 +52,36 @@ TempFolder::~TempFolder() {
     fs::remove_all(m_path, ignored);
 }
 
+fs::path utf8Path(std::string_view text) {
+    return fs::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string utf8Text(const fs::path& path) {
+    const std::u8string text = path.generic_u8string();
+    return std::string(text.begin(), text.end());
+}
+
+std::string nativeText(std::string_view text) {
+    const std::u8string native = utf8Path(text).make_preferred().u8string();
+    return std::string(native.begin(), native.end());
+}
+
+std::string TempFolder::str() const {
+    return utf8Text(m_path);
+}
+
+std::string TempFolder::file(std::string_view name) const {
+    return utf8Text(m_path / utf8Path(name));
+}
+
 std::string TempFolder::write(std::string_view relative, std::string_view bytes) const {
-    const fs::path path = m_path / relative;
+    const fs::path path = m_path / utf8Path(relative);
     writeBytes(path, bytes);
-    return path.string();
+    return utf8Text(path);
 }
 
 std::string TempFolder::read(std::string_view relative) const {
-    return readBytes(m_path / relative);
+    return readBytes(m_path / utf8Path(relative));
 }
 
 } // namespace jukewright::test

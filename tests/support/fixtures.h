@@ -23,9 +23,10 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& path() const { return m_path; }
-    // The folder or a file in it as the program's text paths name it.
-    std::string str() const { return m_path.string(); }
-    std::string file(std::string_view name) const { return (m_path / name).string(); }
+    // The folder or a file in it as the program's text paths name it: UTF-8, and "/" between the
+    // folders on every system (Windows takes either separator), so that a test may add "/name".
+    std::string str() const;
+    std::string file(std::string_view name) const;
 
     // Writes a file (creating its folders) and returns its path.
     std::string write(std::string_view relative, std::string_view bytes) const;
@@ -36,6 +37,11 @@ private:
 };
 
 std::string readBytes(const std::filesystem::path& path);
+// A UTF-8 text path as the system's path, and back.
+std::filesystem::path utf8Path(std::string_view text);
+std::string utf8Text(const std::filesystem::path& path);
+// A UTF-8 text path with the system's own separators.
+std::string nativeText(std::string_view text);
 void writeBytes(const std::filesystem::path& path, std::string_view bytes);
 
 } // namespace jukewright::test

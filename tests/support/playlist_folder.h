@@ -20,8 +20,9 @@ public:
     std::unique_ptr<AppState> state = std::make_unique<AppState>();
     RecordingPlaylistView view;
 
-    // A track file, created with its folders; returns its path.
-    std::string track(std::string_view relative) const { return folder.write(relative, "ID3"); }
+    // A track file, created with its folders; returns its path in the system's own form, as a
+    // playlist names it (on Windows "C:\\...").
+    std::string track(std::string_view relative) const { return nativeText(folder.write(relative, "ID3")); }
 
     // A playlist of the given rows, each ended by `end`.
     std::string playlist(std::string_view relative, const std::vector<std::string>& rows,

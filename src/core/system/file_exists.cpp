@@ -6,6 +6,10 @@
 #include <filesystem>
 #include <string_view>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace fs = std::filesystem;
 
 namespace jukewright {
@@ -13,6 +17,36 @@ namespace jukewright {
 namespace {
 
 enum class Admit { FilesOnly, FilesAndFolders };
+
+#ifdef _WIN32
+
+// The system's own directory query: the wildcards, the "." entry of a folder's contents and the
+// hidden and system attributes are the system's. Read-only and archive files are ordinary files.
+bool query(const std::string& path, Admit admit) {
+    if (path.empty() || path.find('\0') != std::string::npos)
+        return false;
+    std::wstring pattern = widePath(path);
+    if (pattern.empty())
+        return false;
+    // A trailing separator asks about the folder's contents.
+    if (isSeparator(path.back()))
+        pattern += L'*';
+    WIN32_FIND_DATAW entry;
+    const HANDLE search = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD refused = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    if (admit == Admit::FilesOnly)
+        refused |= FILE_ATTRIBUTE_DIRECTORY;
+    bool found = false;
+    do {
+        found = (entry.dwFileAttributes & refused) == 0 && entry.cFileName[0] != L'\0';
+    } while (!found && FindNextFileW(search, &entry));
+    FindClose(search);
+    return found;
+}
+
+#else
 
 bool hasWildcard(std::string_view name) {
     return name.find_first_of("*?") != std::string_view::npos;
@@ -95,6 +129,8 @@ bool query(const std::string& path, Admit admit) {
     const fs::file_status status = fs::status(native, ec);
     return !ec && admitted(status, admit);
 }
+
+#endif
 
 // No error ever leaves the check: a name the system cannot even represent is simply not there.
 bool answer(const std::string& path, Admit admit) {

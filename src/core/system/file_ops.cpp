@@ -7,8 +7,9 @@
 #include <random>
 
 #ifdef _WIN32
-#include <fstream>
+#include <algorithm>
 #include <process.h>
+#include <windows.h>
 #else
 #include <cerrno>
 #include <csignal>
@@ -221,6 +222,124 @@ std::error_code renameOver(const fs::path& temporary, const fs::path& target) {
     return error;
 }
 
+#else
+
+// Windows: the same steps through the wide-character API. Owners and modes do not exist there; the
+// read-only attribute is the person's protection, and the hidden and system attributes of a
+// replaced file are handed on.
+
+// The usual error numbers where the system's code has one, so that messages read the same everywhere.
+std::error_code windowsError(DWORD code) {
+    switch (code) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+        return std::make_error_code(std::errc::no_such_file_or_directory);
+    case ERROR_ACCESS_DENIED:
+        return std::make_error_code(std::errc::permission_denied);
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return std::make_error_code(std::errc::device_or_resource_busy);
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return std::make_error_code(std::errc::no_space_on_device);
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+        return std::make_error_code(std::errc::file_exists);
+    case ERROR_WRITE_PROTECT:
+        return std::make_error_code(std::errc::read_only_file_system);
+    case ERROR_FILENAME_EXCED_RANGE:
+        return std::make_error_code(std::errc::filename_too_long);
+    case ERROR_INVALID_NAME:
+    case ERROR_DIRECTORY:
+        return std::make_error_code(std::errc::invalid_argument);
+    default:
+        return {static_cast<int>(code), std::system_category()};
+    }
+}
+
+std::error_code lastError() {
+    return windowsError(GetLastError());
+}
+
+// A handle closed when it goes out of use.
+class Handle {
+public:
+    explicit Handle(HANDLE handle) : m_handle(handle) {}
+    ~Handle() {
+        if (valid())
+            CloseHandle(m_handle);
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    HANDLE get() const { return m_handle; }
+    bool valid() const { return m_handle != INVALID_HANDLE_VALUE && m_handle != nullptr; }
+    std::error_code close() {
+        const HANDLE handle = m_handle;
+        m_handle = INVALID_HANDLE_VALUE;
+        return CloseHandle(handle) ? std::error_code{} : lastError();
+    }
+
+private:
+    HANDLE m_handle;
+};
+
+constexpr DWORD HandedOnAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+// The target's attributes when it may be replaced (0 when nothing is there), else the reason.
+std::error_code inspectTarget(const fs::path& target, DWORD& attributes) {
+    attributes = GetFileAttributesW(target.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD code = GetLastError();
+        attributes = 0;
+        return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND ? std::error_code{} : windowsError(code);
+    }
+    // A link is replaced, never written through.
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return {};
+    if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE))
+        return FileError::NotRegularFile;
+    if (attributes & FILE_ATTRIBUTE_READONLY)
+        return FileError::ReadOnly;
+    return {};
+}
+
+std::error_code writeAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr))
+            return lastError();
+        bytes.remove_prefix(written);
+    }
+    return {};
+}
+
+std::error_code renameOver(const fs::path& temporary, const fs::path& target) {
+    if (MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return {};
+    const std::error_code error = lastError();
+    DeleteFileW(temporary.c_str());
+    return error;
+}
+
+// Whether the process that wrote a temporary file is gone; a process still running, or one the
+// system will not say about, keeps its file.
+bool processGone(long id) {
+    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(id));
+    if (!process)
+        return GetLastError() == ERROR_INVALID_PARAMETER;
+    DWORD status = 0;
+    const bool ended = GetExitCodeProcess(process, &status) && status != STILL_ACTIVE;
+    CloseHandle(process);
+    return ended;
+}
+
+bool sameTime(const FILETIME& a, const FILETIME& b) {
+    return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
+}
+
 #endif
 
 } // namespace
@@ -351,97 +470,137 @@ void removeStrayTemporaries(const fs::path& folder) {
 
 #else
 
-// Windows: the same steps through the standard library; owners and modes are not carried.
 std::error_code replaceableTarget(const fs::path& target) {
-    std::error_code error;
-    const auto status = fs::symlink_status(target, error);
-    if (error || !fs::exists(status) || fs::is_symlink(status))
-        return {};
-    if (!fs::is_regular_file(status))
-        return FileError::NotRegularFile;
-    if ((status.permissions() & fs::perms::owner_write) == fs::perms::none)
-        return FileError::ReadOnly;
-    return {};
+    DWORD ignored = 0;
+    return inspectTarget(target, ignored);
 }
 
 std::error_code replaceFileAtPath(const fs::path& target, std::string_view bytes) {
-    if (const auto error = replaceableTarget(target))
+    DWORD attributes = 0;
+    if (const auto error = inspectTarget(target, attributes))
         return error;
     const fs::path temporary = temporaryBeside(target);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return std::make_error_code(std::errc::io_error);
-        }
+    Handle out(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL | (attributes & HandedOnAttributes), nullptr));
+    if (!out.valid())
+        return lastError();
+    std::error_code error = writeAll(out.get(), bytes);
+    // The config files are few and small: each reaches the disk before it replaces the old one.
+    if (!error && !FlushFileBuffers(out.get()))
+        error = lastError();
+    if (const auto closeError = out.close(); !error)
+        error = closeError;
+    if (error) {
+        DeleteFileW(temporary.c_str());
+        return error;
     }
-    std::error_code error;
-    fs::rename(temporary, target, error);
-    if (error)
-        fs::remove(temporary, error);
-    return error;
+    return renameOver(temporary, target);
 }
 
 std::error_code stageCopy(const fs::path& source, const fs::path& target, StagedCopy& staged) {
-    std::error_code error;
-    if (!fs::is_regular_file(source, error))
-        return error ? error : make_error_code(FileError::NotRegularFile);
-    if (const auto targetError = replaceableTarget(target))
-        return targetError;
+    const DWORD sourceAttributes = GetFileAttributesW(source.c_str());
+    if (sourceAttributes == INVALID_FILE_ATTRIBUTES)
+        return lastError();
+    if (sourceAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE))
+        return FileError::NotRegularFile;
+    DWORD targetAttributes = 0;
+    if (const auto error = inspectTarget(target, targetAttributes))
+        return error;
     staged = {temporaryBeside(target), target};
-    fs::copy_file(source, staged.temporary, error);
-    if (error)
-        fs::remove(staged.temporary, error);
-    return error;
+    // The system copies the bytes and the modification time; the copy is never read-only, so that
+    // a later save can replace it.
+    if (!CopyFileExW(source.c_str(), staged.temporary.c_str(), nullptr, nullptr, nullptr, COPY_FILE_FAIL_IF_EXISTS)) {
+        // A cut-short copy is removed; a file that was there under the name already is not ours.
+        const DWORD code = GetLastError();
+        if (code != ERROR_FILE_EXISTS && code != ERROR_ALREADY_EXISTS)
+            DeleteFileW(staged.temporary.c_str());
+        return windowsError(code);
+    }
+    const DWORD copied = GetFileAttributesW(staged.temporary.c_str());
+    if (copied == INVALID_FILE_ATTRIBUTES ||
+        !SetFileAttributesW(staged.temporary.c_str(), (copied & ~FILE_ATTRIBUTE_READONLY) | FILE_ATTRIBUTE_NORMAL)) {
+        const std::error_code error = lastError();
+        discardCopy(staged);
+        return error;
+    }
+    return {};
 }
 
 std::error_code commitCopy(const StagedCopy& staged) {
-    std::error_code error;
-    fs::rename(staged.temporary, staged.target, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(staged.temporary, ignored);
-    }
-    return error;
+    return renameOver(staged.temporary, staged.target);
 }
 
 void discardCopy(const StagedCopy& staged) {
-    std::error_code ignored;
-    fs::remove(staged.temporary, ignored);
+    SetFileAttributesW(staged.temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(staged.temporary.c_str());
 }
 
-std::optional<FileIdentity> regularFileIdentity(const fs::path&, bool) {
-    return std::nullopt;
+std::optional<FileIdentity> regularFileIdentity(const fs::path& path, bool followLinks) {
+    const DWORD flags = FILE_FLAG_BACKUP_SEMANTICS | (followLinks ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
+    const Handle file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, flags, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!file.valid() || GetFileType(file.get()) != FILE_TYPE_DISK || !GetFileInformationByHandle(file.get(), &info))
+        return std::nullopt;
+    if (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))
+        return std::nullopt;
+    return FileIdentity{info.dwVolumeSerialNumber,
+                        (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
 }
 
 bool isCurrentCopy(const fs::path& source, const fs::path& copy) {
-    std::error_code error;
-    return fs::is_regular_file(source, error) && !fs::is_symlink(copy, error) && fs::is_regular_file(copy, error) &&
-           fs::file_size(source, error) == fs::file_size(copy, error) &&
-           fs::last_write_time(source, error) == fs::last_write_time(copy, error) && !error;
+    WIN32_FILE_ATTRIBUTE_DATA from{};
+    WIN32_FILE_ATTRIBUTE_DATA to{};
+    if (!GetFileAttributesExW(source.c_str(), GetFileExInfoStandard, &from) ||
+        !GetFileAttributesExW(copy.c_str(), GetFileExInfoStandard, &to))
+        return false;
+    constexpr DWORD notAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE;
+    return (from.dwFileAttributes & notAFile) == 0 &&
+           (to.dwFileAttributes & (notAFile | FILE_ATTRIBUTE_REPARSE_POINT)) == 0 &&
+           from.nFileSizeHigh == to.nFileSizeHigh && from.nFileSizeLow == to.nFileSizeLow &&
+           sameTime(from.ftLastWriteTime, to.ftLastWriteTime);
 }
 
 bool isRegularFile(const fs::path& path) {
-    std::error_code error;
-    return fs::is_regular_file(path, error);
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
 }
 
 void removeStrayTemporaries(const fs::path& folder) {
-    std::error_code error;
-    const auto now = fs::file_time_type::clock::now();
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::u8string name = it->path().filename().u8string();
-        if (temporaryOwner(std::string(name.begin(), name.end())) < 0)
+    WIN32_FIND_DATAW entry;
+    const HANDLE search = FindFirstFileW((folder / L"*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    const auto ticks = [](const FILETIME& time) {
+        return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+    };
+    // File times count 100 ns ticks.
+    const std::uint64_t strayTicks = std::chrono::duration_cast<std::chrono::seconds>(StrayAge).count() * 10'000'000ull;
+    do {
+        const std::string name = utf8FromWide(entry.cFileName);
+        const long owner = temporaryOwner(name);
+        if (owner < 0 || (entry.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
             continue;
-        std::error_code ignored;
-        if (now - fs::last_write_time(it->path(), ignored) > StrayAge)
-            fs::remove(it->path(), ignored);
-    }
+        const std::uint64_t written = ticks(entry.ftLastWriteTime);
+        const bool old = ticks(now) > written && ticks(now) - written > strayTicks;
+        if (old || processGone(owner)) {
+            const fs::path stray = folder / entry.cFileName;
+            SetFileAttributesW(stray.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(stray.c_str());
+        }
+    } while (FindNextFileW(search, &entry));
+    FindClose(search);
 }
 
+#endif
+
+#ifdef _WIN32
+std::error_code windowsErrorCode(unsigned long code) {
+    return windowsError(code);
+}
 #endif
 
 std::string describeError(const std::error_code& error) {

@@ -12,7 +12,7 @@ namespace jukewright {
 // Failures the operating system has no code for.
 enum class FileError {
     NotRegularFile = 1, // a folder, a fifo or a device where a file should be
-    ReadOnly,           // the person cleared the file's write bit to protect it
+    ReadOnly,           // the person cleared the file's write bit (set its read-only attribute) to protect it
 };
 const std::error_category& fileErrorCategory();
 std::error_code make_error_code(FileError error);
@@ -39,7 +39,7 @@ std::error_code createFolder(std::string_view path);
 // Writes the bytes to a temporary file beside the target, flushes it to the disk and renames it over
 // the target, so that a kill or a full disk leaves the old file or the new one, never a cut-short
 // one. See replaceableTarget for what is refused; the new file keeps the old one's owner, group and
-// mode.
+// mode (on Windows its hidden and system attributes).
 std::error_code replaceFileAtomically(std::string_view path, std::string_view bytes);
 std::error_code replaceFileAtPath(const std::filesystem::path& target, std::string_view bytes);
 
@@ -80,6 +80,11 @@ bool isRegularFile(const std::filesystem::path& path);
 // Removes the temporary files that killed saves left in `folder`: those whose process is gone or
 // that are older than ten minutes, never those of a save still running.
 void removeStrayTemporaries(const std::filesystem::path& folder);
+
+#ifdef _WIN32
+// A Windows error code (GetLastError) as the usual error number where there is one.
+std::error_code windowsErrorCode(unsigned long code);
+#endif
 
 // The reason of a failure in the person's words.
 std::string describeError(const std::error_code& error);

@@ -4,6 +4,10 @@
 #include <cctype>
 #include <cstdlib>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace jukewright {
 
 namespace {
@@ -44,6 +48,32 @@ std::string nativePath(std::string_view path) {
 std::filesystem::path fsPath(std::string_view path) {
     return utf8Path(nativePath(path));
 }
+
+#ifdef _WIN32
+
+std::wstring widePath(std::string_view path) {
+    const std::string native = nativePath(path);
+    if (native.empty())
+        return {};
+    const int size = static_cast<int>(native.size());
+    const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, native.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    if (length > 0)
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, native.data(), size, wide.data(), length);
+    return wide;
+}
+
+std::string utf8FromWide(std::wstring_view text) {
+    if (text.empty())
+        return {};
+    const int size = static_cast<int>(text.size());
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), length, nullptr, nullptr);
+    return utf8;
+}
+
+#endif
 
 std::filesystem::path sourceFsPath(std::string_view path) {
 #ifndef _WIN32

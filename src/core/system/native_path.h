@@ -12,6 +12,14 @@ namespace jukewright {
 std::string nativePath(std::string_view path);
 std::filesystem::path fsPath(std::string_view path);
 
+#ifdef _WIN32
+// The same path in UTF-16, as the system's wide-character calls take it: the separators stay as
+// given. Empty when the text is not valid UTF-8, which names no file.
+std::wstring widePath(std::string_view path);
+// UTF-16 text from the system as the program's UTF-8.
+std::string utf8FromWide(std::wstring_view text);
+#endif
+
 // A path the person or a playlist supplied, to read from: on POSIX "\" is an ordinary character of
 // a file name ("AC\DC - Back.mp3"), so the path is taken as given when that names an existing
 // entry, and turned like fsPath otherwise. Paths the program writes to always go through fsPath.

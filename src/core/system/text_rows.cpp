@@ -3,10 +3,9 @@
 #include "core/system/file_ops.h"
 #include "core/system/native_path.h"
 
-#include <fstream>
-#include <iterator>
-
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -86,14 +85,30 @@ FileContent readNativeFileBytes(const std::filesystem::path& native) {
     }
     ::close(fd);
 #else
-    std::ifstream in(native, std::ios::binary);
-    if (!in) {
-        content.error = std::make_error_code(std::errc::permission_denied);
+    // Shared with writers, as a player's other programs may have the file open.
+    const HANDLE file = CreateFileW(native.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        content.error = windowsErrorCode(GetLastError());
         return content;
     }
-    content.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad())
-        content.error = std::make_error_code(std::errc::io_error);
+    if (GetFileType(file) != FILE_TYPE_DISK) {
+        content.error = make_error_code(FileError::NotRegularFile);
+        CloseHandle(file);
+        return content;
+    }
+    char buffer[1 << 16];
+    for (;;) {
+        DWORD n = 0;
+        if (!ReadFile(file, buffer, sizeof buffer, &n, nullptr)) {
+            content.error = windowsErrorCode(GetLastError());
+            break;
+        }
+        if (n == 0)
+            break;
+        content.bytes.append(buffer, n);
+    }
+    CloseHandle(file);
 #endif
     return content;
 }

@@ -27,7 +27,9 @@ TEST(UserConfigHook, FileGainsTheRowLastUnlessItHoldsItAlready) {
         {"bind x y\nexec other.cfg\n", "bind x y\r\nexec other.cfg\r\nexec mp3.cfg\r\n"},
 #endif
     };
-    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(24 * 365);
+    // Whole seconds: some file systems keep no finer time.
+    const auto old =
+        std::chrono::floor<std::chrono::seconds>(fs::file_time_type::clock::now() - std::chrono::hours(24 * 365));
     for (const auto& [bytes, expected] : files) {
         const std::string path = mod.write("userconfig.cfg", bytes);
         fs::last_write_time(path, old);

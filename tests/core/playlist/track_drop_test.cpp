@@ -41,7 +41,7 @@ TEST_F(Drop, AddsAndImportsInTheOrderDroppedAndNamesTheRefusedOnce) {
     const std::string a = track("Music/a.mp3");
     track("Music/b.mp3");
     const std::string pls = playlist("Music/list.pls", {"File1=b.mp3", "File2=gone.mp3"});
-    const std::string m3u = playlist("Music/list.m3u", {"#EXTM3U", "#EXTINF:1,a", "a.mp3"}, "\n");
+    const std::string m3u = playlist("Music/list.m3u", {"#EXTM3U", "#EXTINF:1,a", "a.mp3"});
     const std::string upper = playlist("Music/LIST.PLS", {"File1=b.mp3"});
     dropFilesCommand(*state, view, {pls, root() + "/Music/cover.jpg", a, "", m3u, upper, root() + "/Music/"});
     EXPECT_EQ(view.rows, (std::vector<std::string>{"b.mp3", "a.mp3", "a.mp3"}));

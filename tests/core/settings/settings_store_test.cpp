@@ -123,15 +123,25 @@ TEST_F(SettingsFile, MarkerOtherThanZeroKeepsTheStoredVolumes) {
 TEST_F(SettingsFile, FoldersRoundTripThroughTheirRecordsInOrder) {
     // The last fills its record with bytes that are not UTF-8: it must come back byte for byte, not
     // grow past its record and be lost at the next shutdown.
-    const std::vector<std::string> folders = {"/games/hl/cstrike", "C:\\Sierra\\Half-Life\\valve",
-                                              "/home/p/J\xC3\xBCrgen's games/dod", "/" + std::string(125, '\xE9')};
-    test::writeBytes(path, initialisedFile(folders));
+    const std::vector<std::string> stored = {"/games/hl/cstrike", "C:\\Sierra\\Half-Life\\valve",
+                                             "/home/p/J\xC3\xBCrgen's games/dod", "/" + std::string(125, '\xE9')};
+#ifdef _WIN32
+    // The records hold the ANSI code page (Windows-1252 by default), the program UTF-8.
+    std::vector<std::string> folders = stored;
+    folders[2] = "/home/p/J\xC3\x83\xC2\xBCrgen's games/dod";
+    folders[3] = "/";
+    for (int i = 0; i < 125; ++i)
+        folders[3] += "\xC3\xA9";
+#else
+    const std::vector<std::string> folders = stored;
+#endif
+    test::writeBytes(path, initialisedFile(stored));
     SettingsStore store = startRun();
     EXPECT_EQ(state->ModFolderCount, 4);
     EXPECT_THAT(std::vector(state->ModFolders.begin(), state->ModFolders.begin() + 4), ::testing::ContainerEq(folders));
     EXPECT_EQ(box.rows, folders);
     EXPECT_TRUE(store.SaveExitSettings(*state));
-    EXPECT_EQ(bytes(), initialisedFile(folders));
+    EXPECT_EQ(bytes(), initialisedFile(stored));
 }
 
 TEST_F(SettingsFile, FolderOverItsRecordIsNotStoredAndNeverSpills) {
