@@ -77,10 +77,9 @@ void reportFailures(SaveView& view, const FileFailures& failures) {
 
 // The files of the script in the layout the state asks for, in the order to write them.
 std::vector<ScriptFile> scriptFiles(const AppState& state, const ScriptNames& names) {
-    std::string bytes = scriptFileBytes(state, names);
     if (state.Layout == ScriptLayout::Parts)
-        return splitScript(bytes);
-    return {{"mp3.cfg", std::move(bytes)}};
+        return splitScript(scriptFileBytes(state, names, PortableScriptTrackFolder));
+    return {{"mp3.cfg", scriptFileBytes(state, names)}};
 }
 
 // Writes the script's files, mp3.cfg last, then deletes the parts an earlier save left beyond the

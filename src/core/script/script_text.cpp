@@ -82,18 +82,18 @@ std::size_t expectedSize(const AppState& state, const std::vector<std::string>& 
 
 } // namespace
 
-std::string BuildScriptText(const AppState& state, const ScriptNames& names) {
+std::string BuildScriptText(const AppState& state, const ScriptNames& names, std::string_view trackFolder) {
     const std::vector<std::string>& copyNames = names.copy;
     const int count = state.TrackCount;
     const auto indexmax = static_cast<std::int16_t>(count - 1);
     ScriptWriter out(expectedSize(state, copyNames));
 
     for (int i = 0; i < count; ++i)
-        out.line("alias track", i + 1, " \"mp3 play ", ScriptTrackFolder, copyNames[static_cast<std::size_t>(i)],
+        out.line("alias track", i + 1, " \"mp3 play ", trackFolder, copyNames[static_cast<std::size_t>(i)],
                  "; alias nexttracks nexttrack", i + 1, "; alias prevtrack prevtrack", i + 1, "\"");
     out.lineBreak();
     for (int i = 0; i < count; ++i)
-        out.line("alias lptrack", i + 1, " \"mp3 loop ", ScriptTrackFolder, copyNames[static_cast<std::size_t>(i)],
+        out.line("alias lptrack", i + 1, " \"mp3 loop ", trackFolder, copyNames[static_cast<std::size_t>(i)],
                  "; alias nexttracks nexttrack", i + 1, "; alias prevtrack prevtrack", i + 1, "\"");
     out.lineBreak();
     for (int i = 0; i < count; ++i) {
@@ -140,8 +140,8 @@ std::string BuildScriptText(const AppState& state, const ScriptNames& names) {
     return out.take();
 }
 
-std::string scriptFileBytes(const AppState& state, const ScriptNames& names) {
-    std::string bytes = toSystemCodePage(BuildScriptText(state, names));
+std::string scriptFileBytes(const AppState& state, const ScriptNames& names, std::string_view trackFolder) {
+    std::string bytes = toSystemCodePage(BuildScriptText(state, names, trackFolder));
     bytes += "\r\n";
     return bytes;
 }

@@ -22,6 +22,9 @@ inline constexpr std::string_view ScriptTrackFolder = "mp3s\\";
 #else
 inline constexpr std::string_view ScriptTrackFolder = "mp3s/";
 #endif
+// The folder of the parts layout, which exists for engines that split paths on "/" only: "/" opens in
+// every engine on every system.
+inline constexpr std::string_view PortableScriptTrackFolder = "mp3s/";
 
 // True for the volumes that name an alias of the script's ladder.
 bool isScriptVolumeStep(int volume);
@@ -32,10 +35,13 @@ std::int16_t loopVars(std::int16_t index, std::int16_t indexmax, std::int16_t ad
 std::int16_t loopVarsNeg(std::int16_t index, std::int16_t indexmax, std::int16_t subtraction);
 
 // The text of mp3.cfg without its final line end. `names` holds each track's file name in "mp3s" and
-// its name in the chat lines (see assignScriptNames).
-std::string BuildScriptText(const AppState& state, const ScriptNames& names);
+// its name in the chat lines (see assignScriptNames); the play and loop lines name them in
+// `trackFolder`.
+std::string BuildScriptText(const AppState& state, const ScriptNames& names,
+                            std::string_view trackFolder = ScriptTrackFolder);
 
 // The bytes a save writes to mp3.cfg: the text in the system code page and its final CR LF.
-std::string scriptFileBytes(const AppState& state, const ScriptNames& names);
+std::string scriptFileBytes(const AppState& state, const ScriptNames& names,
+                            std::string_view trackFolder = ScriptTrackFolder);
 
 } // namespace jukewright

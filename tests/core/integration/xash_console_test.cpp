@@ -121,7 +121,8 @@ protected:
     }
 
     void write(ScriptLayout layout) {
-        const std::string single = scriptFileBytes(*state, names);
+        trackFolder = layout == ScriptLayout::Parts ? PortableScriptTrackFolder : ScriptTrackFolder;
+        const std::string single = scriptFileBytes(*state, names, trackFolder);
         const auto files =
             layout == ScriptLayout::Parts ? splitScript(single) : std::vector<ScriptFile>{{"mp3.cfg", single}};
         for (const ScriptFile& file : files)
@@ -135,9 +136,7 @@ protected:
         GameConsole console(mod.str(), out, rules);
         console.run("exec userconfig.cfg");
         ASSERT_EQ(out.effects, (Lines{"mp3volume 0.95", "volume 0.05", "echo Jukewright Script Loaded"}));
-        const auto copy = [&](int n) {
-            return std::string(ScriptTrackFolder) + names.copy[static_cast<std::size_t>(n - 1)];
-        };
+        const auto copy = [&](int n) { return std::string(trackFolder) + names.copy[static_cast<std::size_t>(n - 1)]; };
         const auto play = [&](int n) { return "mp3 play " + copy(n); };
         const auto chat = [&](int n) { return names.chat[static_cast<std::size_t>(n - 1)]; };
         const auto expect = [&](const std::string& line, const Lines& effects) {
@@ -163,6 +162,7 @@ protected:
     test::TempFolder mod;
     std::unique_ptr<AppState> state = std::make_unique<AppState>();
     ScriptNames names;
+    std::string_view trackFolder = ScriptTrackFolder;
 };
 
 } // namespace

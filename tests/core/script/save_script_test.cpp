@@ -183,15 +183,18 @@ TEST_F(SaveScript, PartsLayoutWritesPartsAndNoPartOfAnEarlierSaveStays) {
     for (int k = 1; k <= 200; ++k)
         track("Song number " + std::to_string(k) + ".mp3", "x");
     // What an earlier, larger save left, and files that merely look like parts.
-    for (const char* name : {"mp3_part40.cfg", "mp3_part7.cfg", "mp3_part01.cfg", "MP3_PART9.cfg", "mp3_part2.cfg.bak"})
+    for (const char* name :
+         {"mp3_part40.cfg", "mp3_part7.cfg", "mp3_part01.cfg", "MP3_PART90.cfg", "mp3_part2.cfg.bak"})
         test::writeBytes(mod() / name, "alias stale \"echo stale\"\r\n");
     fs::create_directories(mod() / "mp3_part80.cfg");
 
     state->Layout = ScriptLayout::Parts;
     ASSERT_EQ(save(), SaveOutcome::Complete);
     EXPECT_TRUE(view.messages.empty());
-    const std::string single = scriptFileBytes(*state, assignScriptNames(*state));
-    const auto files = splitScript(single);
+    // The parts name the copies with "/" on every system.
+    const ScriptNames names = assignScriptNames(*state);
+    const std::string single = scriptFileBytes(*state, names);
+    const auto files = splitScript(scriptFileBytes(*state, names, PortableScriptTrackFolder));
     ASSERT_GT(files.size(), 3u);
     for (const ScriptFile& file : files)
         EXPECT_EQ(modFile(file.name), file.bytes) << file.name;
@@ -199,7 +202,7 @@ TEST_F(SaveScript, PartsLayoutWritesPartsAndNoPartOfAnEarlierSaveStays) {
     ASSERT_LT(parts, 40);
     for (int n = parts + 1; n < 80; ++n)
         EXPECT_FALSE(fs::exists(mod() / scriptPartName(n))) << n;
-    for (const char* kept : {"mp3_part01.cfg", "MP3_PART9.cfg", "mp3_part2.cfg.bak", "mp3_part80.cfg"})
+    for (const char* kept : {"mp3_part01.cfg", "MP3_PART90.cfg", "mp3_part2.cfg.bak", "mp3_part80.cfg"})
         EXPECT_TRUE(fs::exists(mod() / kept)) << kept;
 
     // Back to one file: every part goes, and the script is the single file, which is too large for
