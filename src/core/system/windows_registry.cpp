@@ -2,24 +2,12 @@
 
 #include "core/system/windows_registry.h"
 
+#include "core/system/native_path.h"
+
 #include <cwchar>
 #include <windows.h>
 
 namespace jukewright {
-
-namespace {
-
-std::string utf8From(const std::wstring& wide) {
-    if (wide.empty())
-        return {};
-    const int length = static_cast<int>(wide.size());
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, text.data(), bytes, nullptr, nullptr);
-    return text;
-}
-
-} // namespace
 
 std::string registryText(RegistryRoot root, const wchar_t* key, const wchar_t* name) {
     const HKEY hive = root == RegistryRoot::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
@@ -31,7 +19,7 @@ std::string registryText(RegistryRoot root, const wchar_t* key, const wchar_t* n
         return {};
     // The size counts the final null character.
     value.resize(std::wcslen(value.c_str()));
-    return utf8From(value);
+    return utf8FromWide(value);
 }
 
 } // namespace jukewright

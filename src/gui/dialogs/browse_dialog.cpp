@@ -21,12 +21,6 @@ namespace jukewright::gui {
 
 namespace {
 
-template <class Control> Control* named(Control* control, const char* name, const TwipsRect& place) {
-    control->setObjectName(QString::fromLatin1(name));
-    placeTwips(control, place);
-    return control;
-}
-
 std::string systemPath(const QString& qtPath) {
     return QDir::toNativeSeparators(qtPath).toStdString();
 }

@@ -15,12 +15,6 @@ namespace jukewright::gui {
 
 namespace {
 
-template <class Control> Control* named(Control* control, const char* name, const TwipsRect& place) {
-    control->setObjectName(QString::fromLatin1(name));
-    placeTwips(control, place);
-    return control;
-}
-
 QStyle::StandardPixmap iconOf(CheckSeverity severity) {
     switch (severity) {
     case CheckSeverity::Ok:

@@ -3,6 +3,7 @@
 #include "core/layout/twips.h"
 
 #include <QFont>
+#include <QString>
 
 class QWidget;
 
@@ -10,6 +11,12 @@ namespace jukewright::gui {
 
 // Places a control at its designed twips.
 void placeTwips(QWidget* control, const TwipsRect& place);
+// Names a control (tests and styles find it by that name) and places it at its designed twips.
+template <class Control> Control* named(Control* control, const char* name, const TwipsRect& place) {
+    control->setObjectName(QString::fromLatin1(name));
+    placeTwips(control, place);
+    return control;
+}
 // A dialog of the designed client size that the person cannot resize, orange with white text.
 void shapeDialog(QWidget* dialog, const TwipsSize& clientArea);
 

@@ -15,10 +15,7 @@ namespace {
 
 template <class Control>
 Control* makeControl(QWidget* parent, const char* name, const QString& text, const TwipsRect& place) {
-    auto* control = new Control(text, parent);
-    control->setObjectName(QString::fromLatin1(name));
-    placeTwips(control, place);
-    return control;
+    return named(new Control(text, parent), name, place);
 }
 
 } // namespace
