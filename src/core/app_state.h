@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/script/script_layout.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "core/script/script_layout.h"
 
 namespace jukewright {
 
