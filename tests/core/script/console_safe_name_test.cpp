@@ -88,6 +88,25 @@ TEST(CopyNames, DifferentSourcesNeverShareANameAndOneSourceKeepsOne) {
 
 namespace {
 
+// The copy names a save gives tracks of these file names, in order.
+std::vector<std::string> copyNamesOf(const std::vector<std::string>& fileNames) {
+    auto state = std::make_unique<AppState>();
+    test::RecordingPlaylistView view;
+    for (const auto& name : fileNames)
+        appendTrack(*state, view, "/m/" + name);
+    return assignScriptNames(*state).copy;
+}
+
+// Checks each name's copy name against the one expected.
+void expectCopyNames(const std::vector<std::pair<std::string, std::string>>& cases) {
+    std::vector<std::string> fileNames;
+    for (const auto& c : cases)
+        fileNames.push_back(c.first);
+    const auto names = copyNamesOf(fileNames);
+    for (std::size_t i = 0; i < cases.size(); ++i)
+        EXPECT_EQ(names[i], cases[i].second) << cases[i].first;
+}
+
 // Every name of up to five characters from a few letters, dots, spaces and dropped characters, and
 // long names whose cut lands among dots and spaces.
 std::vector<std::string> namesAmongDotsAndSpaces() {
@@ -119,7 +138,7 @@ std::vector<std::string> namesAmongDotsAndSpaces() {
 // Windows drops dots and spaces at the end of a file name, so such a copy would not be found under
 // the name the script plays.
 TEST(CopyNames, NeverEndInADotOrASpace) {
-    const std::pair<std::string, std::string> cases[] = {
+    const std::vector<std::pair<std::string, std::string>> cases = {
         {"song.mp3.", "song.mp3"},
         {"a. .mp3", "a..mp3"},
         {"tune .mp3 ", "tune.mp3"},
@@ -127,18 +146,9 @@ TEST(CopyNames, NeverEndInADotOrASpace) {
         {std::string(115, 'c') + "." + std::string(20, 'd') + ".mp3", std::string(115, 'c') + "..mp3"},
         {std::string(100, 'b') + std::string(30, '.') + std::string(20, 'x') + " .", std::string(100, 'b')},
     };
-    auto state = std::make_unique<AppState>();
-    test::RecordingPlaylistView view;
-    for (const auto& [name, expected] : cases)
-        appendTrack(*state, view, "/m/" + name);
-    const auto names = assignScriptNames(*state).copy;
-    for (std::size_t i = 0; i < std::size(cases); ++i)
-        EXPECT_EQ(names[i], cases[i].second) << cases[i].first;
+    expectCopyNames(cases);
 
-    auto many = std::make_unique<AppState>();
-    for (const auto& name : namesAmongDotsAndSpaces())
-        appendTrack(*many, view, "/m/" + name);
-    for (const auto& name : assignScriptNames(*many).copy) {
+    for (const auto& name : copyNamesOf(namesAmongDotsAndSpaces())) {
         EXPECT_FALSE(name.empty());
         EXPECT_FALSE(name.ends_with('.') || name.ends_with(' ')) << '"' << name << '"';
         EXPECT_LE(name.size(), MaxCopyNameBytes) << name;
@@ -146,16 +156,10 @@ TEST(CopyNames, NeverEndInADotOrASpace) {
 }
 
 TEST(CopyNames, WindowsDeviceNamesAreKeptApartFromTheDevice) {
-    const std::pair<std::string, std::string> cases[] = {
+    const std::vector<std::pair<std::string, std::string>> cases = {
         {"CON.mp3", "CON_.mp3"},        {"nul", "nul_"},           {"com1.live.mp3", "com1_.live.mp3"},
         {"aux .mp3", "aux_.mp3"},       {"LPT9.mp3", "LPT9_.mp3"}, {"COM0.mp3", "COM0.mp3"},
         {"console.mp3", "console.mp3"}, {"prn2.mp3", "prn2.mp3"},
     };
-    auto state = std::make_unique<AppState>();
-    test::RecordingPlaylistView view;
-    for (const auto& [name, expected] : cases)
-        appendTrack(*state, view, "/m/" + name);
-    const auto names = assignScriptNames(*state).copy;
-    for (std::size_t i = 0; i < std::size(cases); ++i)
-        EXPECT_EQ(names[i], cases[i].second) << cases[i].first;
+    expectCopyNames(cases);
 }
