@@ -317,8 +317,8 @@ TEST_F(SaveFaults, ASaveAsRootKeepsThePlayersFilesThePlayers) {
     const std::string music = track("a.mp3", "song");
     ::chmod(fs::path(music).parent_path().c_str(), 0755);
     ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
-    for (const char* file :
-         {"userconfig.cfg", "mp3.cfg", "mp3s", "mp3s/a.mp3", "gfx", "gfx/shell", "gfx/shell/kb_act.lst"}) {
+    for (const char* file : {"userconfig.cfg", "mp3.cfg", "mp3s", "mp3s/a.mp3", "gfx", "gfx/shell",
+                             "gfx/shell/kb_act.lst", ".jukewright.lock"}) {
         struct stat info {};
         ASSERT_EQ(::stat((mod() / file).c_str(), &info), 0) << file;
         EXPECT_EQ(info.st_uid, test::NobodyId) << file;
