@@ -22,6 +22,12 @@ int runRemove(const RemoveOptions& options) {
     if (modFolder.empty())
         return ExitUsage;
     const RemovalReport report = removeJukebox(modFolder, options.tracks);
+    if (!report.stopped.empty()) {
+        std::cerr << report.stopped << '\n';
+        return ExitFailed;
+    }
+    for (const std::string& warning : report.warnings)
+        std::cerr << warning << '\n';
     for (const std::string& change : report.done)
         std::cout << change << '\n';
     if (report.done.empty() && report.failures.empty())

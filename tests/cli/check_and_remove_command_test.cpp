@@ -1,9 +1,15 @@
+#include "core/system/folder_lock.h"
+#include "support/child_process.h"
 #include "support/fixtures.h"
 #include "support/run_cli.h"
 
 #include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 using namespace jukewright;
 using ::testing::HasSubstr;
@@ -81,6 +87,11 @@ TEST(CheckCommand, ReportsEachCheckAndFailsOnAnyProblem) {
              edit(here, "cstrike/mp3.cfg", "echo Jukewright Script Loaded", padding + "echo Jukewright Script Loaded");
          },
          0, "warning: mp3.cfg is "},
+        {"UTF-16 list",
+         [](const auto& here) {
+             here.write("cstrike/gfx/shell/kb_act.lst", std::string("\xFF\xFE\"\0+\0j\0\"\0\r\0\n\0", 14));
+         },
+         0, "warning: gfx/shell/kb_act.lst is UTF-16 text"},
     };
     for (const Case& c : cases) {
         test::TempFolder here;
@@ -166,5 +177,40 @@ TEST(RemoveCommand, UnlinksALinkedTrackFolderAndKeepsAReadOnlyFile) {
     EXPECT_EQ(here.read("shared-tracks/Rain.mp3"), "rain");
     EXPECT_EQ(here.read("cstrike/gfx/shell/kb_act.lst"), PlayerList);
     EXPECT_FALSE(fs::exists(here.path() / "cstrike/mp3.cfg"));
+}
+#endif
+
+#ifndef _WIN32
+// Saves and removals of one mod folder run one at a time.
+TEST(OneRunAtATime, SavesStartedTogetherLeaveAWorkingJukeboxAndAHeldFolderChangesNothing) {
+    test::TempFolder here;
+    fs::create_directories(here.path() / "cstrike");
+    std::vector<std::string> tracks;
+    for (int i = 0; i < 150; ++i)
+        tracks.push_back(here.write("Music/track number " + std::to_string(i) + ".mp3", std::string(4096, 'm')));
+    std::vector<pid_t> saves;
+    for (const char* engine : {"goldsrc", "xash3d", "goldsrc", "xash3d"}) {
+        std::vector<std::string> arguments = {"save", "--mod", "cstrike", "--engine", engine};
+        arguments.insert(arguments.end(), tracks.begin(), tracks.end());
+        saves.push_back(test::startChild([&] { ::_exit(test::runCli(arguments, here.str()).status); }));
+    }
+    for (const pid_t save : saves)
+        EXPECT_EQ(test::waitForChild(save), 0);
+    const auto check = test::runCli({"check", "--mod", "cstrike"}, here.str());
+    EXPECT_EQ(check.status, 0) << check.out;
+
+    const std::string before = here.read("cstrike/userconfig.cfg") + here.read("cstrike/mp3.cfg");
+    const FolderLock other(here.path() / "cstrike", std::chrono::milliseconds(0));
+    ASSERT_EQ(other.state(), FolderLock::State::Held);
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"remove", "--mod", "cstrike", "--tracks"},
+          std::vector<std::string>{"save", "--mod", "cstrike", "Music/track number 1.mp3"}}) {
+        const auto stopped = test::runCli(arguments, here.str(), {}, {"JUKEWRIGHT_LOCK_WAIT_SECONDS=0"});
+        EXPECT_EQ(stopped.status, 1) << arguments[0];
+        EXPECT_THAT(stopped.err, ::testing::EndsWith("Another save or remove is running in this mod folder.\n"))
+            << arguments[0];
+        EXPECT_EQ(here.read("cstrike/userconfig.cfg") + here.read("cstrike/mp3.cfg"), before) << arguments[0];
+        EXPECT_EQ(here.read("cstrike/mp3s/tracknumber1.mp3"), std::string(4096, 'm')) << arguments[0];
+    }
 }
 #endif

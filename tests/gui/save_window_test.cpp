@@ -1,9 +1,11 @@
+#include "core/system/folder_lock.h"
 #include "gui/dialogs/progress_window.h"
 #include "gui/shell/picture_button.h"
 #include "support/window_fixture.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -144,6 +146,22 @@ private Q_SLOTS:
         QVERIFY(QString::fromStdString(message.text).contains(QStringLiteral("missing.mp3")));
         QCOMPARE(progressWindow(*f)->windowTitle(), QStringLiteral("Jukewright - Generating..."));
         QVERIFY(!stages.shown.contains(QStringLiteral("imgCompb")));
+        QVERIFY(f->find<QComboBox>("cboSteamFolder")->isEnabled());
+    }
+
+    void aSaveWhileAnotherRunsInTheModFolderStopsWithItsMessageAndWritesNothing() {
+        prepareSave();
+        const FolderLock other(m_mod.toStdString(), std::chrono::milliseconds(0));
+        QCOMPARE(other.state(), FolderLock::State::Held);
+        qputenv("JUKEWRIGHT_LOCK_WAIT_SECONDS", "0");
+        startSave();
+        QTRY_VERIFY(!f->window->isSaving());
+        qunsetenv("JUKEWRIGHT_LOCK_WAIT_SECONDS");
+        QCOMPARE(f->dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(f->dialogs.messages[0], (Message{"Another save or remove is running in this mod folder.",
+                                                  "Jukewright - Error", MessageIcon::Stop}));
+        QVERIFY(!QFileInfo::exists(m_mod + QStringLiteral("/mp3.cfg")));
+        QVERIFY(!QFileInfo::exists(m_mod + QStringLiteral("/userconfig.cfg")));
         QVERIFY(f->find<QComboBox>("cboSteamFolder")->isEnabled());
     }
 

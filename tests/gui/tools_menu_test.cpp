@@ -143,6 +143,31 @@ private Q_SLOTS:
         QCOMPARE(f->dialogs.messages[0].icon, MessageIcon::Stop);
     }
 
+    void aPreferencesFileThatIsNotOursIsLeftAlone() {
+        const QString preferences = QFileInfo(QString::fromStdString(gui::settingsFilePath()))
+                                        .dir()
+                                        .filePath(QStringLiteral("preferences.ini"));
+        const QString notes = QFileInfo(preferences).dir().filePath(QStringLiteral("notes.txt"));
+        for (const QByteArray& content : {QByteArray("buy milk\nrcon_password hunter2\n"),
+                                          QByteArray("[shopping]\nmilk = 2\n"), QByteArray("\xFF\xD8\xFF\xE0")}) {
+            QFile::remove(notes);
+            QFile::remove(preferences);
+            QFile file(notes);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+            file.close();
+            QVERIFY(QFile::link(notes, preferences));
+            f->dialogs.messages.clear();
+            f->find<QAction>("mnuXash3d")->trigger();
+            QCOMPARE(f->dialogs.messages.size(), 1u);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), content);
+            file.close();
+            QVERIFY(QFileInfo(preferences).isSymLink());
+            f->find<QAction>("mnuXash3d")->trigger();
+        }
+    }
+
     void aModInstalledThroughSteamIsChosenInTheBrowserWithOneClick() {
         test::SteamHome steam;
         steam.mod(".local/share/Steam", "cstrike");

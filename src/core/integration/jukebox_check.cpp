@@ -93,6 +93,9 @@ CheckResult controlsResult(const std::string& modFolder) {
     const FileContent list = readFileBytes(path);
     if (list.error)
         return problem("controls", "gfx/shell/kb_act.lst could not be read (" + describeError(list.error) + ")");
+    if (isWideTextList(list.bytes))
+        return {"controls", CheckSeverity::Warning,
+                "gfx/shell/kb_act.lst is UTF-16 text, so a save adds no MP3 Player Controls section to it"};
     const int sections = controlsSectionCount(list.bytes);
     if (sections == 1)
         return ok("controls", "gfx/shell/kb_act.lst has one MP3 Player Controls section");

@@ -5,6 +5,7 @@
 #include "core/script/script_part_files.h"
 #include "core/system/file_backup.h"
 #include "core/system/file_ops.h"
+#include "core/system/folder_lock.h"
 #include "core/system/native_path.h"
 #include "core/system/text_rows.h"
 
@@ -94,6 +95,13 @@ void deleteTracks(const std::string& path, RemovalReport& report) {
 
 RemovalReport removeJukebox(const std::string& modFolder, bool tracks) {
     RemovalReport report;
+    const FolderLock lock(fsPath(modFolder), folderLockWait());
+    if (lock.state() == FolderLock::State::Busy) {
+        report.stopped = AnotherRunText;
+        return report;
+    }
+    if (lock.state() == FolderLock::State::Unavailable && lock.error() != FileError::ReadOnly)
+        report.warnings.push_back(unlockedFolderText(lock.error()));
     rewrite(
         modFolder + "\\gfx\\shell\\kb_act.lst",
         [](std::string_view bytes) {

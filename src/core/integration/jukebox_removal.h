@@ -11,6 +11,9 @@ namespace jukewright {
 struct RemovalReport {
     std::vector<std::string> done;
     FileFailures failures;
+    // Said before the rest: why nothing was done (another run held the folder), or a warning.
+    std::string stopped;
+    std::vector<std::string> warnings;
 };
 
 // Takes the jukebox out of the mod folder: the controls section out of gfx/shell/kb_act.lst, the

@@ -122,6 +122,11 @@ int controlsSectionCount(std::string_view listBytes) {
         rows, [](const std::string& row) { return row.find(SectionTitle) != std::string::npos; }));
 }
 
+bool isWideTextList(std::string_view listBytes) {
+    return listBytes.starts_with("\xFF\xFE") || listBytes.starts_with("\xFE\xFF") ||
+           listBytes.find('\0') != std::string_view::npos;
+}
+
 FileFailures WriteKeyBindingList(const std::string& modFolder, const std::string& dataFolder, MessageView& view) {
     // Without the folders there can be no list; a missing folder is the real fault, not a missing list.
     for (const std::string& folder : {modFolder + "\\gfx", modFolder + "\\gfx\\shell"})
@@ -146,6 +151,8 @@ FileFailures WriteKeyBindingList(const std::string& modFolder, const std::string
     // A list that could not be read whole is left alone: rewriting it would lose the player's rows.
     if (list.error)
         return {{listPath, describeError(list.error)}};
+    if (isWideTextList(list.bytes))
+        return {{listPath, WideTextListReason}};
     const std::string rewritten = keyBindingListBytes(list.bytes);
     // A list that already ends with the section is left untouched, read-only or not.
     if (rewritten == list.bytes)

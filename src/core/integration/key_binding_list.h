@@ -52,9 +52,16 @@ std::string keyBindingListWithoutSection(std::string_view listBytes);
 // How many controls sections the list holds (rows with the section's title).
 int controlsSectionCount(std::string_view listBytes);
 
+// True for a list in UTF-16 (a byte-order mark FF FE or FE FF, or any NUL byte): rows of ASCII added
+// to it would be no rows the game can read.
+bool isWideTextList(std::string_view listBytes);
+// Why a save leaves such a list alone.
+inline constexpr const char* WideTextListReason = "UTF-16 text: the controls section is not added to it";
+
 // Adds the controls section to "<modFolder>\gfx\shell\kb_act.lst", first putting the default list of
 // a known mod in place when the mod has none; without any list it tells the person so in `view`. A
-// list the player had is first kept as "kb_act.lst.jukewright-backup" (see keepBackup).
+// list the player had is first kept as "kb_act.lst.jukewright-backup" (see keepBackup); a UTF-16
+// list is named and left as it is.
 // Returns the files or folders that could not be read or written; a list that cannot be read is
 // left as it is.
 FileFailures WriteKeyBindingList(const std::string& modFolder, const std::string& dataFolder, MessageView& view);

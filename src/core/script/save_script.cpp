@@ -10,6 +10,7 @@
 #include "core/script/track_copies.h"
 #include "core/system/file_exists.h"
 #include "core/system/file_ops.h"
+#include "core/system/folder_lock.h"
 #include "core/system/folder_queries.h"
 #include "core/system/native_path.h"
 
@@ -82,15 +83,29 @@ std::vector<ScriptFile> scriptFiles(const AppState& state, const ScriptNames& na
     return {{"mp3.cfg", scriptFileBytes(state, names)}};
 }
 
-// Writes the script's files, mp3.cfg last, then deletes the parts an earlier save left beyond the
-// new ones (all of them for a single mp3.cfg), so that no stale alias can ever run. A file that
-// cannot be written stops the rest, so that mp3.cfg never execs a part that was not written.
-// Returns whether mp3.cfg was written.
+void discardAll(const std::vector<StagedCopy>& staged, std::size_t from) {
+    for (std::size_t i = from; i < staged.size(); ++i)
+        discardCopy(staged[i]);
+}
+
+// Writes the script's files beside their targets first and puts them in place only when all are
+// written, mp3.cfg last, so that mp3.cfg never execs a part that was not written nor chains new
+// parts to old ones. Then deletes the parts an earlier save left beyond the new ones (all of them
+// for a single mp3.cfg), so that no stale alias can ever run. Returns whether mp3.cfg was written.
 bool writeScript(const std::string& folder, const std::vector<ScriptFile>& files, FileFailures& failures) {
-    for (const ScriptFile& file : files) {
-        const std::string path = folder + "\\" + file.name;
-        if (const std::error_code error = replaceFileAtomically(path, file.bytes)) {
+    std::vector<StagedCopy> staged(files.size());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const std::string path = folder + "\\" + files[i].name;
+        if (const std::error_code error = stageFile(fsPath(path), files[i].bytes, staged[i])) {
             noteFailure(failures, path, error);
+            discardAll(staged, 0);
+            return false;
+        }
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (const std::error_code error = commitCopy(staged[i])) {
+            noteFailure(failures, folder + "\\" + files[i].name, error);
+            discardAll(staged, i + 1);
             return false;
         }
     }
@@ -136,6 +151,10 @@ std::size_t writeJukebox(AppState& state, SaveView& view, const std::string& fol
             return singleBytes;
         }
     }
+    if (const auto error = readOnlyFolderError(fsPath(trackFolder))) {
+        noteFailure(failures, trackFolder, error);
+        return singleBytes;
+    }
     copyTracks(state, view, trackFolder, names.copy, failures);
     return singleBytes;
 }
@@ -159,6 +178,21 @@ SaveOutcome saveScriptCommand(AppState& state, SaveView& view, const std::string
         view.setModFolderEnabled(true);
         return SaveOutcome::Stopped;
     }
+    // A folder the player protected gets nothing, not even the lock.
+    if (const std::error_code error = readOnlyFolderError(fsPath(folder))) {
+        reportFailures(view, {{folder, describeError(error)}});
+        view.setModFolderEnabled(true);
+        return SaveOutcome::Failed;
+    }
+    const FolderLock lock(fsPath(folder), folderLockWait(), [&view] { view.pumpEvents(); });
+    if (lock.state() == FolderLock::State::Busy) {
+        view.showMessage({AnotherRunText, TitleError, MessageIcon::Stop});
+        view.setModFolderEnabled(true);
+        return SaveOutcome::Stopped;
+    }
+    if (lock.state() == FolderLock::State::Unavailable)
+        view.showMessage({unlockedFolderText(lock.error()), TitlePlain, MessageIcon::None});
+
     for (const char* written : {"", "\\gfx\\shell", "\\mp3s"})
         removeStrayTemporaries(fsPath(folder + written));
 

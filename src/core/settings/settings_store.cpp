@@ -3,9 +3,11 @@
 #include "core/settings/settings_layout.h"
 #include "core/settings/settings_record.h"
 #include "core/system/code_page.h"
+#include "core/system/native_path.h"
 #include "core/system/record_file.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <vector>
 
 namespace jukewright {
@@ -19,6 +21,8 @@ constexpr const char* CannotOpenText = "Jukewright cannot open its settings file
 constexpr const char* NothingSavedText = "The stored settings are used, but nothing of this run will be saved.";
 constexpr const char* DefaultsUsedText =
     "Jukewright starts with its default settings, and nothing of this run will be saved.";
+constexpr const char* LeftAloneText = "Jukewright leaves this file alone";
+constexpr const char* NotOursReason = "it holds no Jukewright settings";
 constexpr const char* VolumesNotSavedText = "The volumes could not be saved in the settings file";
 constexpr const char* SettingsNotSavedText = "The settings could not be saved in the settings file";
 
@@ -47,7 +51,8 @@ StoredSettings readStoredSettings(RecordFile& file, std::string& reason) {
     // A count outside 0..100 is never written by us: below 0 reads as no folder, above 100 as 100.
     const int count = std::clamp<int>(readInteger(record(ModFolderCountRecord, 2)), 0, AppState::MaxModFolders);
     for (int n = 0; n < count; ++n) {
-        if (auto folder = readString(record(FirstModFolderRecord + n, RecordLength)))
+        // An empty record (a file cut short and grown again reads as zeros) is no folder.
+        if (auto folder = readString(record(FirstModFolderRecord + n, RecordLength)); folder && !folder->empty())
             stored.folders.push_back(fromSystemCodePage(*folder));
     }
     stored.language = readInteger(record(LanguageRecord, 2));
@@ -55,6 +60,18 @@ StoredSettings readStoredSettings(RecordFile& file, std::string& reason) {
     stored.mp3Volume = storedVolume(readInteger(record(Mp3VolumeRecord, 2)));
     stored.gameVolume = storedVolume(readInteger(record(GameVolumeRecord, 2)));
     return stored;
+}
+
+// Whether the file at the settings path is one this program wrote: empty, of the full size with its
+// marker, or counting 0 to 100 folders in its first record (a file of ours cut short still does).
+// Anything else there (a link to a photo or to the player's notes) is someone else's file.
+bool holdsOurSettings(RecordFile& file, std::uint64_t size, std::string& reason) {
+    if (size == 0)
+        return true;
+    if (size == FullFileSize && !markerSaysNew(file.readAt(recordOffset(MarkerRecord), 2, reason)))
+        return true;
+    const std::string count = file.readAt(recordOffset(ModFolderCountRecord), 2, reason);
+    return count.size() == 2 && readInteger(count) >= 0 && readInteger(count) <= AppState::MaxModFolders;
 }
 
 // A file without the marker gets the default volumes and then the marker, so that a failure in
@@ -83,7 +100,22 @@ void SettingsStore::stopStoring(const std::string& text) {
     m_messages.showMessage({text, TitlePlain});
 }
 
+// Someone else's file at the settings path is neither read nor written in this run.
+bool SettingsStore::leftAlone() {
+    std::string reason;
+    std::error_code error;
+    const std::uint64_t size = std::filesystem::file_size(fsPath(m_path), error);
+    auto file = error ? std::nullopt : RecordFile::openForReading(m_path, reason);
+    if (!file || holdsOurSettings(*file, size, reason))
+        return false;
+    m_canRead = false;
+    stopStoring(describe(LeftAloneText, m_path, NotOursReason) + "\n" + DefaultsUsedText);
+    return true;
+}
+
 void SettingsStore::InitSettingsFile() {
+    if (leftAlone())
+        return;
     std::string reason;
     auto file = RecordFile::openForUpdate(m_path, reason);
     if (!file) {
@@ -141,8 +173,10 @@ bool SettingsStore::SaveExitSettings(const AppState& state) {
     std::int16_t stored = 0;
     const int count = std::clamp<int>(state.ModFolderCount, 0, AppState::MaxModFolders);
     for (int i = 0; saved && i < count; ++i) {
-        // A folder that does not fit its record is not remembered; the others keep their order.
-        if (auto record = stringRecord(toSystemCodePage(state.ModFolders[static_cast<std::size_t>(i)]))) {
+        // A folder that does not fit its record is not remembered, nor an empty one; the others keep
+        // their order.
+        const std::string& folder = state.ModFolders[static_cast<std::size_t>(i)];
+        if (auto record = stringRecord(toSystemCodePage(folder)); record && !folder.empty()) {
             saved = file->writeAt(recordOffset(FirstModFolderRecord + stored), *record, reason);
             ++stored;
         }

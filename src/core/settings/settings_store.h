@@ -14,7 +14,8 @@ namespace jukewright {
 //
 // A file that cannot be written is still read, and then nothing is written to it for the rest of
 // the run; one that cannot be read is never written either, so a stored list of folders is never
-// replaced by one run's. The person is told once, at start-up.
+// replaced by one run's. A file that is not a settings file of ours (a link to a photo, say) is
+// neither loaded nor written. The person is told once, at start-up.
 class SettingsStore {
 public:
     SettingsStore(std::string path, MessageView& messages);
@@ -37,6 +38,7 @@ public:
     bool SaveExitSettings(const AppState& state);
 
 private:
+    bool leftAlone();
     void stopStoring(const std::string& text);
 
     std::string m_path;

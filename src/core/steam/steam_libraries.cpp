@@ -4,6 +4,7 @@
 #include "core/system/environment.h"
 #include "core/system/file_ops.h"
 #include "core/system/folder_queries.h"
+#include "core/system/native_path.h"
 #include "core/system/text_rows.h"
 
 #ifdef _WIN32
@@ -11,6 +12,7 @@
 #endif
 
 #include <algorithm>
+#include <cctype>
 #include <iterator>
 
 namespace jukewright {
@@ -19,6 +21,15 @@ namespace {
 
 bool isIndexKey(const std::string& key) {
     return !key.empty() && key.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// A library path from a root (/x, \\server\x, D:\x). Steam writes no other; a relative one
+// would be read from wherever the program was started.
+bool isRootedPath(std::string_view path) {
+    if (!path.empty() && isSeparator(path[0]))
+        return true;
+    return path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' &&
+           isSeparator(path[2]);
 }
 
 // Adds the library once, by its canonical path, when it exists.
@@ -108,7 +119,7 @@ LibraryList parseLibraryFolders(std::string_view vdfText) {
         if (!isIndexKey(entry.key))
             continue;
         const VdfNode* path = entry.isBlock ? entry.child("path") : &entry;
-        if (path && !path->isBlock && !path->value.empty())
+        if (path && !path->isBlock && isRootedPath(path->value))
             list.folders.push_back(path->value);
     }
     return list;

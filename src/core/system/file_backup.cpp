@@ -22,7 +22,8 @@ std::error_code keepBackup(std::string_view path) {
     const FileContent content = readFileBytes(path);
     if (content.error)
         return content.error;
-    return replaceFileAtomically(backupPath(path), content.bytes);
+    // The copy holds what the file holds (an rcon_password, say): it is no more open than the file.
+    return writeFileLike(fsPath(backupPath(path)), content.bytes, fsPath(path));
 }
 
 } // namespace jukewright

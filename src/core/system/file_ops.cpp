@@ -95,6 +95,9 @@ struct Heritage {
 };
 
 std::error_code inspectTarget(const fs::path& target, Heritage& heritage) {
+    // A folder the player protected keeps its files as they are, as a protected file does.
+    if (const auto error = readOnlyFolderError(target.parent_path()))
+        return error;
     struct stat info {};
     if (::lstat(target.c_str(), &info) != 0)
         return errno == ENOENT ? std::error_code{} : lastError();
@@ -195,17 +198,32 @@ private:
     int m_fd;
 };
 
+// A file made after a model takes its owner, group and mode; where the owner or group cannot be
+// given, only this user keeps the model's rights, so the file is never open to more people.
+void handOnModel(int fd, const Heritage& model) {
+    mode_t mode = model.mode & 0777;
+    if (::fchown(fd, model.owner, model.group) != 0)
+        mode &= 0700;
+    ::fchmod(fd, mode);
+}
+
 // Opens a new temporary file beside the target, writes it with `fill`, hands on the old file's
-// heritage and closes it; removes it again on any failure.
-template <typename Fill> std::error_code writeTemporary(const fs::path& target, const fs::path& temporary, Fill fill) {
+// heritage (or the model's, unreadable to others until then) and closes it; removes it again on any
+// failure.
+template <typename Fill>
+std::error_code writeTemporary(const fs::path& target, const fs::path& temporary, Fill fill,
+                               const Heritage* model = nullptr) {
     Heritage heritage;
     if (const auto error = inspectTarget(target, heritage))
         return error;
-    Descriptor out(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
+    Descriptor out(
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, model ? 0600 : 0666));
     if (out.get() < 0)
         return lastError();
     std::error_code error = fill(out.get());
-    if (!error)
+    if (!error && model)
+        handOnModel(out.get(), *model);
+    else if (!error)
         handOn(out.get(), target, heritage);
     if (const auto closeError = out.close(); !error)
         error = closeError;
@@ -356,6 +374,8 @@ std::error_code make_error_code(FileError error) {
 std::error_code createFolder(std::string_view path) {
     std::error_code error;
     const fs::path folder = fsPath(path);
+    if (const auto readOnly = readOnlyFolderError(folder.parent_path()))
+        return fs::is_directory(folder, error) ? std::error_code{} : readOnly;
     if (fs::create_directory(folder, error)) {
 #ifndef _WIN32
         struct stat parent {};
@@ -377,6 +397,13 @@ std::error_code replaceFileAtomically(std::string_view path, std::string_view by
     return replaceFileAtPath(fsPath(path), bytes);
 }
 
+std::error_code replaceFileAtPath(const fs::path& target, std::string_view bytes) {
+    StagedCopy staged;
+    if (const auto error = stageFile(target, bytes, staged))
+        return error;
+    return commitCopy(staged);
+}
+
 #ifndef _WIN32
 
 std::error_code replaceableTarget(const fs::path& target) {
@@ -384,15 +411,39 @@ std::error_code replaceableTarget(const fs::path& target) {
     return inspectTarget(target, ignored);
 }
 
-std::error_code replaceFileAtPath(const fs::path& target, std::string_view bytes) {
-    const fs::path temporary = temporaryBeside(target);
-    const auto error = writeTemporary(target, temporary, [bytes](int fd) {
+std::error_code stageFile(const fs::path& target, std::string_view bytes, StagedCopy& staged) {
+    staged = {temporaryBeside(target), target};
+    return writeTemporary(target, staged.temporary, [bytes](int fd) {
         if (const auto writeError = writeAll(fd, bytes))
             return writeError;
         // The config files are few and small: each reaches the disk before it replaces the old one.
         return ::fsync(fd) == 0 ? std::error_code{} : lastError();
     });
-    return error ? error : renameOver(temporary, target);
+}
+
+std::error_code writeFileLike(const fs::path& target, std::string_view bytes, const fs::path& model) {
+    struct stat info {};
+    if (::stat(model.c_str(), &info) != 0)
+        return lastError();
+    const Heritage heritage{true, info.st_uid, info.st_gid, static_cast<mode_t>(info.st_mode & 07777)};
+    StagedCopy staged{temporaryBeside(target), target};
+    const auto error = writeTemporary(
+        target, staged.temporary,
+        [bytes](int fd) {
+            if (const auto writeError = writeAll(fd, bytes))
+                return writeError;
+            return ::fsync(fd) == 0 ? std::error_code{} : lastError();
+        },
+        &heritage);
+    return error ? error : commitCopy(staged);
+}
+
+std::error_code readOnlyFolderError(const fs::path& folder) {
+    struct stat info {};
+    if (::stat(folder.empty() ? "." : folder.c_str(), &info) != 0)
+        return errno == ENOENT ? std::error_code{} : lastError();
+    return S_ISDIR(info.st_mode) && (info.st_mode & S_IWUSR) == 0 ? make_error_code(FileError::ReadOnly)
+                                                                  : std::error_code{};
 }
 
 std::error_code stageCopy(const fs::path& source, const fs::path& target, StagedCopy& staged) {
@@ -475,12 +526,12 @@ std::error_code replaceableTarget(const fs::path& target) {
     return inspectTarget(target, ignored);
 }
 
-std::error_code replaceFileAtPath(const fs::path& target, std::string_view bytes) {
+std::error_code stageFile(const fs::path& target, std::string_view bytes, StagedCopy& staged) {
     DWORD attributes = 0;
     if (const auto error = inspectTarget(target, attributes))
         return error;
-    const fs::path temporary = temporaryBeside(target);
-    Handle out(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    staged = {temporaryBeside(target), target};
+    Handle out(CreateFileW(staged.temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                            FILE_ATTRIBUTE_NORMAL | (attributes & HandedOnAttributes), nullptr));
     if (!out.valid())
         return lastError();
@@ -490,11 +541,19 @@ std::error_code replaceFileAtPath(const fs::path& target, std::string_view bytes
         error = lastError();
     if (const auto closeError = out.close(); !error)
         error = closeError;
-    if (error) {
-        DeleteFileW(temporary.c_str());
-        return error;
-    }
-    return renameOver(temporary, target);
+    if (error)
+        DeleteFileW(staged.temporary.c_str());
+    return error;
+}
+
+std::error_code writeFileLike(const fs::path& target, std::string_view bytes, const fs::path&) {
+    // Files take the access rules of their folder here; there are no modes to hand on.
+    return replaceFileAtPath(target, bytes);
+}
+
+std::error_code readOnlyFolderError(const fs::path&) {
+    // A folder's read-only attribute on Windows marks a customised folder, not a protected one.
+    return {};
 }
 
 std::error_code stageCopy(const fs::path& source, const fs::path& target, StagedCopy& staged) {

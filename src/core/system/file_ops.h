@@ -34,6 +34,7 @@ inline constexpr std::size_t LongestPathBytes = 4096;
 
 // Creates one folder; its parent must exist. An existing folder is no error. A folder made by root
 // belongs to the owner of its parent, so that the player's own later saves can still write into it.
+// A parent the player made read-only (see readOnlyFolderError) gets no new folder.
 std::error_code createFolder(std::string_view path);
 
 // Writes the bytes to a temporary file beside the target, flushes it to the disk and renames it over
@@ -43,16 +44,27 @@ std::error_code createFolder(std::string_view path);
 std::error_code replaceFileAtomically(std::string_view path, std::string_view bytes);
 std::error_code replaceFileAtPath(const std::filesystem::path& target, std::string_view bytes);
 
+// As replaceFileAtPath, but the new file takes the owner, group and mode of the file at `model`
+// (POSIX), never more open: when the owner or group cannot be given, only this user may use it.
+std::error_code writeFileLike(const std::filesystem::path& target, std::string_view bytes,
+                              const std::filesystem::path& model);
+
 // Whether a file may be replaced at `target`: nothing there, a regular file this user may write
 // whose owner-write bit is set (else ReadOnly, or the cause), or a symbolic link (the link is
 // replaced, never written through). Anything else is NotRegularFile.
 std::error_code replaceableTarget(const std::filesystem::path& target);
 
-// A copy written under a temporary name beside its target; commitCopy renames it into place.
+// A copy or a file's new bytes written under a temporary name beside its target; commitCopy renames
+// it into place, discardCopy removes it.
 struct StagedCopy {
     std::filesystem::path temporary;
     std::filesystem::path target;
 };
+
+// Writes the bytes to a temporary file beside `target` and flushes it to the disk, as
+// replaceFileAtPath does before its rename, so that several files can be put in place together once
+// all of them are written. Nothing is left behind on failure.
+std::error_code stageFile(const std::filesystem::path& target, std::string_view bytes, StagedCopy& staged);
 
 // Copies a regular file to a temporary file beside `target`, carrying the source's modification time
 // (so that a later save can tell the copy is current). The target is checked as replaceableTarget
@@ -73,6 +85,11 @@ std::optional<FileIdentity> regularFileIdentity(const std::filesystem::path& pat
 
 // True when `copy` is a regular file (not a link) with the size and modification time of `source`.
 bool isCurrentCopy(const std::filesystem::path& source, const std::filesystem::path& copy);
+
+// ReadOnly for a folder whose owner-write bit is clear (the player protected it; this holds for root
+// too), the cause when the folder cannot be inspected, nothing for any other folder or none. Windows
+// has no such protection of folders.
+std::error_code readOnlyFolderError(const std::filesystem::path& folder);
 
 // True when `path` itself (no wildcard, following links) names a regular file.
 bool isRegularFile(const std::filesystem::path& path);

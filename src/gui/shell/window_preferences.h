@@ -15,7 +15,8 @@ public:
     // One mp3.cfg unless the player asked for the layout Xash3D-based engines load; a file that is
     // missing or cannot be read gives the default.
     ScriptLayout scriptLayout() const;
-    // False when the choice could not be written: it then holds for this run only.
+    // False when the choice could not be written, or when the file there is not one of ours (it is
+    // then left as it is): the choice then holds for this run only.
     bool setScriptLayout(ScriptLayout layout);
 
     const QString& filePath() const { return m_filePath; }

@@ -4,6 +4,7 @@
 
 #include "core/playlist/track_list.h"
 #include "core/script/save_script.h"
+#include "core/system/folder_lock.h"
 #include "support/child_process.h"
 #include "support/fixtures.h"
 #include "support/recording_views.h"
@@ -12,6 +13,7 @@
 #include <csignal>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 #include <random>
 #include <sched.h>
@@ -74,6 +76,14 @@ std::vector<std::string> temporariesIn(const fs::path& folder) {
     return found;
 }
 
+// Every entry under the folder with the bytes of its files, to tell that nothing changed.
+std::map<std::string, std::string> contentsOf(const fs::path& folder) {
+    std::map<std::string, std::string> contents;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        contents[entry.path().string()] = entry.is_regular_file() ? test::readBytes(entry.path()) : "";
+    return contents;
+}
+
 } // namespace
 
 TEST_F(SaveFaults, EverySongStaysWhenTracksAreReadFromTheCopiesFolder) {
@@ -114,7 +124,7 @@ TEST_F(SaveFaults, LinksAtFileTargetsAreReplacedNeverWrittenThroughAndALinkedTra
 TEST_F(SaveFaults, TargetsThatMayNotBeReplacedAreNamedAndKept) {
     struct Obstacle {
         const char* target;
-        const char* kind; // "read-only", "folder" or "fifo"
+        const char* kind; // "read-only", "folder", "fifo" or "UTF-16"
         const char* reason;
     };
     const Obstacle obstacles[] = {
@@ -126,7 +136,9 @@ TEST_F(SaveFaults, TargetsThatMayNotBeReplacedAreNamedAndKept) {
         {"userconfig.cfg", "fifo", "not a regular file"},
         {"gfx/shell/kb_act.lst", "folder", "not a regular file"},
         {"gfx/shell/kb_act.lst", "fifo", "not a regular file"},
+        {"gfx/shell/kb_act.lst", "UTF-16", "UTF-16 text: the controls section is not added to it"},
     };
+    const std::string wideList("\xFE\xFF\0\"\0m\0\"\0\r\0\n", 12);
     track("a.mp3", "song");
     track("b.mp3", "other song");
     for (const auto& [target, kind, reason] : obstacles) {
@@ -137,6 +149,8 @@ TEST_F(SaveFaults, TargetsThatMayNotBeReplacedAreNamedAndKept) {
             fs::create_directories(path);
         } else if (kind == std::string("fifo")) {
             ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+        } else if (kind == std::string("UTF-16")) {
+            test::writeBytes(path, wideList);
         } else {
             test::writeBytes(path, "\"mine\" \"Mine\"\r\n");
             fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
@@ -151,10 +165,82 @@ TEST_F(SaveFaults, TargetsThatMayNotBeReplacedAreNamedAndKept) {
         if (kind == std::string("read-only")) {
             EXPECT_EQ(test::readBytes(path), "\"mine\" \"Mine\"\r\n") << target;
         }
+        EXPECT_TRUE(kind != std::string("UTF-16") || test::readBytes(path) == wideList) << target;
         EXPECT_TRUE(kind != std::string("fifo") || isFifo(path)) << target;
         EXPECT_TRUE(kind != std::string("folder") || fs::is_directory(path)) << target;
         EXPECT_EQ(modFile("mp3s/b.mp3"), "other song") << target;
     }
+}
+
+// A folder whose owner-write bit is clear is protected as a read-only file is, from root too.
+TEST_F(SaveFaults, ReadOnlyFoldersAreNamedAndGetNothing) {
+    // the folder made read-only, the path named
+    const std::pair<const char*, const char*> cases[] = {
+        {"", ""},
+        {"mp3s", "mp3s"},
+        {"gfx/shell", "gfx/shell/kb_act.lst"},
+    };
+    track("a.mp3", "song");
+    for (const auto& [folder, named] : cases) {
+        SCOPED_TRACE(folder);
+        fs::remove_all(mod());
+        fs::create_directories(mod() / "mp3s");
+        fs::create_directories(mod() / "gfx/shell");
+        const fs::path protectedFolder = mod() / folder;
+        const auto before = contentsOf(protectedFolder);
+        ::chmod(protectedFolder.c_str(), 0555);
+        EXPECT_EQ(save(), SaveOutcome::Failed);
+        ::chmod(protectedFolder.c_str(), 0755);
+        const fs::path path = named == std::string() ? mod() : mod() / named;
+        EXPECT_THAT(messages(), HasSubstr("\n" + path.string() + " (read-only)\n"));
+        EXPECT_EQ(std::ranges::count(messages(), '\n'), 2) << messages();
+        EXPECT_EQ(contentsOf(protectedFolder), before);
+    }
+}
+
+TEST_F(SaveFaults, ASaveWaitsForAnotherInTheSameFolderAndThenStopsHavingChangedNothing) {
+    track("a.mp3", "song");
+    ASSERT_EQ(save(), SaveOutcome::Complete);
+    track("b.mp3", "other song");
+    state->Layout = ScriptLayout::Parts;
+    const auto before = contentsOf(mod());
+    ::setenv("JUKEWRIGHT_LOCK_WAIT_SECONDS", "0.1", 1);
+    {
+        const FolderLock other(mod(), std::chrono::milliseconds(0));
+        ASSERT_EQ(other.state(), FolderLock::State::Held);
+        EXPECT_EQ(save(), SaveOutcome::Stopped);
+    }
+    ::unsetenv("JUKEWRIGHT_LOCK_WAIT_SECONDS");
+    EXPECT_EQ(messages(), "Another save or remove is running in this mod folder.\n");
+    EXPECT_EQ(view.messages.at(0).icon, MessageIcon::Stop);
+    EXPECT_TRUE(view.modFolderEnabled);
+    EXPECT_EQ(contentsOf(mod()), before);
+
+    // Once the other run is over, the folder is free again; its lock file stays.
+    EXPECT_EQ(save(), SaveOutcome::Complete) << messages();
+    EXPECT_TRUE(fs::is_regular_file(mod() / ".jukewright.lock"));
+}
+
+// The parts are put in place only when every one of them is written, so mp3.cfg never runs a new
+// part chained to an old one.
+TEST_F(SaveFaults, APartsSaveThatCannotWriteOnePartChangesNoScriptFile) {
+    std::vector<std::string> tracks;
+    for (int i = 0; i < 60; ++i)
+        tracks.push_back(track("a rather long track name number " + std::to_string(i) + ".mp3", "song"));
+    state->Layout = ScriptLayout::Parts;
+    ASSERT_EQ(save(), SaveOutcome::Complete);
+    ASSERT_TRUE(fs::exists(mod() / "mp3_part2.cfg"));
+    // The same tracks the other way round: every part changes.
+    state = std::make_unique<AppState>();
+    state->Layout = ScriptLayout::Parts;
+    for (auto it = tracks.rbegin(); it != tracks.rend(); ++it)
+        add(*it);
+    fs::permissions(mod() / "mp3_part2.cfg", fs::perms::owner_read);
+    const std::vector<std::string> script = {modFile("mp3.cfg"), modFile("mp3_part1.cfg"), modFile("mp3_part2.cfg")};
+    EXPECT_EQ(save(), SaveOutcome::Failed);
+    EXPECT_THAT(messages(), HasSubstr("mp3_part2.cfg (read-only)"));
+    EXPECT_EQ(script, (std::vector{modFile("mp3.cfg"), modFile("mp3_part1.cfg"), modFile("mp3_part2.cfg")}));
+    EXPECT_EQ(temporariesIn(mod()), std::vector<std::string>{});
 }
 
 TEST_F(SaveFaults, ReadOnlyFilesThatNeedNoChangeAreNoFailure) {
@@ -231,8 +317,8 @@ TEST_F(SaveFaults, ASaveAsRootKeepsThePlayersFilesThePlayers) {
     const std::string music = track("a.mp3", "song");
     ::chmod(fs::path(music).parent_path().c_str(), 0755);
     ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
-    for (const char* file :
-         {"userconfig.cfg", "mp3.cfg", "mp3s", "mp3s/a.mp3", "gfx", "gfx/shell", "gfx/shell/kb_act.lst"}) {
+    for (const char* file : {"userconfig.cfg", "mp3.cfg", "mp3s", "mp3s/a.mp3", "gfx", "gfx/shell",
+                             "gfx/shell/kb_act.lst", ".jukewright.lock"}) {
         struct stat info {};
         ASSERT_EQ(::stat((mod() / file).c_str(), &info), 0) << file;
         EXPECT_EQ(info.st_uid, test::NobodyId) << file;

@@ -179,6 +179,7 @@ TEST_F(SettingsFile, DamagedFolderRecordsAreSkippedAndTheOthersLoadInOrder) {
         {"length 65535", le16(65535) + "/two"},
         {"length 127", le16(127) + std::string(126, 'x')},
         {"NUL byte", le16(4) + std::string("/t\0o", 4)},
+        {"empty", le16(0)},
     };
     for (const auto& [what, record] : cases) {
         SCOPED_TRACE(what);
@@ -203,6 +204,50 @@ TEST_F(SettingsFile, FileCutInsideAFolderRecordLoadsTheWholeFoldersBeforeIt) {
     EXPECT_THAT(box.rows, ElementsAre("/one"));
     EXPECT_EQ(state->ModFolderCount, 1);
     EXPECT_EQ(bytes(), file);
+}
+
+TEST_F(SettingsFile, FileCutShortAndGrownAgainGivesNoBlankFolderRows) {
+    std::string file = le16(99);
+    put(file, 128, le16(4) + "/one");
+    test::writeBytes(path, file);
+    SettingsStore store = startRun();
+    EXPECT_THAT(box.rows, ElementsAre("/one"));
+    EXPECT_EQ(bytes().size(), FullSize);
+    EXPECT_TRUE(store.SaveExitSettings(*state));
+    EXPECT_EQ(bytes(), initialisedFile({"/one"}));
+}
+
+// Another program's file at the settings path (here behind a link) is never loaded nor written.
+TEST_F(SettingsFile, AFileThatHoldsNoSettingsOfOursIsLeftAloneWithOneMessage) {
+    std::string fullWithoutMarker = initialisedFile({"/one"});
+    put(fullWithoutMarker, 0, le16(5000));
+    put(fullWithoutMarker, MarkerAt, le16(0));
+    const std::pair<const char*, std::string> cases[] = {
+        {"photo", std::string("\xFF\xD8\xFF\xE0\x00\x10JFIF", 10) + std::string(3000, '\x7F')},
+        {"notes", "rcon_password hunter2\nbuy milk\n"},
+        {"one byte", "x"},
+        {"count of 101", le16(101) + le16(4) + "/one"},
+        {"count below 0", le16(-1) + le16(4) + "/one"},
+        {"full size, no marker", fullWithoutMarker},
+    };
+    for (const auto& [what, content] : cases) {
+        SCOPED_TRACE(what);
+        messages.messages.clear();
+        const std::string notes = folder.write(std::string("elsewhere/") + what, content);
+        fs::remove(path);
+        fs::create_symlink(notes, path);
+        SettingsStore store = startRun();
+        EXPECT_FALSE(store.canStore());
+        EXPECT_THAT(box.rows, IsEmpty());
+        EXPECT_EQ(state->Mp3Volume, 80);
+        remember({"/games/valve"});
+        EXPECT_FALSE(store.SaveVolumeSettings(*state));
+        EXPECT_FALSE(store.SaveExitSettings(*state));
+        EXPECT_EQ(test::readBytes(notes), content);
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_THAT(messages.messages[0].text, HasSubstr(path));
+        EXPECT_THAT(messages.messages[0].text, HasSubstr("leaves this file alone"));
+    }
 }
 
 TEST_F(SettingsFile, StoredVolumesOutsideTheirRangeLoadAsEighty) {

@@ -49,6 +49,8 @@ TEST(SteamLibraries, ReadsBothLayoutsOfTheLibraryList) {
          {{"/a"}, ""}},
         {R"("LibraryFolders" { "TimeNextStatsReport" "1" "ContentStatsID" "-2" "1" "/b" "2" "D:\\Games" })",
          {{"/b", "D:\\Games"}, ""}},
+        {R"("libraryfolders" { "0" { "path" "games" } "1" { "path" "../x" } "2" { "path" "C:x" } "3" { "path" "/c" } })",
+         {{"/c"}, ""}},
         {R"("other" { "0" "/a" })", {{}, "it holds no \"libraryfolders\" block"}},
         {R"("libraryfolders" "x")", {{}, "it holds no \"libraryfolders\" block"}},
         {"\"libraryfolders\" {\n\"0\" {\n", {{}, "line 2: the block \"0\" opened here is not closed"}},

@@ -4,6 +4,11 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 using namespace jukewright;
 namespace fs = std::filesystem;
 
@@ -31,3 +36,28 @@ TEST(FileBackup, KeepsTheFirstCopyOnlyAndNeverWritesThroughALink) {
     EXPECT_FALSE(fs::exists(backupPath(folder.file("folder.cfg"))));
 #endif
 }
+
+#ifndef _WIN32
+// A backup holds what the file holds (an rcon_password, say): it is no more open than the file.
+TEST(FileBackup, TakesTheModeAndOwnerOfTheFileItCopies) {
+    test::TempFolder folder;
+    for (const fs::perms mode : {fs::perms(0600), fs::perms(0640), fs::perms(0644), fs::perms(0400)}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        const std::string file = folder.write("userconfig.cfg", "rcon_password secret\r\n");
+        fs::remove(backupPath(file));
+        fs::permissions(file, mode);
+        if (::geteuid() == 0) {
+            ASSERT_EQ(::chown(file.c_str(), 65534, 65534), 0);
+        }
+        EXPECT_FALSE(keepBackup(file));
+        EXPECT_EQ(fs::status(backupPath(file)).permissions(), mode);
+        struct stat original {};
+        struct stat backup {};
+        ASSERT_EQ(::stat(file.c_str(), &original), 0);
+        ASSERT_EQ(::stat(backupPath(file).c_str(), &backup), 0);
+        EXPECT_EQ(backup.st_uid, original.st_uid);
+        EXPECT_EQ(backup.st_gid, original.st_gid);
+        fs::remove(file);
+    }
+}
+#endif
