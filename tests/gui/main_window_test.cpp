@@ -349,7 +349,8 @@ private Q_SLOTS:
 
     void theDeleteKey_data() {
         // Key codes: positive released, negative pressed; 0 a repeat the system marks as one, 1 a repeat
-        // as X sends it: a release and a press with one timestamp, unmarked.
+        // as X sends it: a release and a press with one timestamp, unmarked; 2 the same, its press
+        // arriving only after the window has run its events (a busy system).
         QTest::addColumn<QList<int>>("events");
         QTest::addColumn<QStringList>("rowsAfter");
         const QStringList all{QStringLiteral("T0"), QStringLiteral("T1"), QStringLiteral("T2"), QStringLiteral("T3")};
@@ -360,6 +361,8 @@ private Q_SLOTS:
         QTest::newRow("held down removes once") << QList<int>{-Qt::Key_Delete, 0, 0, 0, Qt::Key_Delete} << removed;
         QTest::newRow("held down under X removes once")
             << QList<int>{-Qt::Key_Delete, 1, 1, 1, Qt::Key_Delete} << removed;
+        QTest::newRow("held down under a busy X removes once")
+            << QList<int>{-Qt::Key_Delete, 2, 2, 2, Qt::Key_Delete} << removed;
         QTest::newRow("pressed twice removes twice")
             << QList<int>{-Qt::Key_Delete, Qt::Key_Delete, -Qt::Key_Delete, Qt::Key_Delete} << removedTwice;
         QTest::newRow("other keys do nothing")
@@ -381,8 +384,10 @@ private Q_SLOTS:
         // Sent as the system queues them, one after the other, before the window runs its events.
         for (int key : events) {
             time += 30;
-            if (key == 0 || key == 1) {
+            if (key == 0 || key == 1 || key == 2) {
                 send(QEvent::KeyRelease, Qt::Key_Delete, key == 0, time);
+                if (key == 2)
+                    QCoreApplication::processEvents();
                 send(QEvent::KeyPress, Qt::Key_Delete, key == 0, time);
             } else {
                 send(key < 0 ? QEvent::KeyPress : QEvent::KeyRelease, std::abs(key), false, time);

@@ -367,19 +367,28 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // Holding Delete repeats the key, and X sends each repeat as a release and a press with one
-// timestamp, not always marked as repeats. A release therefore removes only once the events queued
-// with it have run and no press of the key came right after it: one removal per key let go.
+// timestamp, not always marked as repeats. A release removes once the events queued with it have run
+// and no press with its timestamp came; when that press comes later (a busy system), the key is
+// still held, and nothing more is removed until a new press: one removal per press, whatever arrives
+// when.
 void frmMain::lstPlaylist_DeleteKey(const QKeyEvent& key) {
     if (key.type() == QEvent::KeyPress) {
-        std::erase(m_deleteReleases, key.timestamp());
+        const bool repeat = key.isAutoRepeat() || key.timestamp() == m_lastDeleteRelease;
+        if (repeat)
+            std::erase(m_deleteReleases, key.timestamp());
+        else
+            m_deleteRemoved = false;
         return;
     }
-    if (key.isAutoRepeat() || isSaving())
+    m_lastDeleteRelease = key.timestamp();
+    if (key.isAutoRepeat() || isSaving() || m_deleteRemoved)
         return;
     m_deleteReleases.push_back(key.timestamp());
     QTimer::singleShot(0, this, [this, released = key.timestamp()] {
-        if (std::erase(m_deleteReleases, released) > 0)
-            imgRemove_Click();
+        if (std::erase(m_deleteReleases, released) == 0)
+            return;
+        m_deleteRemoved = true;
+        imgRemove_Click();
     });
 }
 

@@ -210,6 +210,9 @@ private:
     bool m_progressShown = false;
     // The timestamps of Delete releases not yet acted on: a press with the same one makes it a repeat.
     std::vector<quint64> m_deleteReleases;
+    // The last Delete release, and whether the press it belongs to has removed already.
+    quint64 m_lastDeleteRelease = 0;
+    bool m_deleteRemoved = false;
     // The running save, if any: while it is there the commands that would change what it reads do
     // nothing. Declared last, so that a save still running when the window goes ends while the window
     // is whole.
