@@ -5,7 +5,7 @@
 set(JUKEWRIGHT_APP_ID org.jukewright.Jukewright)
 set(JUKEWRIGHT_DIST_DIR ${CMAKE_SOURCE_DIR}/dist)
 # The window names its desktop entry by the same id.
-target_compile_definitions(jukewright PRIVATE JUKEWRIGHT_APP_ID="${JUKEWRIGHT_APP_ID}")
+target_compile_definitions(jukewright_gui PRIVATE JUKEWRIGHT_APP_ID="${JUKEWRIGHT_APP_ID}")
 
 install(FILES ${JUKEWRIGHT_DIST_DIR}/${JUKEWRIGHT_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -13,7 +13,6 @@ install(DIRECTORY data/ DESTINATION . COMPONENT portable)
 
 set(CPACK_PACKAGE_NAME jukewright-cli)
 set(CPACK_PACKAGE_VENDOR "The Jukewright developers")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://jukewright.org")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "build an MP3 jukebox for Half-Life and its mods")
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_FILE_NAME jukewright-cli-${PROJECT_VERSION}-windows-x86_64)

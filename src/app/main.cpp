@@ -3,18 +3,34 @@
 #include "gui/shell/desktop.h"
 #include "gui/shell/display_check.h"
 #include "gui/shell/main_window.h"
+#include "gui/shell/program_door.h"
+#include "gui/shell/program_identity.h"
 #include "gui/shell/qt_dialogs.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <memory>
+
+namespace {
+
+// The files named on the command line (the desktop entry's %F), as absolute paths: a running window
+// may have another working folder.
+QStringList filesToAdd() {
+    QStringList files;
+    for (const QString& argument : QCoreApplication::arguments().mid(1))
+        files << QFileInfo(argument).absoluteFilePath();
+    return files;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     using namespace jukewright;
     std::unique_ptr<QApplication> app = gui::openDisplay(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Jukewright"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Jukewright"));
-    // Wayland desktops match the window to its installed desktop entry, and so to its icon, by this id.
-    QGuiApplication::setDesktopFileName(QStringLiteral(JUKEWRIGHT_APP_ID));
+    gui::nameTheProgram();
+    const QStringList files = filesToAdd();
+    if (gui::ProgramDoor::handOver(files))
+        return 0;
 
     AppState state;
     gui::QtDialogs dialogs;
@@ -22,7 +38,17 @@ int main(int argc, char** argv) {
     gui::frmMain window(state, dialogs, desktop, findDataFolder(executableFolder()));
     // Exit and the shutdown end the program at once: no other window's close handling runs.
     QObject::connect(&window, &gui::frmMain::programEnds, app.get(), [] { QCoreApplication::exit(0); });
+    gui::ProgramDoor door;
+    QObject::connect(&door, &gui::ProgramDoor::filesArrived, &window, [&window](const QStringList& handed) {
+        window.addFiles(handed);
+        window.raise();
+        window.activateWindow();
+    });
+    door.open();
     QApplication::setWindowIcon(window.windowIcon());
     window.show();
+    // After the start-up's own steps (the free track among them), as if dropped on the list.
+    if (!files.isEmpty())
+        window.addFiles(files);
     return QApplication::exec();
 }

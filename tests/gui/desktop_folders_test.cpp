@@ -1,3 +1,4 @@
+#include "gui/shell/desktop.h"
 #include "gui/shell/desktop_folders.h"
 #include "support/recording_views.h"
 
@@ -25,6 +26,33 @@ private Q_SLOTS:
     void init() {
         QDir(homePath()).removeRecursively();
         QDir().mkpath(homePath());
+    }
+
+    // The desktop service reports success once it has started a handler; xdg-open's exit status says
+    // whether anything opened the file (3: no program for it, 4: the program failed).
+    void aTextFileNoProgramOpensIsReported_data() {
+        QTest::addColumn<int>("exitStatus");
+        QTest::newRow("no program") << 3;
+        QTest::newRow("program failed") << 4;
+    }
+    void aTextFileNoProgramOpensIsReported() {
+        QFETCH(int, exitStatus);
+        // A stand-in xdg-open first on the search path, beside the test (temporary folders may not
+        // run programs).
+        QTemporaryDir tools(QCoreApplication::applicationDirPath() + QStringLiteral("/xdg-open-XXXXXX"));
+        QFile script(tools.filePath(QStringLiteral("xdg-open")));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\nexit %1\n").arg(exitStatus).toUtf8());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", tools.path().toUtf8() + ':' + path);
+        QObject context;
+        bool noProgram = false;
+        gui::QtDesktop desktop;
+        desktop.openTextFile(QStringLiteral(JUKEWRIGHT_DATA_DIR "/readme.txt"), &context, [&] { noProgram = true; });
+        qputenv("PATH", path);
+        QTRY_VERIFY(noProgram);
     }
 
     void foldersAreCreatedInTheHomeFolderWithoutATrailingSeparator() {

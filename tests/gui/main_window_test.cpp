@@ -2,6 +2,7 @@
 #include "gui/dialogs/media_library.h"
 #include "gui/shell/open_file_dialog.h"
 #include "gui/shell/picture_button.h"
+#include "gui/shell/program_door.h"
 #include "support/window_fixture.h"
 
 #include <QAction>
@@ -134,8 +135,8 @@ private Q_SLOTS:
         QCOMPARE(box->insertPolicy(), QComboBox::NoInsert);
         QCOMPARE(box->currentText(), QString());
         QCOMPARE(f->find<QLabel>("lblBrowse")->text(), QStringLiteral("..."));
-        QVERIFY(f->find<QLabel>("lblMorvane")->text().contains(QStringLiteral("morvane.net")));
-        QVERIFY(f->find<QLabel>("lblJukewright")->text().contains(QStringLiteral("jukewright.org")));
+        QCOMPARE(f->find<QLabel>("lblMorvane")->text(), QStringLiteral("Music by Morvane: www.morvane.net"));
+        QCOMPARE(f->find<QLabel>("lblJukewright")->text(), QStringLiteral("Jukewright homepage: jukewright.org"));
         QCOMPARE(visibleTwins(*f), QStringList());
         QVERIFY(f->dialogs.messages.empty());
     }
@@ -302,6 +303,7 @@ private Q_SLOTS:
 
         if (trigger == "Delete") {
             QTest::keyRelease(f->find<QListWidget>("lstPlaylist"), Qt::Key_Delete);
+            QCoreApplication::processEvents();
         } else if (trigger.startsWith("mnu")) {
             f->find<QAction>(trigger.constData())->trigger();
         } else if (trigger.startsWith("lbl")) {
@@ -328,10 +330,11 @@ private Q_SLOTS:
                                                                                                      : 2));
         QCOMPARE(f->window->findChildren<gui::frmMediaLib*>().size(), command == "media library" ? 1 : 0);
         const QString readme = QStringLiteral(JUKEWRIGHT_DATA_DIR "/readme.txt");
-        const QList<QUrl> opened = command == "artist's site" ? QList<QUrl>{QUrl(gui::frmMain::MorvaneAddress)}
-                                   : command == "homepage"    ? QList<QUrl>{QUrl(gui::frmMain::JukewrightAddress)}
-                                   : command == "readme"      ? QList<QUrl>{QUrl::fromLocalFile(readme)}
-                                                              : QList<QUrl>{};
+        const QString freeTrack = QStringLiteral(JUKEWRIGHT_DATA_DIR "/free_track.txt");
+        const QList<QUrl> opened = command == "artist's site" ? QList<QUrl>{QUrl::fromLocalFile(freeTrack)}
+                                   : command == "homepage" || command == "readme"
+                                       ? QList<QUrl>{QUrl::fromLocalFile(readme)}
+                                       : QList<QUrl>{};
         QCOMPARE(f->desktop.opened, opened);
         QCOMPARE(ends.size(), command == "exit" ? 1 : 0);
         QVERIFY(f->window->isVisible());
@@ -345,13 +348,23 @@ private Q_SLOTS:
     }
 
     void theDeleteKey_data() {
-        QTest::addColumn<QList<int>>("events"); // key codes: positive released, negative pressed, 0 auto-repeat
+        // Key codes: positive released, negative pressed; 0 a repeat the system marks as one, 1 a repeat
+        // as X sends it: a release and a press with one timestamp, unmarked; 2 the same, its press
+        // arriving only after the window has run its events (a busy system).
+        QTest::addColumn<QList<int>>("events");
         QTest::addColumn<QStringList>("rowsAfter");
         const QStringList all{QStringLiteral("T0"), QStringLiteral("T1"), QStringLiteral("T2"), QStringLiteral("T3")};
         const QStringList removed{QStringLiteral("T0"), QStringLiteral("T1"), QStringLiteral("T3")};
+        const QStringList removedTwice{QStringLiteral("T0"), QStringLiteral("T3")};
         QTest::newRow("released removes") << QList<int>{Qt::Key_Delete} << removed;
         QTest::newRow("pressed does nothing") << QList<int>{-Qt::Key_Delete} << all;
         QTest::newRow("held down removes once") << QList<int>{-Qt::Key_Delete, 0, 0, 0, Qt::Key_Delete} << removed;
+        QTest::newRow("held down under X removes once")
+            << QList<int>{-Qt::Key_Delete, 1, 1, 1, Qt::Key_Delete} << removed;
+        QTest::newRow("held down under a busy X removes once")
+            << QList<int>{-Qt::Key_Delete, 2, 2, 2, Qt::Key_Delete} << removed;
+        QTest::newRow("pressed twice removes twice")
+            << QList<int>{-Qt::Key_Delete, Qt::Key_Delete, -Qt::Key_Delete, Qt::Key_Delete} << removedTwice;
         QTest::newRow("other keys do nothing")
             << QList<int>{Qt::Key_Backspace, Qt::Key_Space, Qt::Key_Insert, Qt::Key_D} << all;
     }
@@ -362,19 +375,25 @@ private Q_SLOTS:
         addTracks(*f, 4);
         auto* list = f->find<QListWidget>("lstPlaylist");
         list->setCurrentRow(2);
+        quint64 time = 1000;
+        const auto send = [list](QEvent::Type type, int key, bool repeat, quint64 timestamp) {
+            QKeyEvent event(type, key, Qt::NoModifier, QString(), repeat);
+            event.setTimestamp(timestamp);
+            QApplication::sendEvent(list, &event);
+        };
+        // Sent as the system queues them, one after the other, before the window runs its events.
         for (int key : events) {
-            if (key < 0) {
-                QTest::keyPress(list, Qt::Key(-key));
-            } else if (key == 0) {
-                // What the system sends while the key is held: a release and a press, both repeats.
-                QKeyEvent release(QEvent::KeyRelease, Qt::Key_Delete, Qt::NoModifier, QString(), true);
-                QApplication::sendEvent(list, &release);
-                QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(), true);
-                QApplication::sendEvent(list, &press);
+            time += 30;
+            if (key == 0 || key == 1 || key == 2) {
+                send(QEvent::KeyRelease, Qt::Key_Delete, key == 0, time);
+                if (key == 2)
+                    QCoreApplication::processEvents();
+                send(QEvent::KeyPress, Qt::Key_Delete, key == 0, time);
             } else {
-                QTest::keyRelease(list, Qt::Key(key));
+                send(key < 0 ? QEvent::KeyPress : QEvent::KeyRelease, std::abs(key), false, time);
             }
         }
+        QCoreApplication::processEvents();
         QCOMPARE(rows(*f), rowsAfter);
         QCOMPARE(f->state->TrackCount, std::int16_t(rowsAfter.size()));
     }
@@ -454,9 +473,12 @@ private Q_SLOTS:
         writeFile(folder.filePath(QStringLiteral("two.mp3")));
         const QString pls = writeFile(folder.filePath(QStringLiteral("list.pls")), "[playlist]\r\nFile1=two.mp3\r\n");
         const QString notes = writeFile(folder.filePath(QStringLiteral("notes.txt")));
+        writeFile(folder.filePath(QStringLiteral("album/B.mp3")));
+        writeFile(folder.filePath(QStringLiteral("album/a.mp3")));
         QMimeData mime;
         mime.setUrls({QUrl::fromLocalFile(pls), QUrl::fromLocalFile(notes), QUrl::fromLocalFile(one),
-                      QUrl(QStringLiteral("https://example.org/three.mp3"))});
+                      QUrl(QStringLiteral("https://example.org/three.mp3")),
+                      QUrl::fromLocalFile(folder.filePath(QStringLiteral("album")))});
         QWidget* viewport = f->find<QListWidget>("lstPlaylist")->viewport();
         const QPoint middle = viewport->rect().center();
         QDragEnterEvent enter(middle, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
@@ -464,7 +486,11 @@ private Q_SLOTS:
         QVERIFY(enter.isAccepted());
         QDropEvent drop(middle, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(viewport, &drop);
-        QCOMPARE(rows(*f), (QStringList{QStringLiteral("two.mp3"), QStringLiteral("one.mp3")}));
+        // The dragging program waits for the drop to return, so nothing is said before.
+        QVERIFY(f->dialogs.messages.empty());
+        QCoreApplication::processEvents();
+        QCOMPARE(rows(*f), (QStringList{QStringLiteral("two.mp3"), QStringLiteral("one.mp3"), QStringLiteral("a.mp3"),
+                                        QStringLiteral("B.mp3")}));
         QCOMPARE(f->dialogs.messages.size(), std::size_t(1));
         QVERIFY(f->dialogs.messages[0].text.find("notes.txt") != std::string::npos);
         QCOMPARE(f->dialogs.messages[0].title, std::string("Jukewright"));
@@ -476,7 +502,7 @@ private Q_SLOTS:
         f = std::make_unique<WindowFixture>(data.path());
         f->find<QAction>("mnuGerman")->trigger();
         QCOMPARE(f->find<QLabel>("lblModPath")->text(),
-                 QStringLiteral("Pfad: (e.g. C:\\Program Files\\Steam\\steam apps\\counter-strike\\cstrike)"));
+                 QStringLiteral("Pfad: (e.g. ~/.steam/steam/steamapps/common/Half-Life/cstrike)"));
         auto* playlist = f->find<PictureButton>("imgPlaylist");
         QCOMPARE(playlist->x(), 179);
 
@@ -506,7 +532,7 @@ private Q_SLOTS:
         QCOMPARE(f->state->Language, std::int16_t(1));
         QVERIFY(f->find<QAction>("mnuEnglish")->isChecked());
         QCOMPARE(f->find<QLabel>("lblModPath")->text(),
-                 QStringLiteral("Mod Path: (e.g. C:\\Program Files\\Steam\\steam apps\\counter-strike\\cstrike)"));
+                 QStringLiteral("Mod Path: (e.g. ~/.steam/steam/steamapps/common/Half-Life/cstrike)"));
         QVERIFY(f->dialogs.messages.empty());
     }
 
@@ -557,11 +583,15 @@ private Q_SLOTS:
     }
 
     void aReadmeOrLinkThatCannotBeOpenedSaysSo() {
+        // The file is there, but no program opens it: the message names that cause, not the file.
         f->desktop.answer = false;
-        QTest::mouseClick(f->find<QLabel>("lblJukewright"), Qt::LeftButton);
-        QCOMPARE(f->dialogs.messages.size(), std::size_t(1));
+        QTest::mouseClick(f->find<QLabel>("lblMorvane"), Qt::LeftButton);
+        f->find<QAction>("mnuReadme")->trigger();
+        QCOMPARE(f->dialogs.messages.size(), std::size_t(2));
         QCOMPARE(f->dialogs.messages[0].text,
-                 std::string("Error: the link could not be opened: https://jukewright.org"));
+                 std::string("Error: no program could open the link: " JUKEWRIGHT_DATA_DIR "/free_track.txt"));
+        QCOMPARE(f->dialogs.messages[1].text,
+                 std::string("Error: no program could open the readme: " JUKEWRIGHT_DATA_DIR "/readme.txt"));
 
         QTemporaryDir data;
         copyDataFolder(data.path());
@@ -587,6 +617,26 @@ private Q_SLOTS:
         QVERIFY(f->window->close());
         QCOMPARE(endsAfterClose.size(), 1);
         QVERIFY(!f->window->isVisible());
+    }
+
+    void aSecondStartHandsItsFilesToTheRunningWindowAndEnds() {
+        QTemporaryDir runtime;
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+        gui::ProgramDoor door;
+        QVERIFY(door.open());
+        QSignalSpy handed(&door, &gui::ProgramDoor::filesArrived);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        program.setProcessEnvironment(environment);
+        program.setWorkingDirectory(runtime.path());
+        QSignalSpy finished(&program, &QProcess::finished);
+        program.start(QStringLiteral(JUKEWRIGHT_APP), {QStringLiteral("song.mp3"), QStringLiteral("/music/notes.txt")});
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(handed.size(), 1);
+        QCOMPARE(handed[0][0].toStringList(),
+                 (QStringList{runtime.filePath(QStringLiteral("song.mp3")), QStringLiteral("/music/notes.txt")}));
     }
 
     void withoutADisplayTheProgramSaysSoAndEnds() {

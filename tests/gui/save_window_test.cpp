@@ -108,6 +108,7 @@ private Q_SLOTS:
         QVERIFY(progress->isVisible());
         QCOMPARE(progress->windowTitle(), QStringLiteral("Done"));
         QCOMPARE(progress->size(), QSize(371, 127));
+        QCOMPARE(progress->frameGeometry().center(), f->window->frameGeometry().center());
         for (const char* plain : {"imgGen", "imgCopy", "imgCompb"})
             QVERIFY2(control<QLabel>(progress, plain)->isVisible(), plain);
         for (const char* hidden : {"imgGenb", "imgCopyb", "imgComp"})
@@ -118,6 +119,11 @@ private Q_SLOTS:
         QCOMPARE(bar->maximum(), 2);
         QCOMPARE(bar->value(), 2);
         QVERIFY(bar->width() > 340);
+        // Full, the bar is lit from end to end; empty, it is a dark slot.
+        const QColor full = bar->grab().toImage().pixelColor(bar->rect().center());
+        bar->setValue(0);
+        const QColor empty = bar->grab().toImage().pixelColor(bar->rect().center());
+        QVERIFY2(full.lightness() > empty.lightness() + 100, qPrintable(full.name() + u' ' + empty.name()));
 
         QVERIFY(readAll(m_mod + QStringLiteral("/mp3.cfg")).contains("BlueSky.mp3"));
         QCOMPARE(readAll(m_mod + QStringLiteral("/mp3s/Rain.mp3")), QByteArray("ID3 test track"));
@@ -144,8 +150,10 @@ private Q_SLOTS:
         QCOMPARE(message.icon, MessageIcon::Stop);
         QVERIFY(QString::fromStdString(message.text).startsWith(QStringLiteral("These files could not be written:\n")));
         QVERIFY(QString::fromStdString(message.text).contains(QStringLiteral("missing.mp3")));
-        QCOMPARE(progressWindow(*f)->windowTitle(), QStringLiteral("Jukewright - Generating..."));
+        QCOMPARE(progressWindow(*f)->windowTitle(), QStringLiteral("Jukewright - Save failed"));
         QVERIFY(!stages.shown.contains(QStringLiteral("imgCompb")));
+        for (const char* lit : {"imgGenb", "imgCopyb", "imgCompb"})
+            QVERIFY2(control<QLabel>(progressWindow(*f), lit)->isHidden(), lit);
         QVERIFY(f->find<QComboBox>("cboSteamFolder")->isEnabled());
     }
 

@@ -17,7 +17,7 @@ using jukewright::test::FakeDialogs;
 namespace {
 
 const QString FreeTrackQuestion =
-    QStringLiteral("Do you want to copy the free track, 'Morvane - Lanterns Burn' to your windows music folder?");
+    QStringLiteral("Do you want to copy the free track, 'Morvane - Lanterns Burn' to your music folder?");
 
 // The dialogs, also noting which rows the track list showed when the question came.
 class WatchingDialogs : public FakeDialogs {

@@ -46,6 +46,9 @@ foreach(file
         "share/metainfo/${APP_ID}.metainfo.xml"
         "share/icons/hicolor/48x48/apps/${APP_ID}.png"
         "share/icons/hicolor/256x256/apps/${APP_ID}.png"
+        "share/icons/hicolor/scalable/apps/${APP_ID}.svg"
+        "share/doc/jukewright/copyright"
+        "share/doc/jukewright/changelog.gz"
         "share/man/man1/jukewright.1.gz"
         "share/man/man1/jukewright-cli.1.gz")
     expect_file("${prefix}/${file}")

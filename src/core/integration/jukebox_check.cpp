@@ -131,9 +131,12 @@ void addTrackResults(const GameConsole& console, const std::string& modFolder, s
         const auto loop = console.aliasText("lptrack" + std::to_string(n));
         const auto playPath = argumentOf(*play, "mp3 play");
         const auto loopPath = loop ? argumentOf(*loop, "mp3 loop") : std::nullopt;
-        for (const auto& path : {playPath, loopPath})
-            if (!path || !isTrackFile(modFolder, *path))
-                missing.push_back("track " + std::to_string(n) + " (" + path.value_or("no path") + ")");
+        for (const auto& path : {playPath, loopPath}) {
+            // The play and loop lines of a track name one file: a missing one is named once.
+            std::string named = "track " + std::to_string(n) + " (" + path.value_or("no path") + ")";
+            if ((!path || !isTrackFile(modFolder, *path)) && (missing.empty() || missing.back() != named))
+                missing.push_back(std::move(named));
+        }
         if (!playPath)
             continue;
         const auto [first, isNew] = firstTrack.emplace(fileKey(*playPath), n);

@@ -6,14 +6,15 @@
 
 namespace jukewright {
 
-void m3uload(AppState& state, PlaylistView& view, const std::string& s_path, PlaylistFull& full) {
+std::size_t m3uload(AppState& state, PlaylistView& view, const std::string& s_path, PlaylistFull& full) {
     const auto rows = readPlaylistRows(view, s_path);
     if (!rows)
-        return;
+        return 0;
     if (rows->empty() || rows->front() != "#EXTM3U") {
         view.showMessage({NotExtendedM3uText, TitlePlain, MessageIcon::None});
-        return;
+        return 0;
     }
+    std::size_t entries = 0;
     for (std::size_t i = 1; i < rows->size(); ++i) {
         if (!(*rows)[i].starts_with("#EXTINF"))
             continue;
@@ -24,11 +25,13 @@ void m3uload(AppState& state, PlaylistView& view, const std::string& s_path, Pla
         const std::string& entry = (*rows)[i];
         if (!entry.ends_with(".mp3"))
             continue;
+        ++entries;
         const auto absolute = absoluteEntryPath(entry);
         const std::string path = absolute ? *absolute : getm3upath(state, entry);
         if (!appendExistingTrack(state, view, path, full))
-            return;
+            return entries;
     }
+    return entries;
 }
 
 } // namespace jukewright

@@ -13,7 +13,7 @@ inline constexpr const char* NotExtendedM3uText = "This is not a valid extented 
 // Appends the MP3 tracks of the extended M3U file at s_path that exist. The file must start with the
 // row "#EXTM3U"; the row after each "#EXTINF" row is an entry, whatever it holds, and a relative entry
 // is resolved from the playlist's folder with its "..\" steps. A full list stops the import and is
-// noted in `full`.
-void m3uload(AppState& state, PlaylistView& view, const std::string& s_path, PlaylistFull& full);
+// noted in `full`. Answers the number of MP3 entries the playlist names.
+std::size_t m3uload(AppState& state, PlaylistView& view, const std::string& s_path, PlaylistFull& full);
 
 } // namespace jukewright

@@ -17,17 +17,27 @@ PlaylistKind playlistKindOf(std::string_view fileName) {
 void importPlaylist(AppState& state, PlaylistView& view, const std::string& fileName, PlaylistFull& full) {
     if (isCancelledName(fileName))
         return;
+    const std::int16_t before = state.TrackCount;
+    std::size_t entries = 0;
     switch (playlistKindOf(fileName)) {
     case PlaylistKind::Pls:
-        plsload(state, view, fileName, full);
+        entries = plsload(state, view, fileName, full);
         break;
     case PlaylistKind::ExtendedM3u:
-        m3uload(state, view, fileName, full);
+        entries = m3uload(state, view, fileName, full);
         break;
     case PlaylistKind::None:
         view.showMessage({NotAPlaylistText + GetFilename(trimSpaces(fileName)), TitleError, MessageIcon::Stop});
-        break;
+        return;
     }
+    // An import that adds nothing must not look like one that worked.
+    if (entries > 0 && state.TrackCount == before && !full.refusedAny())
+        view.showMessage(noTracksFoundMessage(entries, GetFilename(trimSpaces(fileName))));
+}
+
+Message noTracksFoundMessage(std::size_t entries, const std::string& playlistName) {
+    return {"None of the " + std::to_string(entries) + " tracks of " + playlistName + " could be found.", TitlePlain,
+            MessageIcon::None};
 }
 
 void importPlaylistCommand(AppState& state, PlaylistView& view, const std::string& fileName) {

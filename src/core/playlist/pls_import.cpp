@@ -7,10 +7,11 @@
 
 namespace jukewright {
 
-void plsload(AppState& state, PlaylistView& view, const std::string& s_path, PlaylistFull& full) {
+std::size_t plsload(AppState& state, PlaylistView& view, const std::string& s_path, PlaylistFull& full) {
     const auto rows = readPlaylistRows(view, s_path);
     if (!rows)
-        return;
+        return 0;
+    std::size_t entries = 0;
     const std::string folder = getPath(s_path);
     for (const std::string& line : *rows) {
         if (!line.starts_with("File") || !line.ends_with(".mp3"))
@@ -20,6 +21,7 @@ void plsload(AppState& state, PlaylistView& view, const std::string& s_path, Pla
             if (line[at] != '=')
                 continue;
             const std::string_view entry = std::string_view(line).substr(at + 1);
+            ++entries;
             // No file has a longer path (a URI decodes to at most a third of its escapes), so such a
             // candidate is skipped without being built: a line of many "=" stays linear.
             if (entry.size() > 3 * LongestPathBytes)
@@ -29,9 +31,10 @@ void plsload(AppState& state, PlaylistView& view, const std::string& s_path, Pla
                 continue;
             const std::string path = absolute ? *absolute : folder + "\\" + std::string(entry);
             if (path.size() <= LongestPathBytes && !appendExistingTrack(state, view, path, full))
-                return;
+                return entries;
         }
     }
+    return entries;
 }
 
 } // namespace jukewright

@@ -1,26 +1,24 @@
 #include "core/playlist/track_drop.h"
 
+#include "core/playlist/folder_tracks.h"
 #include "core/playlist/playlist_import.h"
 #include "core/playlist/track_list.h"
-
-#include <algorithm>
-#include <cctype>
+#include "core/system/folder_queries.h"
 
 namespace jukewright {
 
 namespace {
 
-bool endsWithMp3(const std::string& path) {
-    constexpr std::string_view ending = ".mp3";
-    return path.size() >= ending.size() &&
-           std::ranges::equal(std::string_view(path).substr(path.size() - ending.size()), ending,
-                              [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
-}
-
-DropAction actionFor(const std::string& path) {
+DroppedFile sortDroppedFile(const std::string& path) {
+    if (isFolder(path)) {
+        std::vector<std::string> tracks = mp3FilesInFolder(path);
+        if (tracks.empty())
+            return {path, DropAction::Refuse, {}};
+        return {path, DropAction::AddFolder, std::move(tracks)};
+    }
     if (playlistKindOf(path) != PlaylistKind::None)
-        return DropAction::ImportPlaylist;
-    return endsWithMp3(path) ? DropAction::AddTrack : DropAction::Refuse;
+        return {path, DropAction::ImportPlaylist, {}};
+    return {path, hasMp3Ending(path) ? DropAction::AddTrack : DropAction::Refuse, {}};
 }
 
 } // namespace
@@ -29,7 +27,7 @@ std::vector<DroppedFile> sortDroppedFiles(const std::vector<std::string>& paths)
     std::vector<DroppedFile> files;
     files.reserve(paths.size());
     for (const std::string& path : paths)
-        files.push_back({path, actionFor(path)});
+        files.push_back(sortDroppedFile(path));
     return files;
 }
 
@@ -59,6 +57,9 @@ void dropFilesCommand(AppState& state, PlaylistView& view, const std::vector<std
             addTrackFile(state, view, file.path, full);
         else if (file.action == DropAction::ImportPlaylist)
             importPlaylist(state, view, file.path, full);
+        for (const std::string& track : file.tracks)
+            if (!full.refusedAny())
+                addTrackFile(state, view, track, full);
     }
     if (const auto message = refusedDropMessage(files))
         view.showMessage(*message);

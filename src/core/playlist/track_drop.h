@@ -15,19 +15,22 @@ inline constexpr const char* RefusedDropText =
 // Names a dropped item that is no local file (the window gives an empty path for it).
 inline constexpr const char* NotLocalFileText = "(not a local file)";
 
-enum class DropAction { AddTrack, ImportPlaylist, Refuse };
+enum class DropAction { AddTrack, ImportPlaylist, AddFolder, Refuse };
 
 struct DroppedFile {
     std::string path;
     DropAction action = DropAction::Refuse;
+    // The MP3 files of a dropped folder, in the order they are added.
+    std::vector<std::string> tracks = {};
 
     bool operator==(const DroppedFile&) const = default;
 };
 
 // What becomes of each file dropped on the track list, in the order dropped: a name the import
 // command takes (see playlistKindOf) is imported, a name ending in ".mp3" (any case, as Windows
-// players often write ".MP3") is added as the add-track command adds a file, anything else (a
-// folder, a picture, an empty path) is refused.
+// players often write ".MP3") is added as the add-track command adds a file, a folder adds the MP3
+// files inside it (see mp3FilesInFolder), anything else (a folder without MP3 files, a picture, an
+// empty path) is refused.
 std::vector<DroppedFile> sortDroppedFiles(const std::vector<std::string>& paths);
 
 // One message naming every refused file, one row each, or none when nothing was refused.

@@ -12,8 +12,14 @@ namespace jukewright {
 
 inline constexpr const char* FreeTrackFileName = "morvane_lanternsburn.mp3";
 inline constexpr const char* FontFileName = "HLFLIFE2.TTF";
+// Only Windows has a "windows music folder"; elsewhere the question names the player's own.
+#ifdef _WIN32
 inline constexpr const char* FreeTrackQuestion =
     "Do you want to copy the free track, 'Morvane - Lanterns Burn' to your windows music folder?";
+#else
+inline constexpr const char* FreeTrackQuestion =
+    "Do you want to copy the free track, 'Morvane - Lanterns Burn' to your music folder?";
+#endif
 inline constexpr const char* FreeTrackTitle = "Copy Track";
 
 // What start-up needs of the main window once its special folders are known.

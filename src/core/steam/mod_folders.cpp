@@ -37,10 +37,11 @@ std::vector<InstalledMod> modsInLibrary(const std::string& library) {
 InstalledMods findInstalledMods(const std::vector<std::string>& steamFolders) {
     SteamLibraries libraries = findSteamLibraries(steamFolders);
     InstalledMods installed;
-    for (const std::string& library : libraries.folders) {
-        const std::vector<InstalledMod> mods = modsInLibrary(library);
-        installed.mods.insert(installed.mods.end(), mods.begin(), mods.end());
-    }
+    for (std::size_t i = 0; i < libraries.folders.size(); ++i)
+        for (InstalledMod& mod : modsInLibrary(libraries.folders[i])) {
+            mod.libraryLabel = libraries.labels[i];
+            installed.mods.push_back(std::move(mod));
+        }
     installed.libraries = std::move(libraries.folders);
     installed.problems = std::move(libraries.problems);
     return installed;

@@ -7,9 +7,10 @@ namespace jukewright {
 
 // A Half-Life mod installed through Steam.
 struct InstalledMod {
-    std::string name;    // the mod's folder name, "cstrike"
-    std::string folder;  // the mod folder's full path
-    std::string library; // the Steam library that holds it
+    std::string name;              // the mod's folder name, "cstrike"
+    std::string folder;            // the mod folder's full path
+    std::string library;           // the Steam library that holds it
+    std::string libraryLabel = {}; // the name the player gave that library in Steam, or empty
 };
 
 // The Half-Life mods of one Steam library: the folders of steamapps/common/Half-Life that hold a

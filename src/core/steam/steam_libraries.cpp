@@ -32,13 +32,21 @@ bool isRootedPath(std::string_view path) {
            isSeparator(path[2]);
 }
 
-// Adds the library once, by its canonical path, when it exists.
-void addLibrary(std::vector<std::string>& folders, const std::string& folder) {
+// Adds the library once, by its canonical path, when it exists; a label found later for a library
+// already there is kept.
+void addLibrary(SteamLibraries& libraries, const std::string& folder, const std::string& label = {}) {
     const std::string canonical = canonicalPath(folder);
     if (canonical.empty() || !isFolder(std::string_view(canonical)))
         return;
-    if (std::ranges::find(folders, canonical) == folders.end())
-        folders.push_back(canonical);
+    const auto known = std::ranges::find(libraries.folders, canonical);
+    if (known == libraries.folders.end()) {
+        libraries.folders.push_back(canonical);
+        libraries.labels.push_back(label);
+        return;
+    }
+    std::string& knownLabel = libraries.labels[static_cast<std::size_t>(known - libraries.folders.begin())];
+    if (knownLabel.empty())
+        knownLabel = label;
 }
 
 void addListedLibraries(SteamLibraries& libraries, const std::string& steamFolder) {
@@ -54,8 +62,8 @@ void addListedLibraries(SteamLibraries& libraries, const std::string& steamFolde
     if (!list.error.empty())
         libraries.problems.push_back("Steam's list of library folders could not be read: " + listFile + ": " +
                                      list.error);
-    for (const std::string& folder : list.folders)
-        addLibrary(libraries.folders, folder);
+    for (std::size_t i = 0; i < list.folders.size(); ++i)
+        addLibrary(libraries, list.folders[i], list.labels[i]);
 }
 
 } // namespace
@@ -101,7 +109,7 @@ SteamLibraries findSteamLibraries(const std::vector<std::string>& steamFolders) 
             std::ranges::find(seenSteamFolders, canonical) != seenSteamFolders.end())
             continue;
         seenSteamFolders.push_back(canonical);
-        addLibrary(libraries.folders, canonical);
+        addLibrary(libraries, canonical);
         addListedLibraries(libraries, canonical);
     }
     return libraries;
@@ -119,8 +127,11 @@ LibraryList parseLibraryFolders(std::string_view vdfText) {
         if (!isIndexKey(entry.key))
             continue;
         const VdfNode* path = entry.isBlock ? entry.child("path") : &entry;
-        if (path && !path->isBlock && isRootedPath(path->value))
-            list.folders.push_back(path->value);
+        if (!path || path->isBlock || !isRootedPath(path->value))
+            continue;
+        const VdfNode* label = entry.isBlock ? entry.child("label") : nullptr;
+        list.folders.push_back(path->value);
+        list.labels.push_back(label && !label->isBlock ? label->value : std::string());
     }
     return list;
 }

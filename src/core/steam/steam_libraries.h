@@ -21,6 +21,8 @@ struct SteamLibraries {
     // Each library folder (the folder holding "steamapps") once, as its canonical path, in search
     // order: each Steam folder, then the libraries its libraryfolders.vdf lists.
     std::vector<std::string> folders;
+    // The name the player gave each library in Steam ("label" in the list), or empty.
+    std::vector<std::string> labels;
     // One line for each library list that could not be read, naming the file and why.
     std::vector<std::string> problems;
 };
@@ -36,6 +38,8 @@ SteamLibraries findSteamLibraries(const std::vector<std::string>& steamFolders);
 struct LibraryList {
     std::vector<std::string> folders;
     std::string error;
+    // Each folder's "label" in the current layout, or empty.
+    std::vector<std::string> labels = std::vector<std::string>(folders.size());
 };
 LibraryList parseLibraryFolders(std::string_view vdfText);
 

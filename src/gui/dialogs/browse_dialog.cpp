@@ -125,9 +125,14 @@ void frmBrowse::findMods() {
         auto* row = new QListWidgetItem(QString::fromStdString(rows[i]), lstMods);
         row->setToolTip(QString::fromStdString(m_mods[i].folder));
     }
-    lblNoMods->setText(QString::fromStdString(noModsText(installed)));
+    // A library list that could not be read leaves mods out: the note below the rows says so.
+    const QString note = QString::fromStdString(modListNote(installed));
+    lblNoMods->setText(note);
+    const bool rowsAndNote = !m_mods.empty() && !note.isEmpty();
+    placeTwips(lstMods, rowsAndNote ? TwipsRect{4680, 360, 2550, 2880} : TwipsRect{4680, 360, 2550, 4650});
+    placeTwips(lblNoMods, rowsAndNote ? TwipsRect{4680, 3360, 2550, 1650} : TwipsRect{4680, 360, 2550, 4650});
     lstMods->setVisible(!m_mods.empty());
-    lblNoMods->setVisible(m_mods.empty());
+    lblNoMods->setVisible(!note.isEmpty());
 }
 
 // As if the person had opened the mod's folder in the folder list and pressed Ok; a folder that cannot

@@ -14,6 +14,8 @@ namespace {
 constexpr QSize ClientArea{371, 127};
 constexpr QSize StageSize{300, 20};
 constexpr int StageLeft = (ClientArea.width() - StageSize.width()) / 2;
+// The glow of the highlighted stage pictures.
+const QColor BarGlow{255, 214, 120};
 
 } // namespace
 
@@ -36,6 +38,11 @@ frmScript::frmScript(QWidget* parent) : QWidget(parent, Qt::Window) {
     prgFilecopy->setRange(0, 1);
     prgFilecopy->setValue(0);
     prgFilecopy->setTextVisible(false);
+    // A dark slot that fills with the stages' glow: a full bar looks full, an empty one empty.
+    QPalette bar = prgFilecopy->palette();
+    bar.setColor(QPalette::Base, Dark);
+    bar.setColor(QPalette::Highlight, BarGlow);
+    prgFilecopy->setPalette(bar);
 }
 
 QLabel* frmScript::stagePicture(const char* name, const QString& resource, int top, bool highlighted) {
@@ -61,6 +68,14 @@ void frmScript::startOver() {
     setWindowTitle(GeneratingCaption);
     prgFilecopy->setRange(0, 1);
     prgFilecopy->setValue(0);
+}
+
+void frmScript::showFailed() {
+    setWindowTitle(FailedCaption);
+    for (QLabel* plain : {imgGen, imgCopy, imgComp})
+        plain->show();
+    for (QLabel* highlighted : {imgGenb, imgCopyb, imgCompb})
+        highlighted->hide();
 }
 
 void frmScript::setMaximum(int maximum) {

@@ -17,6 +17,7 @@ class frmScript : public QWidget {
 
 public:
     static inline const QString GeneratingCaption = QStringLiteral("Jukewright - Generating...");
+    static inline const QString FailedCaption = QStringLiteral("Jukewright - Save failed");
 
     explicit frmScript(QWidget* parent = nullptr);
 
@@ -24,6 +25,8 @@ public:
     void setStage(SaveStage stage);
     // A new save starts from the first caption and an empty bar.
     void startOver();
+    // A save that ended without "Done": no stage stays lit, and the caption says so.
+    void showFailed();
     void setSaving(bool saving) { m_saving = saving; }
     void setMaximum(int maximum);
     void setValue(int value);

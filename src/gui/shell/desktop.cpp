@@ -1,21 +1,17 @@
 #include "gui/shell/desktop.h"
 
 #include <QDesktopServices>
+#include <QProcess>
 
 #ifdef _WIN32
 #include <QDir>
-#include <QProcess>
 #include <windows.h>
 #endif
 
 namespace jukewright::gui {
 
-bool QtDesktop::openUrl(const QUrl& url) {
-    return QDesktopServices::openUrl(url);
-}
-
 #ifdef _WIN32
-bool QtDesktop::openTextFile(const QString& path) {
+void QtDesktop::openTextFile(const QString& path, QObject*, std::function<void()> noProgram) {
     QProcess notepad;
     notepad.setProgram(QStringLiteral("notepad.exe"));
     notepad.setArguments({QDir::toNativeSeparators(path)});
@@ -23,11 +19,28 @@ bool QtDesktop::openTextFile(const QString& path) {
         arguments->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
         arguments->startupInfo->wShowWindow = SW_SHOWMAXIMIZED;
     });
-    return notepad.startDetached();
+    if (!notepad.startDetached())
+        noProgram();
 }
 #else
-bool QtDesktop::openTextFile(const QString& path) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+void QtDesktop::openTextFile(const QString& path, QObject* context, std::function<void()> noProgram) {
+    auto* opener = new QProcess;
+    QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
+    // Judged when xdg-open ends; a window gone by then hears nothing of it.
+    QObject::connect(opener, &QProcess::finished, context, [noProgram](int exitCode, QProcess::ExitStatus status) {
+        if (status != QProcess::NormalExit || exitCode != 0)
+            noProgram();
+    });
+    QObject::connect(opener, &QProcess::errorOccurred, context,
+                     [opener, path, noProgram](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart)
+                             return;
+                         opener->deleteLater();
+                         // Without xdg-open the desktop service is the only way left.
+                         if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+                             noProgram();
+                     });
+    opener->start(QStringLiteral("xdg-open"), {path});
 }
 #endif
 

@@ -38,6 +38,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTimer>
+#include <utility>
 
 namespace jukewright::gui {
 
@@ -46,10 +47,16 @@ namespace {
 constexpr std::int16_t English = 1;
 constexpr std::int16_t German = 2;
 
+// The example names the place a player of this system finds the mod folders in.
+#ifdef _WIN32
 const QString EnglishModPath =
     QStringLiteral("Mod Path: (e.g. C:\\Program Files\\Steam\\steam apps\\counter-strike\\cstrike)");
 const QString GermanModPath =
     QStringLiteral("Pfad: (e.g. C:\\Program Files\\Steam\\steam apps\\counter-strike\\cstrike)");
+#else
+const QString EnglishModPath = QStringLiteral("Mod Path: (e.g. ~/.steam/steam/steamapps/common/Half-Life/cstrike)");
+const QString GermanModPath = QStringLiteral("Pfad: (e.g. ~/.steam/steam/steamapps/common/Half-Life/cstrike)");
+#endif
 
 // The window's own background: the pointer over it, and over nothing else, resets the hover images.
 class Background : public QWidget {
@@ -182,15 +189,13 @@ void frmMain::createControls() {
     for (PictureButton* button : {imgEnglish, imgGerman, imgMediaLibary})
         button->setCursor(Qt::PointingHandCursor);
 
-    const auto link = [background](const char* name, const QString& address) {
-        auto* label = new ClickLabel(QString::fromLatin1(name), QUrl(address).host(), background);
-        label->setToolTip(address);
+    const auto link = [this, background](const char* name, const QString& caption, const QString& file) {
+        auto* label = new ClickLabel(QString::fromLatin1(name), caption, background);
+        label->setToolTip(QDir::toNativeSeparators(QDir(QString::fromStdString(m_dataFolder)).filePath(file)));
         return label;
     };
-    lblMorvane = link("lblMorvane", MorvaneAddress);
-    lblJukewright = link("lblJukewright", JukewrightAddress);
-    lblMorvane->setText(QStringLiteral("Music by Morvane: ") + lblMorvane->text());
-    lblJukewright->setText(QStringLiteral("Jukewright homepage: ") + lblJukewright->text());
+    lblMorvane = link("lblMorvane", MorvaneCaption, FreeTrackNote);
+    lblJukewright = link("lblJukewright", JukewrightCaption, PlayersGuide);
 }
 
 void frmMain::createMenus() {
@@ -343,22 +348,48 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Drop: {
             auto* drop = static_cast<QDropEvent*>(event);
             drop->acceptProposedAction();
-            lstPlaylist_Drop(drop->mimeData()->urls());
+            // Taken once the drop has returned: the dragging program does not wait for our messages.
+            QTimer::singleShot(0, this, [this, urls = drop->mimeData()->urls()] { lstPlaylist_Drop(urls); });
             return true;
         }
         default:
             break;
         }
     }
-    if (watched == lstPlaylist && event->type() == QEvent::KeyRelease) {
+    if (watched == lstPlaylist && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        // Holding Delete repeats the key; it removes once, when the key is let go.
-        if (key->key() == Qt::Key_Delete && !key->isAutoRepeat()) {
-            imgRemove_Click();
-            return true;
+        if (key->key() == Qt::Key_Delete) {
+            lstPlaylist_DeleteKey(*key);
+            return event->type() == QEvent::KeyRelease;
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Holding Delete repeats the key, and X sends each repeat as a release and a press with one
+// timestamp, not always marked as repeats. A release removes once the events queued with it have run
+// and no press with its timestamp came; when that press comes later (a busy system), the key is
+// still held, and nothing more is removed until a new press: one removal per press, whatever arrives
+// when.
+void frmMain::lstPlaylist_DeleteKey(const QKeyEvent& key) {
+    if (key.type() == QEvent::KeyPress) {
+        const bool repeat = key.isAutoRepeat() || key.timestamp() == m_lastDeleteRelease;
+        if (repeat)
+            std::erase(m_deleteReleases, key.timestamp());
+        else
+            m_deleteRemoved = false;
+        return;
+    }
+    m_lastDeleteRelease = key.timestamp();
+    if (key.isAutoRepeat() || isSaving() || m_deleteRemoved)
+        return;
+    m_deleteReleases.push_back(key.timestamp());
+    QTimer::singleShot(0, this, [this, released = key.timestamp()] {
+        if (std::erase(m_deleteReleases, released) == 0)
+            return;
+        m_deleteRemoved = true;
+        imgRemove_Click();
+    });
 }
 
 void frmMain::imgAdd_Click() {
@@ -386,14 +417,24 @@ void frmMain::imgPlaylist_Click() {
 
 // Each dropped file is added or imported in the order dropped; what is neither is named once.
 void frmMain::lstPlaylist_Drop(const QList<QUrl>& urls) {
-    if (isSaving())
-        return;
-    hideHoverImages();
-    std::vector<std::string> paths;
-    paths.reserve(static_cast<std::size_t>(urls.size()));
+    QStringList paths;
     for (const QUrl& url : urls)
-        paths.push_back(url.isLocalFile() ? url.toLocalFile().toStdString() : std::string());
-    dropFilesCommand(m_state, *this, paths);
+        paths << (url.isLocalFile() ? url.toLocalFile() : QString());
+    addFiles(paths);
+}
+
+void frmMain::addFiles(const QStringList& paths) {
+    if (isSaving()) {
+        // Files handed over during a save go in once it has ended, after the tracks it saves.
+        m_filesAfterSave << paths;
+        return;
+    }
+    hideHoverImages();
+    std::vector<std::string> files;
+    files.reserve(static_cast<std::size_t>(paths.size()));
+    for (const QString& path : paths)
+        files.push_back(path.toStdString());
+    dropFilesCommand(m_state, *this, files);
     flushRows();
 }
 
@@ -416,17 +457,30 @@ void frmMain::imgWriteScript_Click() {
     connect(m_saveRun.get(), &SaveRun::finished, this, &frmMain::saveFinished);
     if (m_progress)
         m_progress->setSaving(true);
+    m_progressShown = false;
     m_saveRun->start();
 }
 
 void frmMain::saveFinished(SaveOutcome outcome) {
     // The run is inside its own signal: it goes once the signal has returned.
     m_saveRun.release()->deleteLater();
-    if (m_progress)
+    if (m_progress) {
         m_progress->setSaving(false);
+        // A window left over from the save must not look as if it still ran.
+        // The save's messages have had the front; the window comes back above this one.
+        if (m_progressShown && outcome != SaveOutcome::Complete) {
+            m_progress->showFailed();
+            if (m_progress->isVisible())
+                m_progress->raise();
+        }
+    }
     Q_EMIT saveEnded(outcome);
-    if (m_closeAfterSave)
+    if (m_closeAfterSave) {
         close();
+        return;
+    }
+    if (!m_filesAfterSave.isEmpty())
+        addFiles(std::exchange(m_filesAfterSave, {}));
 }
 
 void frmMain::imgEnglish_Click() {
@@ -498,23 +552,29 @@ frmBrowse* frmMain::createBrowse() {
 }
 
 void frmMain::lblMorvane_Click() {
-    OpenLink(MorvaneAddress);
+    openDataFile(FreeTrackNote, "the link");
 }
 
 void frmMain::lblJukewright_Click() {
-    OpenLink(JukewrightAddress);
-}
-
-void frmMain::OpenLink(const QString& address) {
-    if (!m_desktop.openUrl(QUrl(address)))
-        showMessage({"Error: the link could not be opened: " + address.toStdString(), TitleError, MessageIcon::Stop});
+    openDataFile(PlayersGuide, "the link");
 }
 
 void frmMain::mnuReadme_Click() {
-    const QString readme = QDir(QString::fromStdString(m_dataFolder)).filePath(QStringLiteral("readme.txt"));
-    if (!QFileInfo(readme).isFile() || !m_desktop.openTextFile(readme))
-        showMessage({"Error: the readme could not be opened: " + QDir::toNativeSeparators(readme).toStdString(),
-                     TitleError, MessageIcon::Stop});
+    openDataFile(PlayersGuide, "the readme");
+}
+
+// A file that is missing and a file that no program opens are told apart: the second is no fault of
+// the file's.
+void frmMain::openDataFile(const QString& name, const std::string& what) {
+    const QString path = QDir(QString::fromStdString(m_dataFolder)).filePath(name);
+    const std::string shown = QDir::toNativeSeparators(path).toStdString();
+    if (!QFileInfo(path).isFile()) {
+        showMessage({"Error: " + what + " could not be opened: " + shown, TitleError, MessageIcon::Stop});
+        return;
+    }
+    m_desktop.openTextFile(path, this, [this, what, shown] {
+        showMessage({"Error: no program could open " + what + ": " + shown, TitleError, MessageIcon::Stop});
+    });
 }
 
 // Checks the jukebox in the mod-folder box as the game loads it; a box the save would refuse is
@@ -661,7 +721,13 @@ void frmMain::setProgressStage(SaveStage stage) {
 
 void frmMain::showProgressWindow() {
     frmScript& progress = progressWindow();
+    m_progressShown = true;
+    // Over the middle of this window, where the platform lets a program place its windows; the
+    // frame's size is known once the window is shown.
+    const bool opening = !progress.isVisible();
     progress.show();
+    if (opening)
+        progress.move(frameGeometry().center() - QRect(QPoint(), progress.frameSize()).center());
     progress.raise();
 }
 

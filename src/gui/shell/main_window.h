@@ -18,6 +18,7 @@
 
 class QAction;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -44,13 +45,20 @@ class frmMain : public QMainWindow, public PlaylistView, public SaveView {
 
 public:
     static inline const QString Caption = QStringLiteral("Jukewright - Your Game. Your Music.");
-    static inline const QString MorvaneAddress = QStringLiteral("https://www.morvane.net");
-    static inline const QString JukewrightAddress = QStringLiteral("https://jukewright.org");
+    static inline const QString MorvaneCaption = QStringLiteral("Music by Morvane: www.morvane.net");
+    static inline const QString JukewrightCaption = QStringLiteral("Jukewright homepage: jukewright.org");
+    // What the two links open, in the data folder: the free track's origin and licence, and the
+    // player's guide, until the project has a web address of its own.
+    static inline const QString FreeTrackNote = QStringLiteral("free_track.txt");
+    static inline const QString PlayersGuide = QStringLiteral("readme.txt");
 
     frmMain(AppState& state, Dialogs& dialogs, Desktop& desktop, std::string dataFolder, QWidget* parent = nullptr);
     ~frmMain() override;
 
     bool isSaving() const { return m_saveRun != nullptr; }
+
+    // Files given on the command line or handed over by a later start: taken as a drop on the list.
+    void addFiles(const QStringList& paths);
 
     // Shows a message box with this window as its owner.
     void showMessage(const Message& message) override;
@@ -101,6 +109,7 @@ private:
     void imgPlaylistb_Click();
     void imgRemove_Click();
     void lstPlaylist_Drop(const QList<QUrl>& urls);
+    void lstPlaylist_DeleteKey(const QKeyEvent& key);
     void imgWriteScript_Click();
     void imgEnglish_Click();
     void imgGerman_Click();
@@ -116,7 +125,7 @@ private:
     void LoadSkin(const QString& language);
     void showHover(PictureButton* twin);
     void hideHoversExcept(PictureButton* twin);
-    void OpenLink(const QString& address);
+    void openDataFile(const QString& name, const std::string& what);
     void saveFinished(SaveOutcome outcome);
     frmScript& progressWindow();
     frmOptions* createOptions();
@@ -196,6 +205,14 @@ private:
     mutable bool m_selectionKnown = false;
 
     bool m_closeAfterSave = false;
+    QStringList m_filesAfterSave;
+    // The running save has shown the progress window.
+    bool m_progressShown = false;
+    // The timestamps of Delete releases not yet acted on: a press with the same one makes it a repeat.
+    std::vector<quint64> m_deleteReleases;
+    // The last Delete release, and whether the press it belongs to has removed already.
+    quint64 m_lastDeleteRelease = 0;
+    bool m_deleteRemoved = false;
     // The running save, if any: while it is there the commands that would change what it reads do
     // nothing. Declared last, so that a save still running when the window goes ends while the window
     // is whole.

@@ -2,6 +2,7 @@
 #include "core/playlist/track_list.h"
 #include "support/playlist_folder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace jukewright;
@@ -43,11 +44,28 @@ TEST_F(Drop, AddsAndImportsInTheOrderDroppedAndNamesTheRefusedOnce) {
     const std::string pls = playlist("Music/list.pls", {"File1=b.mp3", "File2=gone.mp3"});
     const std::string m3u = playlist("Music/list.m3u", {"#EXTM3U", "#EXTINF:1,a", "a.mp3"});
     const std::string upper = playlist("Music/LIST.PLS", {"File1=b.mp3"});
-    dropFilesCommand(*state, view, {pls, root() + "/Music/cover.jpg", a, "", m3u, upper, root() + "/Music/"});
+    std::filesystem::create_directories(folder.path() / "Music" / "Covers");
+    dropFilesCommand(*state, view, {pls, root() + "/Music/cover.jpg", a, "", m3u, upper, root() + "/Music/Covers/"});
     EXPECT_EQ(view.rows, (std::vector<std::string>{"b.mp3", "a.mp3", "a.mp3"}));
     EXPECT_EQ(paths()[1], a);
     EXPECT_EQ(view.messages,
-              std::vector<Message>{refused("\ncover.jpg\n(not a local file)\nLIST.PLS\n" + root() + "/Music/")});
+              std::vector<Message>{refused("\ncover.jpg\n(not a local file)\nLIST.PLS\n" + root() + "/Music/Covers/")});
+}
+
+TEST_F(Drop, AFolderAddsItsMp3FilesDepthFirstEachFoldersFilesFirst) {
+    for (const char* name :
+         {"b.mp3", "A.MP3", "c.mp3", "Sub/z.mp3", "Sub/Deeper/d.mp3", "sub2/y.mp3", ".hidden/h.mp3", "cover.jpg"})
+        track(std::string("Music/") + name);
+    playlist("Music/list.pls", {"File1=b.mp3"});
+#ifndef _WIN32
+    // A link back up the tree: each real folder is walked once.
+    std::filesystem::create_directory_symlink(folder.path() / "Music", folder.path() / "Music" / "Sub" / "loop");
+#endif
+    const std::string a = track("Single/a.mp3");
+    dropFilesCommand(*state, view, {root() + "/Music", a});
+    EXPECT_EQ(view.rows, (std::vector<std::string>{"A.MP3", "b.mp3", "c.mp3", "z.mp3", "d.mp3", "y.mp3", "a.mp3"}));
+    EXPECT_EQ(paths()[3], test::nativeText(root() + "/Music/Sub/z.mp3"));
+    EXPECT_TRUE(view.messages.empty());
 }
 
 TEST_F(Drop, AFullListStopsTheDropWithOneMessageAndStillNamesTheRefused) {

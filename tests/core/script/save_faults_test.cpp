@@ -310,9 +310,9 @@ TEST_F(SaveFaults, ASaveAsRootKeepsThePlayersFilesThePlayers) {
     if (!test::runningAsRoot())
         GTEST_SKIP() << "needs root: this case is what a save run as root does to the player's files";
     const std::string config = root.write("cstrike/userconfig.cfg", "bind x y\r\n");
-    ::chown(config.c_str(), test::NobodyId, test::NobodyId);
+    ASSERT_EQ(::chown(config.c_str(), test::NobodyId, test::NobodyId), 0);
     ::chmod(config.c_str(), 0640);
-    ::chown(modText().c_str(), test::NobodyId, test::NobodyId);
+    ASSERT_EQ(::chown(modText().c_str(), test::NobodyId, test::NobodyId), 0);
     ::chmod(root.str().c_str(), 0755);
     const std::string music = track("a.mp3", "song");
     ::chmod(fs::path(music).parent_path().c_str(), 0755);
@@ -346,8 +346,9 @@ TEST_F(SaveFaults, FilesThisUserMayNotReadOrWriteAreNamedWithTheirCauseAndKept) 
         ::chmod(path.c_str(), 0);
     for (const fs::path& folder : {root.path(), mod(), mod() / "gfx", mod() / "gfx" / "shell"}) {
         ::chmod(folder.c_str(), 0777);
-        if (test::runningAsRoot())
-            ::chown(folder.c_str(), test::NobodyId, test::NobodyId);
+        if (test::runningAsRoot()) {
+            ASSERT_EQ(::chown(folder.c_str(), test::NobodyId, test::NobodyId), 0);
+        }
     }
     // Root's file in the player's folder: writable by its owner alone.
     const std::string roots = root.write("cstrike/mp3.cfg", "root's");

@@ -47,6 +47,8 @@ TEST(SteamLibraries, ReadsBothLayoutsOfTheLibraryList) {
     const std::vector<std::pair<std::string, LibraryList>> cases = {
         {R"("libraryfolders" { "contentstatsid" "-1" "0" { "path" "/a" "apps" { "70" "1" } } "1" { "label" "" } })",
          {{"/a"}, ""}},
+        {R"("libraryfolders" { "0" { "path" "/a" "label" "" } "1" { "label" "Fast games" "path" "/ssd" } })",
+         {{"/a", "/ssd"}, "", {"", "Fast games"}}},
         {R"("LibraryFolders" { "TimeNextStatsReport" "1" "ContentStatsID" "-2" "1" "/b" "2" "D:\\Games" })",
          {{"/b", "D:\\Games"}, ""}},
         {R"("libraryfolders" { "0" { "path" "games" } "1" { "path" "../x" } "2" { "path" "C:x" } "3" { "path" "/c" } })",
@@ -59,6 +61,7 @@ TEST(SteamLibraries, ReadsBothLayoutsOfTheLibraryList) {
         const LibraryList list = parseLibraryFolders(text);
         EXPECT_EQ(list.folders, expected.folders) << text;
         EXPECT_EQ(list.error, expected.error) << text;
+        EXPECT_EQ(list.labels, expected.labels) << text;
     }
 }
 

@@ -23,13 +23,10 @@ namespace jukewright::test {
 // The desktop under test: records what it was asked to open and answers as told.
 class FakeDesktop : public gui::Desktop {
 public:
-    bool openUrl(const QUrl& url) override {
-        opened << url;
-        return answer;
-    }
-    bool openTextFile(const QString& path) override {
+    void openTextFile(const QString& path, QObject*, std::function<void()> noProgram) override {
         opened << QUrl::fromLocalFile(path);
-        return answer;
+        if (!answer)
+            noProgram();
     }
 
     QList<QUrl> opened;

@@ -1,0 +1,77 @@
+#include "core/playlist/track_list.h"
+#include "gui/shell/program_identity.h"
+#include "support/window_fixture.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QProcess>
+#include <QTest>
+
+using namespace jukewright;
+using namespace jukewright::test;
+
+namespace {
+
+// Runs an X tool and gives what it printed.
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        qFatal("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+} // namespace
+
+// The main window on a real X server, as a player meets it: its title bar and the keyboard.
+class X11WindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<WindowFixture> f;
+
+private Q_SLOTS:
+    void initTestCase() {
+        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+        gui::nameTheProgram();
+        m_home = std::make_unique<QTemporaryDir>();
+        qputenv("HOME", m_home->path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", (m_home->path() + QStringLiteral("/.config")).toUtf8());
+        f = std::make_unique<WindowFixture>();
+        f->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+    }
+
+    void cleanupTestCase() { f.reset(); }
+
+    void theTitleBarReadsTheCaptionAlone() {
+        const QString window = QString::number(f->window->winId());
+        QCOMPARE(run(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), window}),
+                 QStringLiteral("Jukewright - Your Game. Your Music."));
+    }
+
+    // The server repeats a held key as releases and presses; only letting it go removes, once.
+    void holdingDeleteRemovesOneRow() {
+        for (int i = 0; i < 12; ++i)
+            addTrackCommand(*f->state, *f->window, QStringLiteral("/music/T%1.mp3").arg(i).toStdString());
+        auto* list = control<QListWidget>(f->window.get(), "lstPlaylist");
+        QTRY_COMPARE(list->count(), 12);
+        list->setFocus();
+        list->setCurrentRow(5);
+        QTRY_VERIFY(list->hasFocus());
+
+        run(QStringLiteral("xset"),
+            {QStringLiteral("r"), QStringLiteral("rate"), QStringLiteral("200"), QStringLiteral("30")});
+        run(QStringLiteral("xdotool"), {QStringLiteral("keydown"), QStringLiteral("Delete")});
+        // Held for a second: the server repeats the key about 25 times.
+        QTest::qWait(1000);
+        run(QStringLiteral("xdotool"), {QStringLiteral("keyup"), QStringLiteral("Delete")});
+        QTRY_COMPARE(list->count(), 11);
+        QTest::qWait(300);
+        QCOMPARE(list->count(), 11);
+        QCOMPARE(f->state->TrackCount, std::int16_t(11));
+    }
+};
+
+QTEST_MAIN(X11WindowTest)
+#include "x11_window_test.moc"
