@@ -1,8 +1,10 @@
 #include "core/script/track_copies.h"
 
+#include "core/script/track_folder_files.h"
 #include "core/system/file_ops.h"
 #include "core/system/native_path.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <unordered_map>
@@ -62,31 +64,75 @@ void noteCopyFailure(FileFailures& failures, const PlannedCopy& copy, const std:
     failures.push_back({copy.targetText, "copy of " + displayPath(source) + ": " + describeError(error)});
 }
 
+// The list after the save: the copies of earlier saves that no copy of this save replaced, then this
+// save's copies. A track that is its own copy is the player's file and stays off the list.
+class CopyListUpdate {
+public:
+    explicit CopyListUpdate(const TrackFolderFiles& found) : m_records(found.ourCopies()) {
+        for (std::size_t k = 0; k < m_records.size(); ++k)
+            m_at.emplace(m_records[k].name, k);
+    }
+    void drop(const std::string& name) {
+        if (const auto found = m_at.find(name); found != m_at.end())
+            m_records[found->second].name.clear();
+    }
+    void copied(const std::string& name, const fs::path& target, const std::string& source) {
+        drop(name);
+        if (const auto stamp = regularFileStamp(target, false))
+            m_records.push_back({name, *stamp, source});
+    }
+    std::vector<CopyRecord> take() {
+        std::erase_if(m_records, [](const CopyRecord& record) { return record.name.empty(); });
+        return std::move(m_records);
+    }
+
+private:
+    std::vector<CopyRecord> m_records;
+    std::unordered_map<std::string, std::size_t> m_at;
+};
+
+// The listed copy at the target already holds this very source as it is now.
+bool isCurrent(const CopyRecord* listed, const PlannedCopy& copy, const std::string& source) {
+    return listed && listed->source == source && regularFileStamp(copy.source, true) == listed->stamp;
+}
+
 } // namespace
 
-void copyTracks(const AppState& state, SaveView& view, const std::string& trackFolder,
-                const std::vector<std::string>& names, FileFailures& failures) {
+std::vector<CopyRecord> copyTracks(const AppState& state, SaveView& view, const std::string& trackFolder,
+                                   const std::vector<std::string>& names, const TrackFolderFiles& found,
+                                   FileFailures& failures) {
     std::unordered_map<std::string, std::size_t> copyOfName;
     const std::vector<PlannedCopy> plan = planCopies(state, trackFolder, names, copyOfName);
+    CopyListUpdate list(found);
     std::vector<std::pair<StagedCopy, std::size_t>> waiting;
+    const auto failed = [&](std::size_t i, const std::error_code& error) {
+        noteCopyFailure(failures, plan[copyOfName.at(names[i])], state.TrackPaths[i], error);
+    };
     for (std::size_t i = 0; i < static_cast<std::size_t>(state.TrackCount); ++i) {
         view.pumpEvents();
         const PlannedCopy& copy = plan[copyOfName.at(names[i])];
-        if (copy.track == i && !copy.inPlace && !isCurrentCopy(copy.source, copy.target)) {
+        const std::string source = copy.track == i ? listedSource(state.TrackPaths[i]) : std::string();
+        if (copy.track == i && copy.inPlace) {
+            list.drop(names[i]);
+        } else if (copy.track == i && !isCurrent(found.ours(names[i]), copy, source)) {
             StagedCopy staged;
             std::error_code error = stageCopy(copy.source, copy.target, staged);
             if (!error && copy.deferred)
                 waiting.emplace_back(staged, i);
-            else if (!error)
-                error = commitCopy(staged);
+            else if (!error && !(error = commitCopy(staged)))
+                list.copied(names[i], copy.target, source);
             if (error)
-                noteCopyFailure(failures, copy, state.TrackPaths[i], error);
+                failed(i, error);
         }
         view.setProgressValue(static_cast<int>(i) + 1, names[i]);
     }
-    for (const auto& [staged, i] : waiting)
+    for (const auto& [staged, i] : waiting) {
         if (const auto error = commitCopy(staged))
-            noteCopyFailure(failures, plan[copyOfName.at(names[i])], state.TrackPaths[i], error);
+            failed(i, error);
+        else
+            list.copied(names[i], staged.target, listedSource(state.TrackPaths[i]));
+    }
+    return list.take();
 }
 
 } // namespace jukewright

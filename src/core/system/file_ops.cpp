@@ -34,6 +34,8 @@ public:
             return "not a regular file";
         case FileError::ReadOnly:
             return "read-only";
+        case FileError::NotFolder:
+            return "not a folder";
         }
         return "unknown error";
     }
@@ -340,6 +342,24 @@ bool sameTime(const FILETIME& a, const FILETIME& b) {
     return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
 }
 
+// File times count 100 ns ticks from 1601.
+std::uint64_t fileTimeTicks(const FILETIME& time) {
+    return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+constexpr std::int64_t UnixEpochTicks = 116'444'736'000'000'000;
+
+// When the file was last changed in any way (its content, its times, its name), in file time ticks;
+// nothing when the system will not say.
+std::optional<std::uint64_t> changeTicks(const fs::path& path) {
+    const Handle file(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    FILE_BASIC_INFO info{};
+    if (!file.valid() || !GetFileInformationByHandleEx(file.get(), FileBasicInfo, &info, sizeof info))
+        return std::nullopt;
+    return static_cast<std::uint64_t>(info.ChangeTime.QuadPart);
+}
+
 #endif
 
 } // namespace
@@ -434,6 +454,15 @@ std::optional<FileIdentity> regularFileIdentity(const fs::path& path, bool follo
     return FileIdentity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
 }
 
+std::optional<FileStamp> regularFileStamp(const fs::path& path, bool followLinks) {
+    struct stat info {};
+    const int result = followLinks ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info);
+    if (result != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return FileStamp{static_cast<std::uint64_t>(info.st_size),
+                     static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+}
+
 bool isCurrentCopy(const fs::path& source, const fs::path& copy) {
     struct stat from {};
     struct stat to {};
@@ -461,8 +490,8 @@ void removeStrayTemporaries(const fs::path& folder) {
         if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode))
             continue;
         const bool ownerGone = ::kill(static_cast<pid_t>(owner), 0) != 0 && errno == ESRCH;
-        const auto written = std::chrono::system_clock::from_time_t(info.st_mtim.tv_sec);
-        if (ownerGone || now - written > StrayAge)
+        const auto changed = std::chrono::system_clock::from_time_t(info.st_ctim.tv_sec);
+        if (ownerGone || now - changed > StrayAge)
             ::unlinkat(::dirfd(dir), entry->d_name, 0);
     }
     ::closedir(dir);
@@ -548,6 +577,21 @@ std::optional<FileIdentity> regularFileIdentity(const fs::path& path, bool follo
                         (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
 }
 
+std::optional<FileStamp> regularFileStamp(const fs::path& path, bool followLinks) {
+    const DWORD flags = FILE_FLAG_BACKUP_SEMANTICS | (followLinks ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
+    const Handle file(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, flags,
+                                  nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!file.valid() || GetFileType(file.get()) != FILE_TYPE_DISK || !GetFileInformationByHandle(file.get(), &info))
+        return std::nullopt;
+    if (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))
+        return std::nullopt;
+    const auto ticks = static_cast<std::int64_t>(fileTimeTicks(info.ftLastWriteTime));
+    return FileStamp{(static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow,
+                     (ticks - UnixEpochTicks) * 100};
+}
+
 bool isCurrentCopy(const fs::path& source, const fs::path& copy) {
     WIN32_FILE_ATTRIBUTE_DATA from{};
     WIN32_FILE_ATTRIBUTE_DATA to{};
@@ -574,20 +618,16 @@ void removeStrayTemporaries(const fs::path& folder) {
         return;
     FILETIME now;
     GetSystemTimeAsFileTime(&now);
-    const auto ticks = [](const FILETIME& time) {
-        return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-    };
-    // File times count 100 ns ticks.
     const std::uint64_t strayTicks = std::chrono::duration_cast<std::chrono::seconds>(StrayAge).count() * 10'000'000ull;
     do {
         const std::string name = utf8FromWide(entry.cFileName);
         const long owner = temporaryOwner(name);
         if (owner < 0 || (entry.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
             continue;
-        const std::uint64_t written = ticks(entry.ftLastWriteTime);
-        const bool old = ticks(now) > written && ticks(now) - written > strayTicks;
+        const fs::path stray = folder / entry.cFileName;
+        const std::optional<std::uint64_t> changed = changeTicks(stray);
+        const bool old = changed && fileTimeTicks(now) > *changed && fileTimeTicks(now) - *changed > strayTicks;
         if (old || processGone(owner)) {
-            const fs::path stray = folder / entry.cFileName;
             SetFileAttributesW(stray.c_str(), FILE_ATTRIBUTE_NORMAL);
             DeleteFileW(stray.c_str());
         }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/script/copy_list.h"
+
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace jukewright {
+
+// What a save finds in "mp3s" before it copies: the copies of earlier saves that are still as they
+// were written (ours, by the list of copies), and the names held by everything else there (the
+// player's, whatever it is: a file, a folder, a link).
+class TrackFolderFiles {
+public:
+    TrackFolderFiles() = default;
+    // Reads the mod folder's list of copies and the entries of its "mp3s" (a linked "mp3s" is followed).
+    static TrackFolderFiles read(const std::string& modFolder);
+
+    // Whether something of the player's holds the name, ASCII case ignored.
+    bool isPlayers(const std::string& name) const;
+    // Whether the player's file by exactly this name is the track's source itself (then the track is
+    // its own copy, in place).
+    bool isSourceItself(const std::string& name, const std::string& source) const;
+    // Our copy by exactly this name, or null.
+    const CopyRecord* ours(const std::string& name) const;
+    const std::vector<CopyRecord>& ourCopies() const { return m_ours; }
+
+private:
+    std::string m_trackFolder;
+    std::unordered_set<std::string> m_players; // names with ASCII letters in lower case
+    std::vector<CopyRecord> m_ours;
+    std::unordered_map<std::string, std::size_t> m_ourByName;
+};
+
+// The absolute path a copy's source is listed by.
+std::string listedSource(const std::string& trackPath);
+
+} // namespace jukewright
