@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <unordered_map>
 #include <utility>
 
@@ -23,6 +24,7 @@ struct PlannedCopy {
     std::string targetText;
     bool inPlace = false;  // the source is the copy itself
     bool deferred = false; // the file now at the target is another track's source
+    std::optional<FileStamp> sourceStamp = std::nullopt;
 };
 
 using IdentityKey = std::pair<std::uint64_t, std::uint64_t>;
@@ -33,7 +35,7 @@ IdentityKey keyOf(const FileIdentity& identity) {
 
 // One copy per target, and what each target's old file is to the tracks that are read.
 std::vector<PlannedCopy> planCopies(const AppState& state, const std::string& trackFolder,
-                                    const std::vector<std::string>& names,
+                                    const std::vector<std::string>& names, const TrackFolderFiles& found,
                                     std::unordered_map<std::string, std::size_t>& copyOfName) {
     std::vector<PlannedCopy> plan;
     for (std::size_t i = 0; i < static_cast<std::size_t>(state.TrackCount); ++i) {
@@ -44,17 +46,19 @@ std::vector<PlannedCopy> planCopies(const AppState& state, const std::string& tr
     }
     std::map<IdentityKey, std::size_t> oldFileAt;
     for (std::size_t k = 0; k < plan.size(); ++k)
-        if (const auto identity = regularFileIdentity(plan[k].target, false))
+        if (const auto identity = found.fileAt(names[plan[k].track]))
             oldFileAt.emplace(keyOf(*identity), k);
     for (std::size_t k = 0; k < plan.size(); ++k) {
-        const auto identity = regularFileIdentity(plan[k].source, true);
-        const auto found = identity ? oldFileAt.find(keyOf(*identity)) : oldFileAt.end();
-        if (found == oldFileAt.end())
+        const auto source = regularFileFacts(plan[k].source, true);
+        if (source)
+            plan[k].sourceStamp = source->stamp;
+        const auto held = source ? oldFileAt.find(keyOf(source->identity)) : oldFileAt.end();
+        if (held == oldFileAt.end())
             continue;
-        if (found->second == k)
+        if (held->second == k)
             plan[k].inPlace = true;
         else
-            plan[found->second].deferred = true;
+            plan[held->second].deferred = true;
     }
     return plan;
 }
@@ -93,7 +97,7 @@ private:
 
 // The listed copy at the target already holds this very source as it is now.
 bool isCurrent(const CopyRecord* listed, const PlannedCopy& copy, const std::string& source) {
-    return listed && listed->source == source && regularFileStamp(copy.source, true) == listed->stamp;
+    return listed && listed->source == source && copy.sourceStamp == listed->stamp;
 }
 
 } // namespace
@@ -102,7 +106,7 @@ std::vector<CopyRecord> copyTracks(const AppState& state, SaveView& view, const 
                                    const std::vector<std::string>& names, const TrackFolderFiles& found,
                                    FileFailures& failures) {
     std::unordered_map<std::string, std::size_t> copyOfName;
-    const std::vector<PlannedCopy> plan = planCopies(state, trackFolder, names, copyOfName);
+    const std::vector<PlannedCopy> plan = planCopies(state, trackFolder, names, found, copyOfName);
     CopyListUpdate list(found);
     std::vector<std::pair<StagedCopy, std::size_t>> waiting;
     const auto failed = [&](std::size_t i, const std::error_code& error) {

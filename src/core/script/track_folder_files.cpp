@@ -1,41 +1,36 @@
 #include "core/script/track_folder_files.h"
 
 #include "core/script/copy_names.h"
+#include "core/system/folder_entries.h"
 #include "core/system/native_path.h"
 
 #include <filesystem>
+#include <string_view>
 
 namespace fs = std::filesystem;
 
 namespace jukewright {
 
-namespace {
-
-std::string utf8Name(const fs::path& path) {
-    const std::u8string name = path.filename().u8string();
-    return std::string(name.begin(), name.end());
-}
-
-} // namespace
-
 TrackFolderFiles TrackFolderFiles::read(const std::string& modFolder) {
     TrackFolderFiles files;
     files.m_trackFolder = modFolder + "\\mp3s";
-    std::unordered_map<std::string, const CopyRecord*> listed;
+    std::unordered_map<std::string_view, const CopyRecord*> listed;
     const std::vector<CopyRecord> records = readCopyList(modFolder);
     for (const CopyRecord& record : records)
         listed[record.name] = &record; // a name listed twice: the later row holds
-    std::error_code error;
-    const fs::path folder = fsPath(files.m_trackFolder);
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
-        const std::string name = utf8Name(entry->path());
-        const auto record = listed.find(name);
-        if (record != listed.end() && regularFileStamp(entry->path(), false) == record->second->stamp) {
-            files.m_ourByName.emplace(name, files.m_ours.size());
+    const auto isListed = [&](std::string_view name) { return listed.contains(name); };
+    for (FolderEntry& entry : folderEntries(fsPath(files.m_trackFolder), isListed)) {
+        std::string folded = foldAsciiCase(entry.name);
+        const auto record = listed.find(entry.name);
+        if (record != listed.end() && entry.stamp == record->second->stamp) {
+            if (entry.identity)
+                files.m_ourIdentities.emplace(entry.name, *entry.identity);
+            files.m_ourByName.emplace(std::move(entry.name), files.m_ours.size());
             files.m_ours.push_back(*record->second);
         } else {
-            files.m_players.insert(foldAsciiCase(name));
+            files.m_players.insert(folded);
         }
+        files.m_entries.insert(std::move(folded));
     }
     return files;
 }
@@ -47,6 +42,15 @@ bool TrackFolderFiles::isPlayers(const std::string& name) const {
 bool TrackFolderFiles::isSourceItself(const std::string& name, const std::string& source) const {
     const auto held = regularFileIdentity(fsPath(m_trackFolder + "\\" + name), false);
     return held && held == regularFileIdentity(sourceFsPath(source), true);
+}
+
+std::optional<FileIdentity> TrackFolderFiles::fileAt(const std::string& name) const {
+    if (const auto known = m_ourIdentities.find(name); known != m_ourIdentities.end())
+        return known->second;
+    // Asked of the system only when something by the name (in any case) is there.
+    if (!m_entries.contains(foldAsciiCase(name)))
+        return std::nullopt;
+    return regularFileIdentity(fsPath(m_trackFolder + "\\" + name), false);
 }
 
 const CopyRecord* TrackFolderFiles::ours(const std::string& name) const {

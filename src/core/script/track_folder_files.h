@@ -2,6 +2,7 @@
 
 #include "core/script/copy_list.h"
 
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -26,12 +27,16 @@ public:
     // Our copy by exactly this name, or null.
     const CopyRecord* ours(const std::string& name) const;
     const std::vector<CopyRecord>& ourCopies() const { return m_ours; }
+    // The identity of the regular file by this name (not through a link), or nothing when there is none.
+    std::optional<FileIdentity> fileAt(const std::string& name) const;
 
 private:
     std::string m_trackFolder;
     std::unordered_set<std::string> m_players; // names with ASCII letters in lower case
+    std::unordered_set<std::string> m_entries; // every entry's name, ASCII letters in lower case
     std::vector<CopyRecord> m_ours;
     std::unordered_map<std::string, std::size_t> m_ourByName;
+    std::unordered_map<std::string, FileIdentity> m_ourIdentities;
 };
 
 // The absolute path a copy's source is listed by.

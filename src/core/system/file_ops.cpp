@@ -446,21 +446,14 @@ void discardCopy(const StagedCopy& staged) {
     ::unlink(staged.temporary.c_str());
 }
 
-std::optional<FileIdentity> regularFileIdentity(const fs::path& path, bool followLinks) {
+std::optional<FileFacts> regularFileFacts(const fs::path& path, bool followLinks) {
     struct stat info {};
     const int result = followLinks ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info);
     if (result != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;
-    return FileIdentity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
-}
-
-std::optional<FileStamp> regularFileStamp(const fs::path& path, bool followLinks) {
-    struct stat info {};
-    const int result = followLinks ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info);
-    if (result != 0 || !S_ISREG(info.st_mode))
-        return std::nullopt;
-    return FileStamp{static_cast<std::uint64_t>(info.st_size),
-                     static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+    return FileFacts{{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)},
+                     {static_cast<std::uint64_t>(info.st_size),
+                      static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec}};
 }
 
 bool isCurrentCopy(const fs::path& source, const fs::path& copy) {
@@ -564,7 +557,7 @@ void discardCopy(const StagedCopy& staged) {
     DeleteFileW(staged.temporary.c_str());
 }
 
-std::optional<FileIdentity> regularFileIdentity(const fs::path& path, bool followLinks) {
+std::optional<FileFacts> regularFileFacts(const fs::path& path, bool followLinks) {
     const DWORD flags = FILE_FLAG_BACKUP_SEMANTICS | (followLinks ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
     const Handle file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, flags, nullptr));
@@ -573,23 +566,10 @@ std::optional<FileIdentity> regularFileIdentity(const fs::path& path, bool follo
         return std::nullopt;
     if (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))
         return std::nullopt;
-    return FileIdentity{info.dwVolumeSerialNumber,
-                        (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
-}
-
-std::optional<FileStamp> regularFileStamp(const fs::path& path, bool followLinks) {
-    const DWORD flags = FILE_FLAG_BACKUP_SEMANTICS | (followLinks ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
-    const Handle file(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, flags,
-                                  nullptr));
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (!file.valid() || GetFileType(file.get()) != FILE_TYPE_DISK || !GetFileInformationByHandle(file.get(), &info))
-        return std::nullopt;
-    if (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))
-        return std::nullopt;
     const auto ticks = static_cast<std::int64_t>(fileTimeTicks(info.ftLastWriteTime));
-    return FileStamp{(static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow,
-                     (ticks - UnixEpochTicks) * 100};
+    return FileFacts{
+        {info.dwVolumeSerialNumber, (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow},
+        {(static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow, (ticks - UnixEpochTicks) * 100}};
 }
 
 bool isCurrentCopy(const fs::path& source, const fs::path& copy) {
@@ -636,6 +616,16 @@ void removeStrayTemporaries(const fs::path& folder) {
 }
 
 #endif
+
+std::optional<FileIdentity> regularFileIdentity(const fs::path& path, bool followLinks) {
+    const auto facts = regularFileFacts(path, followLinks);
+    return facts ? std::optional(facts->identity) : std::nullopt;
+}
+
+std::optional<FileStamp> regularFileStamp(const fs::path& path, bool followLinks) {
+    const auto facts = regularFileFacts(path, followLinks);
+    return facts ? std::optional(facts->stamp) : std::nullopt;
+}
 
 #ifdef _WIN32
 std::error_code windowsErrorCode(unsigned long code) {

@@ -83,6 +83,13 @@ struct FileStamp {
 // is false); nothing when there is no regular file or the system cannot say.
 std::optional<FileStamp> regularFileStamp(const std::filesystem::path& path, bool followLinks);
 
+// Both at once, from one question to the system.
+struct FileFacts {
+    FileIdentity identity;
+    FileStamp stamp;
+};
+std::optional<FileFacts> regularFileFacts(const std::filesystem::path& path, bool followLinks);
+
 // True when `copy` is a regular file (not a link) with the size and modification time of `source`.
 bool isCurrentCopy(const std::filesystem::path& source, const std::filesystem::path& copy);
 
