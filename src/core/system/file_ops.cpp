@@ -338,10 +338,6 @@ bool processGone(long id) {
     return ended;
 }
 
-bool sameTime(const FILETIME& a, const FILETIME& b) {
-    return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
-}
-
 // File times count 100 ns ticks from 1601.
 std::uint64_t fileTimeTicks(const FILETIME& time) {
     return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
@@ -456,15 +452,6 @@ std::optional<FileFacts> regularFileFacts(const fs::path& path, bool followLinks
                       static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec}};
 }
 
-bool isCurrentCopy(const fs::path& source, const fs::path& copy) {
-    struct stat from {};
-    struct stat to {};
-    if (::stat(source.c_str(), &from) != 0 || ::lstat(copy.c_str(), &to) != 0)
-        return false;
-    return S_ISREG(from.st_mode) && S_ISREG(to.st_mode) && from.st_size == to.st_size &&
-           from.st_mtim.tv_sec == to.st_mtim.tv_sec && from.st_mtim.tv_nsec == to.st_mtim.tv_nsec;
-}
-
 bool isRegularFile(const fs::path& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
@@ -570,19 +557,6 @@ std::optional<FileFacts> regularFileFacts(const fs::path& path, bool followLinks
     return FileFacts{
         {info.dwVolumeSerialNumber, (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow},
         {(static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow, (ticks - UnixEpochTicks) * 100}};
-}
-
-bool isCurrentCopy(const fs::path& source, const fs::path& copy) {
-    WIN32_FILE_ATTRIBUTE_DATA from{};
-    WIN32_FILE_ATTRIBUTE_DATA to{};
-    if (!GetFileAttributesExW(source.c_str(), GetFileExInfoStandard, &from) ||
-        !GetFileAttributesExW(copy.c_str(), GetFileExInfoStandard, &to))
-        return false;
-    constexpr DWORD notAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE;
-    return (from.dwFileAttributes & notAFile) == 0 &&
-           (to.dwFileAttributes & (notAFile | FILE_ATTRIBUTE_REPARSE_POINT)) == 0 &&
-           from.nFileSizeHigh == to.nFileSizeHigh && from.nFileSizeLow == to.nFileSizeLow &&
-           sameTime(from.ftLastWriteTime, to.ftLastWriteTime);
 }
 
 bool isRegularFile(const fs::path& path) {

@@ -90,9 +90,6 @@ struct FileFacts {
 };
 std::optional<FileFacts> regularFileFacts(const std::filesystem::path& path, bool followLinks);
 
-// True when `copy` is a regular file (not a link) with the size and modification time of `source`.
-bool isCurrentCopy(const std::filesystem::path& source, const std::filesystem::path& copy);
-
 // True when `path` itself (no wildcard, following links) names a regular file.
 bool isRegularFile(const std::filesystem::path& path);
 
