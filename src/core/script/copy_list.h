@@ -16,7 +16,7 @@ inline constexpr std::string_view CopyListName = ".jukewright-copies";
 
 struct CopyRecord {
     std::string name;   // the copy's file name in "mp3s"
-    FileStamp stamp;    // its size and modification time as the copy was written
+    FileStamp stamp;    // its size and modification time once copied
     std::string source; // the absolute path of the track it was copied from
 
     bool operator==(const CopyRecord&) const = default;

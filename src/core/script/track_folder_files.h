@@ -10,9 +10,9 @@
 
 namespace jukewright {
 
-// What a save finds in "mp3s" before it copies: the copies of earlier saves that are still as they
-// were written (ours, by the list of copies), and the names held by everything else there (the
-// player's, whatever it is: a file, a folder, a link).
+// What a save finds in "mp3s" before it copies: the copies of earlier saves that still have their
+// listed size and time (ours, by the list of copies), and the names held by everything else there
+// (the player's, whatever it is: a file, a folder, a link).
 class TrackFolderFiles {
 public:
     TrackFolderFiles() = default;

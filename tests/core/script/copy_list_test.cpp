@@ -5,7 +5,7 @@
 
 using namespace jukewright;
 
-// A source path may hold any byte on POSIX; every one comes back as it was written.
+// A source path may hold any byte on POSIX; every one comes back unchanged.
 TEST(CopyList, SourcesOfAnyBytesComeBackAsWritten) {
     std::string everyByte;
     for (int c = 1; c < 256; ++c)
