@@ -19,7 +19,11 @@ TrackFolderFiles TrackFolderFiles::read(const std::string& modFolder) {
     for (const CopyRecord& record : records)
         listed[record.name] = &record; // a name listed twice: the later row holds
     const auto isListed = [&](std::string_view name) { return listed.contains(name); };
-    for (FolderEntry& entry : folderEntries(fsPath(files.m_trackFolder), isListed)) {
+    std::optional<std::vector<FolderEntry>> entries = folderEntries(fsPath(files.m_trackFolder), isListed);
+    files.m_unread = !entries;
+    if (!entries)
+        return files;
+    for (FolderEntry& entry : *entries) {
         std::string folded = foldAsciiCase(entry.name);
         const auto record = listed.find(entry.name);
         if (record != listed.end() && entry.stamp == record->second->stamp) {
@@ -36,7 +40,11 @@ TrackFolderFiles TrackFolderFiles::read(const std::string& modFolder) {
 }
 
 bool TrackFolderFiles::isPlayers(const std::string& name) const {
-    return m_players.contains(foldAsciiCase(name));
+    if (m_players.contains(foldAsciiCase(name)))
+        return true;
+    // A folder that cannot be listed may still be written to: whatever is there is the player's.
+    std::error_code error;
+    return m_unread && fs::exists(fs::symlink_status(fsPath(m_trackFolder + "\\" + name), error));
 }
 
 bool TrackFolderFiles::isSourceItself(const std::string& name, const std::string& source) const {
@@ -48,7 +56,7 @@ std::optional<FileIdentity> TrackFolderFiles::fileAt(const std::string& name) co
     if (const auto known = m_ourIdentities.find(name); known != m_ourIdentities.end())
         return known->second;
     // Asked of the system only when something by the name (in any case) is there.
-    if (!m_entries.contains(foldAsciiCase(name)))
+    if (!m_unread && !m_entries.contains(foldAsciiCase(name)))
         return std::nullopt;
     return regularFileIdentity(fsPath(m_trackFolder + "\\" + name), false);
 }

@@ -32,6 +32,7 @@ public:
 
 private:
     std::string m_trackFolder;
+    bool m_unread = false;                     // the folder is there but could not be listed
     std::unordered_set<std::string> m_players; // names with ASCII letters in lower case
     std::unordered_set<std::string> m_entries; // every entry's name, ASCII letters in lower case
     std::vector<CopyRecord> m_ours;

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 #else
+#include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,11 +17,14 @@ namespace jukewright {
 
 #ifndef _WIN32
 
-std::vector<FolderEntry> folderEntries(const fs::path& folder, const std::function<bool(std::string_view)>& inspect) {
+std::optional<std::vector<FolderEntry>> folderEntries(const fs::path& folder,
+                                                      const std::function<bool(std::string_view)>& inspect) {
     std::vector<FolderEntry> entries;
     DIR* dir = ::opendir(folder.c_str());
-    if (!dir)
+    if (!dir && errno == ENOENT)
         return entries;
+    if (!dir)
+        return std::nullopt;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string_view name = entry->d_name;
         if (name == "." || name == "..")
@@ -43,13 +47,18 @@ std::vector<FolderEntry> folderEntries(const fs::path& folder, const std::functi
 
 #else
 
-std::vector<FolderEntry> folderEntries(const fs::path& folder, const std::function<bool(std::string_view)>& inspect) {
+std::optional<std::vector<FolderEntry>> folderEntries(const fs::path& folder,
+                                                      const std::function<bool(std::string_view)>& inspect) {
     std::vector<FolderEntry> entries;
     WIN32_FIND_DATAW data;
     const HANDLE search = FindFirstFileExW((folder / L"*").c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
                                            nullptr, FIND_FIRST_EX_LARGE_FETCH);
-    if (search == INVALID_HANDLE_VALUE)
-        return entries;
+    if (search == INVALID_HANDLE_VALUE) {
+        const DWORD code = GetLastError();
+        if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND)
+            return entries;
+        return std::nullopt;
+    }
     // File times count 100 ns ticks from 1601.
     constexpr std::int64_t unixEpochTicks = 116'444'736'000'000'000;
     do {

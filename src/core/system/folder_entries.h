@@ -20,9 +20,10 @@ struct FolderEntry {
 };
 
 // The entries of a folder (a link to a folder is followed), looking closer at those whose name
-// `inspect` accepts; empty when the folder cannot be read. One pass over the folder, without a path
-// lookup per entry, so that a folder of thousands of copies is read quickly.
-std::vector<FolderEntry> folderEntries(const std::filesystem::path& folder,
-                                       const std::function<bool(std::string_view)>& inspect);
+// `inspect` accepts; none when there is no such folder, and nothing at all when it is there but
+// cannot be read. One pass over the folder, without a path lookup per entry, so that a folder of
+// thousands of copies is read quickly.
+std::optional<std::vector<FolderEntry>> folderEntries(const std::filesystem::path& folder,
+                                                      const std::function<bool(std::string_view)>& inspect);
 
 } // namespace jukewright

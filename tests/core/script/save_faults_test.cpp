@@ -444,6 +444,31 @@ TEST_F(SaveFaults, FilesThisUserMayNotReadOrWriteAreNamedWithTheirCauseAndKept) 
     EXPECT_EQ(modFile("mp3s/a.mp3"), "song");
 }
 
+// A copies folder the player may write to but not list: every name there is still checked first.
+TEST_F(SaveFaults, ACopiesFolderThatCannotBeListedStillKeepsThePlayersFiles) {
+    const std::string mine = root.write("cstrike/mp3s/a.mp3", "mine");
+    track("a.mp3", "song");
+    ::chmod((root.path() / "music").c_str(), 0755);
+    ::chmod(root.file("music/a.mp3").c_str(), 0644);
+    ::chmod(mine.c_str(), 0666);
+    for (const fs::path& folder : {root.path(), mod(), mod() / "mp3s"}) {
+        ::chmod(folder.c_str(), folder == mod() / "mp3s" ? 0333 : 0777);
+        if (test::runningAsRoot())
+            ::chown(folder.c_str(), test::NobodyId, test::NobodyId);
+    }
+    const auto result = test::runInChild(
+        [&](std::string& text) {
+            const SaveOutcome outcome = save();
+            text = messages();
+            return static_cast<int>(outcome);
+        },
+        true);
+    ::chmod((mod() / "mp3s").c_str(), 0755);
+    EXPECT_EQ(result.status, static_cast<int>(SaveOutcome::Complete)) << result.text;
+    EXPECT_EQ(test::readBytes(mine), "mine");
+    EXPECT_EQ(modFile("mp3s/a2.mp3"), "song");
+}
+
 // Killed anywhere, a save leaves every file old or new and every copy whole, old or absent; the next
 // save leaves no temporary file behind.
 TEST_F(SaveFaults, ASaveKilledAtAnyPointLosesNothing) {
