@@ -3,6 +3,7 @@
 #include "cli/cli_items.h"
 #include "cli/exit_status.h"
 #include "core/integration/jukebox_removal.h"
+#include "core/system/native_path.h"
 
 #include <iostream>
 #include <memory>
@@ -30,14 +31,16 @@ int runRemove(const RemoveOptions& options) {
         std::cerr << warning << '\n';
     for (const std::string& change : report.done)
         std::cout << change << '\n';
-    if (report.done.empty() && report.failures.empty())
+    for (const std::string& kept : report.kept)
+        std::cout << kept << '\n';
+    if (report.done.empty() && report.kept.empty() && report.failures.empty())
         std::cout << "no jukebox was found in the mod folder\n";
     std::cout.flush();
     if (report.failures.empty())
         return std::cout ? ExitDone : ExitFailed;
     std::cerr << "These files could not be changed:\n";
     for (const auto& failure : report.failures)
-        std::cerr << failure.path << " (" << failure.reason << ")\n";
+        std::cerr << displayPath(failure.path) << " (" << failure.reason << ")\n";
     return ExitFailed;
 }
 
@@ -46,12 +49,15 @@ int runRemove(const RemoveOptions& options) {
 std::function<int()> addRemoveCommand(CLI::App& app) {
     auto options = std::make_shared<RemoveOptions>();
     CLI::App* command = app.add_subcommand(
-        "remove", "Take the jukebox out of a mod folder: the controls section, the userconfig.cfg hook and mp3.cfg");
+        "remove", "Take the jukebox out of a mod folder: the controls section, the userconfig.cfg hook and mp3.cfg (a "
+                  "player's own mp3.cfg is kept)");
     command
         ->add_option("--mod", options->modFolder,
                      "The mod folder, for example .../Half-Life/cstrike, or the name of an installed mod (see mods)")
         ->required();
-    command->add_flag("--tracks", options->tracks, "Delete the mp3s folder and the tracks in it too");
+    command->add_flag("--tracks", options->tracks,
+                      "Delete the tracks Jukewright copied into mp3s too, and mp3s when nothing else is left in it "
+                      "(the player's own files there are kept)");
     command->footer("kb_act.lst and userconfig.cfg are first kept as kb_act.lst.jukewright-backup and "
                     "userconfig.cfg.jukewright-backup. Standard output gets one line per change; what could not be "
                     "changed goes to standard error, and the exit status is then 1.");

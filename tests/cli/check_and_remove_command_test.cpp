@@ -163,11 +163,73 @@ TEST(RemoveCommand, TakesOutOnlyTheJukeboxAndKeepsTracksUnlessAsked) {
     }
 }
 
+// What a removal keeps of the player's, and the line that names it.
+TEST(RemoveCommand, KeepsThePlayersFilesAndNamesThem) {
+    struct Case {
+        const char* what;
+        std::function<void(const test::TempFolder&)> before;
+        std::vector<const char*> kept;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"own mp3.cfg without a jukebox",
+         [](const auto& here) { here.write("cstrike/mp3.cfg", "bind m \"+jump\"\r\n"); },
+         {"mp3.cfg"},
+         "kept mp3.cfg: it is not a Jukewright script\n"},
+        {"own files in mp3s",
+         [](const auto& here) {
+             saveJukebox(here);
+             here.write("cstrike/mp3s/Rain2.mp3", "mine");
+             here.write("cstrike/mp3s/Old/a.mp3", "mine");
+         },
+         {"mp3s/Rain2.mp3", "mp3s/Old/a.mp3"},
+         "deleted the 2 tracks Jukewright copied into mp3s\n"
+         "kept mp3s and the 2 files in it that Jukewright did not copy: Old, Rain2.mp3\n"},
+        {"no list of copies",
+         [](const auto& here) {
+             saveJukebox(here);
+             fs::remove(here.path() / "cstrike/.jukewright-copies");
+         },
+         {"mp3s/BlueSky.mp3", "mp3s/Rain.mp3"},
+         "(there is no list of the copies it made, .jukewright-copies"},
+        {"a copy the player changed",
+         [](const auto& here) {
+             saveJukebox(here);
+             here.write("cstrike/mp3s/Rain.mp3", "my own rain");
+         },
+         {"mp3s/Rain.mp3"},
+         "deleted the 1 track Jukewright copied into mp3s\n"},
+        {"part that is the player's",
+         [](const auto& here) {
+             saveJukebox(here);
+             here.write("cstrike/mp3_part1.cfg", "bind m \"+jump\"\r\n");
+         },
+         {"mp3_part1.cfg"},
+         "kept mp3_part1.cfg: not a part of a Jukewright script\n"},
+    };
+    for (const Case& c : cases) {
+        test::TempFolder here;
+        fs::create_directories(here.path() / "cstrike");
+        c.before(here);
+        std::vector<std::string> kept;
+        for (const char* file : c.kept)
+            kept.push_back(here.read(std::string("cstrike/") + file));
+        const auto result = test::runCli({"remove", "--mod", "cstrike", "--tracks"}, here.str());
+        EXPECT_EQ(result.status, 0) << c.what << "\n" << result.err;
+        EXPECT_THAT(result.out, HasSubstr(c.line)) << c.what;
+        for (std::size_t i = 0; i < kept.size(); ++i)
+            EXPECT_EQ(here.read(std::string("cstrike/") + c.kept[i]), kept[i]) << c.what << " " << c.kept[i];
+    }
+}
+
 #ifndef _WIN32
-TEST(RemoveCommand, UnlinksALinkedTrackFolderAndKeepsAReadOnlyFile) {
+TEST(RemoveCommand, KeepsALinkedTrackFolderLinkedAndKeepsAReadOnlyFile) {
     test::TempFolder here;
     saveJukebox(here);
-    fs::rename(here.path() / "cstrike/mp3s", here.path() / "shared-tracks");
+    here.write("shared-tracks/Mine.mp3", "mine");
+    for (const char* copy : {"BlueSky.mp3", "Rain.mp3"})
+        fs::rename(here.path() / "cstrike/mp3s" / copy, here.path() / "shared-tracks" / copy);
+    fs::remove(here.path() / "cstrike/mp3s");
     fs::create_directory_symlink(here.path() / "shared-tracks", here.path() / "cstrike/mp3s");
     const std::string config = here.read("cstrike/userconfig.cfg");
     fs::permissions(here.path() / "cstrike/userconfig.cfg", fs::perms::owner_write, fs::perm_options::remove);
@@ -175,12 +237,22 @@ TEST(RemoveCommand, UnlinksALinkedTrackFolderAndKeepsAReadOnlyFile) {
     const auto result = test::runCli({"remove", "--mod", "cstrike", "--tracks"}, here.str());
     EXPECT_EQ(result.status, 1);
     EXPECT_THAT(result.err, HasSubstr("These files could not be changed:\n"));
-    EXPECT_THAT(result.err, HasSubstr("userconfig.cfg ("));
+    EXPECT_THAT(result.err, HasSubstr("cstrike/userconfig.cfg (read-only)\n"));
     EXPECT_EQ(here.read("cstrike/userconfig.cfg"), config);
-    EXPECT_FALSE(fs::exists(fs::symlink_status(here.path() / "cstrike/mp3s")));
-    EXPECT_EQ(here.read("shared-tracks/Rain.mp3"), "rain");
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(here.path() / "cstrike/mp3s")));
+    EXPECT_FALSE(fs::exists(here.path() / "shared-tracks/Rain.mp3"));
+    EXPECT_EQ(here.read("shared-tracks/Mine.mp3"), "mine");
+    EXPECT_EQ(here.read("Music/Rain.mp3"), "rain");
     EXPECT_EQ(here.read("cstrike/gfx/shell/kb_act.lst"), PlayerList);
     EXPECT_FALSE(fs::exists(here.path() / "cstrike/mp3.cfg"));
+
+    // A file where mp3s should be is named as such, by the path the system takes.
+    fs::remove(here.path() / "cstrike/mp3s");
+    here.write("cstrike/mp3s", "not tracks");
+    const auto file = test::runCli({"remove", "--mod", "cstrike", "--tracks"}, here.str());
+    EXPECT_EQ(file.status, 1);
+    EXPECT_THAT(file.err, HasSubstr("cstrike/mp3s (not a folder)\n"));
+    EXPECT_EQ(here.read("cstrike/mp3s"), "not tracks");
 }
 #endif
 

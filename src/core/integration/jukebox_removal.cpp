@@ -1,14 +1,18 @@
 #include "core/integration/jukebox_removal.h"
 
+#include "core/integration/jukebox_script_files.h"
 #include "core/integration/key_binding_list.h"
+#include "core/integration/track_removal.h"
 #include "core/integration/userconfig_hook.h"
 #include "core/script/script_part_files.h"
+#include "core/script/script_parts.h"
 #include "core/system/file_backup.h"
 #include "core/system/file_ops.h"
 #include "core/system/folder_lock.h"
 #include "core/system/native_path.h"
 #include "core/system/text_rows.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -52,43 +56,39 @@ void rewrite(const std::string& path, const std::function<std::string(std::strin
         report.done.push_back(change);
 }
 
-void deleteScript(const std::string& path, RemovalReport& report) {
-    if (!exists(path))
-        return;
+bool deleteFile(const std::string& path, RemovalReport& report) {
     std::error_code error = replaceableTarget(fsPath(path));
     if (!error)
         fs::remove(fsPath(path), error);
     if (error)
         report.failures.push_back({path, describeError(error)});
-    else
+    return !error;
+}
+
+// mp3.cfg and its parts go only when they are a Jukewright script; a player's own files of those
+// names are named and kept.
+void deleteScript(const std::string& modFolder, RemovalReport& report) {
+    const JukeboxScriptFiles ours = findJukeboxScriptFiles(modFolder);
+    const std::string script = modFolder + "\\mp3.cfg";
+    const bool players = exists(script) && !ours.script;
+    if (players)
+        report.kept.push_back("kept mp3.cfg: it is not a Jukewright script");
+    else if (exists(script) && deleteFile(script, report))
         report.done.push_back("deleted mp3.cfg");
-}
-
-// The parts of a script saved in parts; mp3.cfg, which runs them, is already gone.
-void deleteScriptParts(const std::string& modFolder, RemovalReport& report) {
-    const std::vector<std::string> parts = removeScriptPartsAbove(modFolder, 0, report.failures);
-    std::string names;
-    for (const std::string& name : parts)
-        names += (names.empty() ? "" : ", ") + name;
-    if (!parts.empty())
-        report.done.push_back("deleted " + names);
-}
-
-void deleteTracks(const std::string& path, RemovalReport& report) {
-    std::error_code error;
-    const fs::file_status status = fs::symlink_status(fsPath(path), error);
-    if (!fs::exists(status))
-        return;
-    if (fs::is_symlink(status)) {
-        if (fs::remove(fsPath(path), error))
-            report.done.push_back("unlinked mp3s (the folder it leads to is kept)");
-    } else if (!fs::is_directory(status)) {
-        error = make_error_code(FileError::NotRegularFile);
-    } else if (const auto removed = fs::remove_all(fsPath(path), error); !error) {
-        report.done.push_back("deleted mp3s and the " + std::to_string(removed - 1) + " entries in it");
-    }
-    if (error)
-        report.failures.push_back({path, describeError(error)});
+    // Parts that the player's own mp3.cfg may run stay with it.
+    const std::vector<int> parts = players ? std::vector<int>{} : ours.parts;
+    std::string deleted;
+    for (const int part : parts)
+        if (deleteFile(modFolder + "\\" + scriptPartName(part), report))
+            deleted += (deleted.empty() ? "" : ", ") + scriptPartName(part);
+    if (!deleted.empty())
+        report.done.push_back("deleted " + deleted);
+    std::string others;
+    for (const int part : scriptPartsInFolder(modFolder))
+        if (!std::ranges::binary_search(parts, part))
+            others += (others.empty() ? "" : ", ") + scriptPartName(part);
+    if (!others.empty())
+        report.kept.push_back("kept " + others + ": not a part of a Jukewright script");
 }
 
 } // namespace
@@ -109,10 +109,9 @@ RemovalReport removeJukebox(const std::string& modFolder, bool tracks) {
         },
         "took the MP3 Player Controls section out of gfx/shell/kb_act.lst", report);
     rewrite(modFolder + "\\userconfig.cfg", userConfigWithoutHook, "took exec mp3.cfg out of userconfig.cfg", report);
-    deleteScript(modFolder + "\\mp3.cfg", report);
-    deleteScriptParts(modFolder, report);
+    deleteScript(modFolder, report);
     if (tracks)
-        deleteTracks(modFolder + "\\mp3s", report);
+        removeTrackCopies(modFolder, report);
     return report;
 }
 

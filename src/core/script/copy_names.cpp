@@ -1,6 +1,7 @@
 #include "core/script/copy_names.h"
 
 #include "core/script/console_safe_name.h"
+#include "core/script/track_folder_files.h"
 
 #include <algorithm>
 #include <string_view>
@@ -9,17 +10,21 @@
 
 namespace jukewright {
 
-namespace {
-
 std::string foldAsciiCase(std::string name) {
     std::transform(name.begin(), name.end(), name.begin(),
                    [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
     return name;
 }
 
+namespace {
+
 class NameTable {
 public:
-    bool isFree(const std::string& name) const { return !m_taken.contains(foldAsciiCase(name)); }
+    explicit NameTable(const TrackFolderFiles* found) : m_found(found) {}
+
+    bool isFree(const std::string& name) const { return !isTrackName(name) && !isPlayers(name); }
+    bool isTrackName(const std::string& name) const { return m_taken.contains(foldAsciiCase(name)); }
+    bool isPlayers(const std::string& name) const { return m_found && m_found->isPlayers(name); }
     void take(const std::string& name) { m_taken.insert(foldAsciiCase(name)); }
 
     // The lowest number n >= 2 before the extension that makes the name free. The table only
@@ -38,6 +43,7 @@ public:
     }
 
 private:
+    const TrackFolderFiles* m_found;
     std::unordered_set<std::string> m_taken;
     std::unordered_map<std::string, int> m_nextNumber;
 };
@@ -52,11 +58,17 @@ bool isWindowsDeviceName(const std::string& name) {
     return stem.size() == 4 && (stem.starts_with("com") || stem.starts_with("lpt")) && stem[3] >= '1' && stem[3] <= '9';
 }
 
+// Xash3D refuses every path that holds "..": a run of dots becomes one.
+void collapseDots(std::string& name) {
+    name.erase(std::unique(name.begin(), name.end(), [](char a, char b) { return a == '.' && b == '.'; }), name.end());
+}
+
 // A name fit for a file in "mp3s": never empty, never hidden, never a Windows device, and at most MaxFittedNameBytes
 // long, so that a number added to keep it apart still fits every file system.
 std::string fittedName(std::string name, int trackNumber) {
     if (name.empty())
         return "track" + std::to_string(trackNumber) + ".mp3";
+    collapseDots(name);
     if (name.starts_with('.'))
         name.insert(0, "track" + std::to_string(trackNumber));
     if (isWindowsDeviceName(name))
@@ -70,18 +82,19 @@ std::string fittedName(std::string name, int trackNumber) {
     } else {
         name.erase(MaxFittedNameBytes - extension, name.size() - MaxFittedNameBytes);
     }
-    // The cut may leave a dot at the end, which Windows would drop from the copy's name.
+    // The cut may bring two dots together, or leave one at the end, which Windows would drop.
+    collapseDots(name);
     name.erase(name.find_last_not_of('.') + 1);
     return name;
 }
 
 } // namespace
 
-ScriptNames assignScriptNames(const AppState& state) {
+ScriptNames assignScriptNames(const AppState& state, const TrackFolderFiles* found) {
     ScriptNames names;
     names.copy.reserve(static_cast<std::size_t>(state.TrackCount));
     names.chat.reserve(static_cast<std::size_t>(state.TrackCount));
-    NameTable table;
+    NameTable table(found);
     std::unordered_map<std::string, std::size_t> bySource;
     for (int i = 0; i < state.TrackCount; ++i) {
         const std::string ascii = asciiName(state.TrackNames[static_cast<std::size_t>(i)]);
@@ -92,7 +105,9 @@ ScriptNames assignScriptNames(const AppState& state) {
             continue;
         }
         std::string name = fittedName(ConvertSpaces(ascii), i + 1);
-        if (!table.isFree(name))
+        // A track whose source is the player's file at its copy's place is its own copy.
+        const bool inPlace = !table.isTrackName(name) && table.isPlayers(name) && found->isSourceItself(name, source);
+        if (!inPlace && !table.isFree(name))
             name = table.numbered(name);
         table.take(name);
         bySource.emplace(source, names.copy.size());

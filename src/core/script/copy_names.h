@@ -23,11 +23,17 @@ struct ScriptNames {
     std::vector<std::string> chat;
 };
 
-// Copy names: a track whose
-// console-safe name is empty is called "track<k>.mp3", one whose name starts with a dot gets
-// "track<k>" before it, and a long name is cut to MaxFittedNameBytes. Different source files never
-// share a name (letter case ignored, as Windows file systems do): a later one gets the lowest free
-// number before its extension. The same source file keeps one name.
-ScriptNames assignScriptNames(const AppState& state);
+class TrackFolderFiles;
+
+// Copy names: a track whose console-safe name is empty is called "track<k>.mp3", a run of dots
+// becomes one dot, a name that starts with a dot gets "track<k>" before it, and a long name is cut
+// to MaxFittedNameBytes. Different source files never share a name (letter case ignored, as Windows
+// file systems do): a later one gets the lowest free number before its extension. The same source
+// file keeps one name. With `found` (what "mp3s" holds), a name held by the player's file is not free
+// either, unless that file is the track's source itself.
+ScriptNames assignScriptNames(const AppState& state, const TrackFolderFiles* found = nullptr);
+
+// The name with ASCII letters in lower case, as names are compared.
+std::string foldAsciiCase(std::string name);
 
 } // namespace jukewright

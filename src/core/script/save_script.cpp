@@ -3,11 +3,13 @@
 #include "core/file_failure.h"
 #include "core/integration/key_binding_list.h"
 #include "core/integration/userconfig_hook.h"
+#include "core/script/copy_list.h"
 #include "core/script/copy_names.h"
 #include "core/script/script_part_files.h"
 #include "core/script/script_parts.h"
 #include "core/script/script_text.h"
 #include "core/script/track_copies.h"
+#include "core/script/track_folder_files.h"
 #include "core/system/file_exists.h"
 #include "core/system/file_ops.h"
 #include "core/system/folder_lock.h"
@@ -134,7 +136,8 @@ Message oversizedScriptMessage(std::size_t bytes) {
 // single mp3.cfg written, or 0 when the parts layout was written or nothing was.
 std::size_t writeJukebox(AppState& state, SaveView& view, const std::string& folder, FileFailures& failures) {
     view.showProgressWindow();
-    const ScriptNames names = assignScriptNames(state);
+    const TrackFolderFiles found = TrackFolderFiles::read(folder);
+    const ScriptNames names = assignScriptNames(state, &found);
     const std::vector<ScriptFile> files = scriptFiles(state, names);
     view.setProgressStage(SaveStage::CopyingFiles);
     pump(view, 1);
@@ -155,7 +158,8 @@ std::size_t writeJukebox(AppState& state, SaveView& view, const std::string& fol
         noteFailure(failures, trackFolder, error);
         return singleBytes;
     }
-    copyTracks(state, view, trackFolder, names.copy, failures);
+    const std::vector<CopyRecord> copies = copyTracks(state, view, trackFolder, names.copy, found, failures);
+    noteFailure(failures, copyListPath(folder), writeCopyList(folder, copies));
     return singleBytes;
 }
 

@@ -136,7 +136,7 @@ std::string BuildScriptText(const AppState& state, const ScriptNames& names, std
     out.raw("\"");
     out.lineBreak();
     out.lineBreak();
-    out.raw("echo Jukewright Script Loaded");
+    out.raw(ScriptLoadedNotice);
     return out.take();
 }
 

@@ -26,6 +26,10 @@ inline constexpr std::string_view ScriptTrackFolder = "mp3s/";
 // every engine on every system.
 inline constexpr std::string_view PortableScriptTrackFolder = "mp3s/";
 
+// The script's last row: the game shows it once every alias is defined, and it tells a script of
+// ours from a player's own mp3.cfg.
+inline constexpr std::string_view ScriptLoadedNotice = "echo Jukewright Script Loaded";
+
 // True for the volumes that name an alias of the script's ladder.
 bool isScriptVolumeStep(int volume);
 

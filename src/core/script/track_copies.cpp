@@ -1,10 +1,13 @@
 #include "core/script/track_copies.h"
 
+#include "core/script/track_folder_files.h"
 #include "core/system/file_ops.h"
 #include "core/system/native_path.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <unordered_map>
 #include <utility>
 
@@ -21,6 +24,7 @@ struct PlannedCopy {
     std::string targetText;
     bool inPlace = false;  // the source is the copy itself
     bool deferred = false; // the file now at the target is another track's source
+    std::optional<FileStamp> sourceStamp = std::nullopt;
 };
 
 using IdentityKey = std::pair<std::uint64_t, std::uint64_t>;
@@ -31,7 +35,7 @@ IdentityKey keyOf(const FileIdentity& identity) {
 
 // One copy per target, and what each target's old file is to the tracks that are read.
 std::vector<PlannedCopy> planCopies(const AppState& state, const std::string& trackFolder,
-                                    const std::vector<std::string>& names,
+                                    const std::vector<std::string>& names, const TrackFolderFiles& found,
                                     std::unordered_map<std::string, std::size_t>& copyOfName) {
     std::vector<PlannedCopy> plan;
     for (std::size_t i = 0; i < static_cast<std::size_t>(state.TrackCount); ++i) {
@@ -42,17 +46,19 @@ std::vector<PlannedCopy> planCopies(const AppState& state, const std::string& tr
     }
     std::map<IdentityKey, std::size_t> oldFileAt;
     for (std::size_t k = 0; k < plan.size(); ++k)
-        if (const auto identity = regularFileIdentity(plan[k].target, false))
+        if (const auto identity = found.fileAt(names[plan[k].track]))
             oldFileAt.emplace(keyOf(*identity), k);
     for (std::size_t k = 0; k < plan.size(); ++k) {
-        const auto identity = regularFileIdentity(plan[k].source, true);
-        const auto found = identity ? oldFileAt.find(keyOf(*identity)) : oldFileAt.end();
-        if (found == oldFileAt.end())
+        const auto source = regularFileFacts(plan[k].source, true);
+        if (source)
+            plan[k].sourceStamp = source->stamp;
+        const auto held = source ? oldFileAt.find(keyOf(source->identity)) : oldFileAt.end();
+        if (held == oldFileAt.end())
             continue;
-        if (found->second == k)
+        if (held->second == k)
             plan[k].inPlace = true;
         else
-            plan[found->second].deferred = true;
+            plan[held->second].deferred = true;
     }
     return plan;
 }
@@ -62,31 +68,75 @@ void noteCopyFailure(FileFailures& failures, const PlannedCopy& copy, const std:
     failures.push_back({copy.targetText, "copy of " + displayPath(source) + ": " + describeError(error)});
 }
 
+// The list after the save: the copies of earlier saves that no copy of this save replaced, then this
+// save's copies. A track that is its own copy is the player's file and stays off the list.
+class CopyListUpdate {
+public:
+    explicit CopyListUpdate(const TrackFolderFiles& found) : m_records(found.ourCopies()) {
+        for (std::size_t k = 0; k < m_records.size(); ++k)
+            m_at.emplace(m_records[k].name, k);
+    }
+    void drop(const std::string& name) {
+        if (const auto found = m_at.find(name); found != m_at.end())
+            m_records[found->second].name.clear();
+    }
+    void copied(const std::string& name, const fs::path& target, const std::string& source) {
+        drop(name);
+        if (const auto stamp = regularFileStamp(target, false))
+            m_records.push_back({name, *stamp, source});
+    }
+    std::vector<CopyRecord> take() {
+        std::erase_if(m_records, [](const CopyRecord& record) { return record.name.empty(); });
+        return std::move(m_records);
+    }
+
+private:
+    std::vector<CopyRecord> m_records;
+    std::unordered_map<std::string, std::size_t> m_at;
+};
+
+// The listed copy at the target already holds this very source as it is now.
+bool isCurrent(const CopyRecord* listed, const PlannedCopy& copy, const std::string& source) {
+    return listed && listed->source == source && copy.sourceStamp == listed->stamp;
+}
+
 } // namespace
 
-void copyTracks(const AppState& state, SaveView& view, const std::string& trackFolder,
-                const std::vector<std::string>& names, FileFailures& failures) {
+std::vector<CopyRecord> copyTracks(const AppState& state, SaveView& view, const std::string& trackFolder,
+                                   const std::vector<std::string>& names, const TrackFolderFiles& found,
+                                   FileFailures& failures) {
     std::unordered_map<std::string, std::size_t> copyOfName;
-    const std::vector<PlannedCopy> plan = planCopies(state, trackFolder, names, copyOfName);
+    const std::vector<PlannedCopy> plan = planCopies(state, trackFolder, names, found, copyOfName);
+    CopyListUpdate list(found);
     std::vector<std::pair<StagedCopy, std::size_t>> waiting;
+    const auto failed = [&](std::size_t i, const std::error_code& error) {
+        noteCopyFailure(failures, plan[copyOfName.at(names[i])], state.TrackPaths[i], error);
+    };
     for (std::size_t i = 0; i < static_cast<std::size_t>(state.TrackCount); ++i) {
         view.pumpEvents();
         const PlannedCopy& copy = plan[copyOfName.at(names[i])];
-        if (copy.track == i && !copy.inPlace && !isCurrentCopy(copy.source, copy.target)) {
+        const std::string source = copy.track == i ? listedSource(state.TrackPaths[i]) : std::string();
+        if (copy.track == i && copy.inPlace) {
+            list.drop(names[i]);
+        } else if (copy.track == i && !isCurrent(found.ours(names[i]), copy, source)) {
             StagedCopy staged;
             std::error_code error = stageCopy(copy.source, copy.target, staged);
             if (!error && copy.deferred)
                 waiting.emplace_back(staged, i);
-            else if (!error)
-                error = commitCopy(staged);
+            else if (!error && !(error = commitCopy(staged)))
+                list.copied(names[i], copy.target, source);
             if (error)
-                noteCopyFailure(failures, copy, state.TrackPaths[i], error);
+                failed(i, error);
         }
         view.setProgressValue(static_cast<int>(i) + 1, names[i]);
     }
-    for (const auto& [staged, i] : waiting)
+    for (const auto& [staged, i] : waiting) {
         if (const auto error = commitCopy(staged))
-            noteCopyFailure(failures, plan[copyOfName.at(names[i])], state.TrackPaths[i], error);
+            failed(i, error);
+        else
+            list.copied(names[i], staged.target, listedSource(state.TrackPaths[i]));
+    }
+    return list.take();
 }
 
 } // namespace jukewright

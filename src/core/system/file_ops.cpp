@@ -34,6 +34,8 @@ public:
             return "not a regular file";
         case FileError::ReadOnly:
             return "read-only";
+        case FileError::NotFolder:
+            return "not a folder";
         }
         return "unknown error";
     }
@@ -354,8 +356,22 @@ bool processGone(long id) {
     return ended;
 }
 
-bool sameTime(const FILETIME& a, const FILETIME& b) {
-    return a.dwLowDateTime == b.dwLowDateTime && a.dwHighDateTime == b.dwHighDateTime;
+// File times count 100 ns ticks from 1601.
+std::uint64_t fileTimeTicks(const FILETIME& time) {
+    return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+constexpr std::int64_t UnixEpochTicks = 116'444'736'000'000'000;
+
+// When the file was last changed in any way (its content, its times, its name), in file time ticks;
+// nothing when the system will not say.
+std::optional<std::uint64_t> changeTicks(const fs::path& path) {
+    const Handle file(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    FILE_BASIC_INFO info{};
+    if (!file.valid() || !GetFileInformationByHandleEx(file.get(), FileBasicInfo, &info, sizeof info))
+        return std::nullopt;
+    return static_cast<std::uint64_t>(info.ChangeTime.QuadPart);
 }
 
 #endif
@@ -477,21 +493,14 @@ void discardCopy(const StagedCopy& staged) {
     ::unlink(staged.temporary.c_str());
 }
 
-std::optional<FileIdentity> regularFileIdentity(const fs::path& path, bool followLinks) {
+std::optional<FileFacts> regularFileFacts(const fs::path& path, bool followLinks) {
     struct stat info {};
     const int result = followLinks ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info);
     if (result != 0 || !S_ISREG(info.st_mode))
         return std::nullopt;
-    return FileIdentity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
-}
-
-bool isCurrentCopy(const fs::path& source, const fs::path& copy) {
-    struct stat from {};
-    struct stat to {};
-    if (::stat(source.c_str(), &from) != 0 || ::lstat(copy.c_str(), &to) != 0)
-        return false;
-    return S_ISREG(from.st_mode) && S_ISREG(to.st_mode) && from.st_size == to.st_size &&
-           from.st_mtim.tv_sec == to.st_mtim.tv_sec && from.st_mtim.tv_nsec == to.st_mtim.tv_nsec;
+    return FileFacts{{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)},
+                     {static_cast<std::uint64_t>(info.st_size),
+                      static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec}};
 }
 
 bool isRegularFile(const fs::path& path) {
@@ -512,8 +521,8 @@ void removeStrayTemporaries(const fs::path& folder) {
         if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode))
             continue;
         const bool ownerGone = ::kill(static_cast<pid_t>(owner), 0) != 0 && errno == ESRCH;
-        const auto written = std::chrono::system_clock::from_time_t(info.st_mtim.tv_sec);
-        if (ownerGone || now - written > StrayAge)
+        const auto changed = std::chrono::system_clock::from_time_t(info.st_ctim.tv_sec);
+        if (ownerGone || now - changed > StrayAge)
             ::unlinkat(::dirfd(dir), entry->d_name, 0);
     }
     ::closedir(dir);
@@ -594,7 +603,7 @@ void discardCopy(const StagedCopy& staged) {
     DeleteFileW(staged.temporary.c_str());
 }
 
-std::optional<FileIdentity> regularFileIdentity(const fs::path& path, bool followLinks) {
+std::optional<FileFacts> regularFileFacts(const fs::path& path, bool followLinks) {
     const DWORD flags = FILE_FLAG_BACKUP_SEMANTICS | (followLinks ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
     const Handle file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, flags, nullptr));
@@ -603,21 +612,10 @@ std::optional<FileIdentity> regularFileIdentity(const fs::path& path, bool follo
         return std::nullopt;
     if (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))
         return std::nullopt;
-    return FileIdentity{info.dwVolumeSerialNumber,
-                        (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
-}
-
-bool isCurrentCopy(const fs::path& source, const fs::path& copy) {
-    WIN32_FILE_ATTRIBUTE_DATA from{};
-    WIN32_FILE_ATTRIBUTE_DATA to{};
-    if (!GetFileAttributesExW(source.c_str(), GetFileExInfoStandard, &from) ||
-        !GetFileAttributesExW(copy.c_str(), GetFileExInfoStandard, &to))
-        return false;
-    constexpr DWORD notAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE;
-    return (from.dwFileAttributes & notAFile) == 0 &&
-           (to.dwFileAttributes & (notAFile | FILE_ATTRIBUTE_REPARSE_POINT)) == 0 &&
-           from.nFileSizeHigh == to.nFileSizeHigh && from.nFileSizeLow == to.nFileSizeLow &&
-           sameTime(from.ftLastWriteTime, to.ftLastWriteTime);
+    const auto ticks = static_cast<std::int64_t>(fileTimeTicks(info.ftLastWriteTime));
+    return FileFacts{
+        {info.dwVolumeSerialNumber, (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow},
+        {(static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow, (ticks - UnixEpochTicks) * 100}};
 }
 
 bool isRegularFile(const fs::path& path) {
@@ -633,20 +631,16 @@ void removeStrayTemporaries(const fs::path& folder) {
         return;
     FILETIME now;
     GetSystemTimeAsFileTime(&now);
-    const auto ticks = [](const FILETIME& time) {
-        return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-    };
-    // File times count 100 ns ticks.
     const std::uint64_t strayTicks = std::chrono::duration_cast<std::chrono::seconds>(StrayAge).count() * 10'000'000ull;
     do {
         const std::string name = utf8FromWide(entry.cFileName);
         const long owner = temporaryOwner(name);
         if (owner < 0 || (entry.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
             continue;
-        const std::uint64_t written = ticks(entry.ftLastWriteTime);
-        const bool old = ticks(now) > written && ticks(now) - written > strayTicks;
+        const fs::path stray = folder / entry.cFileName;
+        const std::optional<std::uint64_t> changed = changeTicks(stray);
+        const bool old = changed && fileTimeTicks(now) > *changed && fileTimeTicks(now) - *changed > strayTicks;
         if (old || processGone(owner)) {
-            const fs::path stray = folder / entry.cFileName;
             SetFileAttributesW(stray.c_str(), FILE_ATTRIBUTE_NORMAL);
             DeleteFileW(stray.c_str());
         }
@@ -655,6 +649,16 @@ void removeStrayTemporaries(const fs::path& folder) {
 }
 
 #endif
+
+std::optional<FileIdentity> regularFileIdentity(const fs::path& path, bool followLinks) {
+    const auto facts = regularFileFacts(path, followLinks);
+    return facts ? std::optional(facts->identity) : std::nullopt;
+}
+
+std::optional<FileStamp> regularFileStamp(const fs::path& path, bool followLinks) {
+    const auto facts = regularFileFacts(path, followLinks);
+    return facts ? std::optional(facts->stamp) : std::nullopt;
+}
 
 #ifdef _WIN32
 std::error_code windowsErrorCode(unsigned long code) {

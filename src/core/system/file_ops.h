@@ -13,6 +13,7 @@ namespace jukewright {
 enum class FileError {
     NotRegularFile = 1, // a folder, a fifo or a device where a file should be
     ReadOnly,           // the person cleared the file's write bit (set its read-only attribute) to protect it
+    NotFolder,          // a file where a folder should be
 };
 const std::error_category& fileErrorCategory();
 std::error_code make_error_code(FileError error);
@@ -83,8 +84,23 @@ struct FileIdentity {
 // `followLinks` is false); nothing when there is no regular file or the system cannot say.
 std::optional<FileIdentity> regularFileIdentity(const std::filesystem::path& path, bool followLinks);
 
-// True when `copy` is a regular file (not a link) with the size and modification time of `source`.
-bool isCurrentCopy(const std::filesystem::path& source, const std::filesystem::path& copy);
+// The size and modification time of a regular file; the time counts nanoseconds from 1970 on every
+// system, so that a mod folder on a disk both systems use reads the same on both.
+struct FileStamp {
+    std::uint64_t size = 0;
+    std::int64_t modified = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+// The stamp of the regular file at `path` (following links, or of the link itself when `followLinks`
+// is false); nothing when there is no regular file or the system cannot say.
+std::optional<FileStamp> regularFileStamp(const std::filesystem::path& path, bool followLinks);
+
+// Both at once, from one question to the system.
+struct FileFacts {
+    FileIdentity identity;
+    FileStamp stamp;
+};
+std::optional<FileFacts> regularFileFacts(const std::filesystem::path& path, bool followLinks);
 
 // ReadOnly for a folder whose owner-write bit is clear (the player protected it; this holds for root
 // too), the cause when the folder cannot be inspected, nothing for any other folder or none. Windows
@@ -95,7 +111,8 @@ std::error_code readOnlyFolderError(const std::filesystem::path& folder);
 bool isRegularFile(const std::filesystem::path& path);
 
 // Removes the temporary files that killed saves left in `folder`: those whose process is gone or
-// that are older than ten minutes, never those of a save still running.
+// that were last changed over ten minutes ago (by their change time: a copy carries its source's
+// modification time), never those of a save still running.
 void removeStrayTemporaries(const std::filesystem::path& folder);
 
 #ifdef _WIN32

@@ -2,6 +2,7 @@
 // starved saves, and saves run as root and as another user.
 #ifndef _WIN32
 
+#include "core/integration/jukebox_removal.h"
 #include "core/playlist/track_list.h"
 #include "core/script/save_script.h"
 #include "core/system/folder_lock.h"
@@ -11,6 +12,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <map>
@@ -88,16 +90,24 @@ std::map<std::string, std::string> contentsOf(const fs::path& folder) {
 
 TEST_F(SaveFaults, EverySongStaysWhenTracksAreReadFromTheCopiesFolder) {
     track("a.mp3", "song one");
-    add(root.write("cstrike/mp3s/a.mp3", "the second song"));
     ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
-    EXPECT_EQ(modFile("mp3s/a.mp3"), "song one");
-    EXPECT_EQ(modFile("mp3s/a2.mp3"), "the second song");
+    // Our copy is read by the second track while the first one's copy replaces it.
+    state = std::make_unique<AppState>();
+    track("new/a.mp3", "the new song");
+    add(root.file("cstrike/mp3s/a.mp3"));
+    ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
+    EXPECT_EQ(modFile("mp3s/a.mp3"), "the new song");
+    EXPECT_EQ(modFile("mp3s/a2.mp3"), "song one");
 
-    // A track that is its own copy is already in place.
+    // A track that is its own copy is already in place, and so is the player's own file.
     state = std::make_unique<AppState>();
     add(root.file("cstrike/mp3s/a2.mp3"));
+    add(root.write("cstrike/mp3s/mine.mp3", "the player's song"));
     EXPECT_EQ(save(), SaveOutcome::Complete) << messages();
-    EXPECT_EQ(modFile("mp3s/a2.mp3"), "the second song");
+    EXPECT_EQ(modFile("mp3s/a2.mp3"), "song one");
+    EXPECT_EQ(modFile("mp3s/mine.mp3"), "the player's song");
+    EXPECT_THAT(modFile("mp3.cfg"), HasSubstr("mp3s/mine.mp3;"));
+    EXPECT_FALSE(fs::exists(mod() / "mp3s/mine2.mp3"));
 }
 
 TEST_F(SaveFaults, LinksAtFileTargetsAreReplacedNeverWrittenThroughAndALinkedTrackFolderIsFollowed) {
@@ -109,8 +119,10 @@ TEST_F(SaveFaults, LinksAtFileTargetsAreReplacedNeverWrittenThroughAndALinkedTra
     track("a.mp3", "song");
     ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
     EXPECT_EQ(root.read("outside/victim"), "bind x y\r\n");
-    for (const char* target : {"mp3.cfg", "userconfig.cfg", "mp3s/a.mp3", "gfx/shell/kb_act.lst"})
+    for (const char* target : {"mp3.cfg", "userconfig.cfg", "gfx/shell/kb_act.lst"})
         EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(mod() / target))) << target;
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(mod() / "mp3s/a.mp3"))) << "a link in mp3s is the player's";
+    EXPECT_EQ(modFile("mp3s/a2.mp3"), "song");
     EXPECT_EQ(modFile("userconfig.cfg"), "bind x y\r\nexec mp3.cfg\r\n") << "the linked file's rows are kept";
 
     fs::remove_all(mod() / "mp3s");
@@ -118,6 +130,139 @@ TEST_F(SaveFaults, LinksAtFileTargetsAreReplacedNeverWrittenThroughAndALinkedTra
     fs::create_directory_symlink(root.path() / "disk" / "mp3s", mod() / "mp3s");
     ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
     EXPECT_EQ(root.read("disk/mp3s/a.mp3"), "song");
+    EXPECT_EQ(root.read("outside/victim"), "bind x y\r\n");
+}
+
+// What lies in mp3s before a save of Intro.mp3, and the name the copy gets: a file is ours only
+// while the list of copies names it as it was copied; everything else there is the player's and
+// stays as it was.
+TEST_F(SaveFaults, ThePlayersFilesInTheCopiesFolderAreNeverReplaced) {
+    const auto savedBefore = [&] {
+        track("Intro.mp3", "our old copy");
+        ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
+        state = std::make_unique<AppState>();
+    };
+    const auto editList = [&](const std::string& from, const std::string& to) {
+        std::string list = modFile(".jukewright-copies");
+        ASSERT_NE(list.find(from), std::string::npos) << list;
+        test::writeBytes(mod() / ".jukewright-copies", list.replace(list.find(from), from.size(), to));
+    };
+    struct Case {
+        const char* what;
+        std::function<void()> before;
+        const char* copy;
+        const char* players; // the file of the player's in mp3s, or nothing
+    };
+    const Case cases[] = {
+        {"our copy", savedBefore, "Intro.mp3", nullptr},
+        {"player's file", [&] { root.write("cstrike/mp3s/Intro.mp3", "mine"); }, "Intro2.mp3", "Intro.mp3"},
+        {"other case", [&] { root.write("cstrike/mp3s/intro.MP3", "mine"); }, "Intro2.mp3", "intro.MP3"},
+        {"folder", [&] { root.write("cstrike/mp3s/Intro.mp3/inside", "mine"); }, "Intro2.mp3", "Intro.mp3/inside"},
+        {"taken number",
+         [&] {
+             root.write("cstrike/mp3s/Intro.mp3", "mine");
+             root.write("cstrike/mp3s/Intro2.mp3", "mine too");
+         },
+         "Intro3.mp3", "Intro2.mp3"},
+        {"changed by the player",
+         [&] {
+             savedBefore();
+             root.write("cstrike/mp3s/Intro.mp3", "the player's own");
+         },
+         "Intro2.mp3", "Intro.mp3"},
+        {"no list",
+         [&] {
+             savedBefore();
+             fs::remove(mod() / ".jukewright-copies");
+         },
+         "Intro2.mp3", "Intro.mp3"},
+        {"list of another form",
+         [&] {
+             savedBefore();
+             editList("Jukewright copies 1", "Jukewright copies 2");
+         },
+         "Intro2.mp3", "Intro.mp3"},
+        {"damaged row",
+         [&] {
+             savedBefore();
+             editList("\tIntro.mp3\t", "\tIntro.mp3\t%G");
+         },
+         "Intro2.mp3", "Intro.mp3"},
+        {"list is a link",
+         [&] {
+             savedBefore();
+             fs::rename(mod() / ".jukewright-copies", root.path() / "elsewhere");
+             fs::create_symlink(root.path() / "elsewhere", mod() / ".jukewright-copies");
+         },
+         "Intro2.mp3", "Intro.mp3"},
+    };
+    for (const Case& c : cases) {
+        fs::remove_all(mod());
+        fs::create_directories(mod() / "mp3s");
+        state = std::make_unique<AppState>();
+        c.before();
+        const std::string players = c.players ? modFile(std::string("mp3s/") + c.players) : "";
+        track("Intro.mp3", "the new song");
+        ASSERT_EQ(save(), SaveOutcome::Complete) << c.what << "\n" << messages();
+        EXPECT_EQ(modFile(std::string("mp3s/") + c.copy), "the new song") << c.what;
+        EXPECT_THAT(modFile("mp3.cfg"), HasSubstr(std::string("mp3s/") + c.copy + ";")) << c.what;
+        if (c.players) {
+            EXPECT_EQ(modFile(std::string("mp3s/") + c.players), players) << c.what;
+        }
+        // The copy is ours from now on.
+        track("Other.mp3", "another song");
+        ASSERT_EQ(save(), SaveOutcome::Complete) << c.what << "\n" << messages();
+        EXPECT_EQ(modFile(std::string("mp3s/") + c.copy), "the new song") << c.what;
+    }
+}
+
+namespace {
+
+// Every file under the folder (links not followed) with its bytes.
+std::map<std::string, std::string> filesUnder(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (entry.is_regular_file() && !entry.is_symlink())
+            files[fs::relative(entry.path(), folder).string()] = test::readBytes(entry.path());
+    return files;
+}
+
+} // namespace
+
+// mp3s linked to the player's music folder: saves copy beside the player's files, and a removal
+// takes out only the copies and keeps the link.
+TEST_F(SaveFaults, ALinkedCopiesFolderKeepsThePlayersFilesThroughSavesAndRemoval) {
+    root.write("Music/Intro.mp3", "my intro");
+    root.write("Music/Song1.mp3", "my song");
+    root.write("Music/Live/Intro.mp3", "my live intro");
+    const auto players = filesUnder(root.path() / "Music");
+    fs::create_directory_symlink("../Music", mod() / "mp3s");
+    const auto unchanged = [&](const char* when) {
+        for (const auto& [name, bytes] : players)
+            EXPECT_EQ(root.read("Music/" + name), bytes) << name << " " << when;
+    };
+
+    track("AlbumB/Intro.mp3", "album intro");
+    track("AlbumB/Song 1.mp3", "album song");
+    ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
+    unchanged("after the save");
+    EXPECT_EQ(root.read("Music/Intro2.mp3"), "album intro");
+    EXPECT_EQ(root.read("Music/Song12.mp3"), "album song");
+
+    state = std::make_unique<AppState>();
+    track("AlbumC/Live.mp3", "album live");
+    track("AlbumC/Intro.mp3", "another intro");
+    ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
+    unchanged("after the second save");
+    EXPECT_EQ(root.read("Music/Intro2.mp3"), "another intro");
+
+    const RemovalReport report = removeJukebox(modText(), true);
+    EXPECT_TRUE(report.failures.empty());
+    EXPECT_EQ(filesUnder(root.path() / "Music"), players);
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(mod() / "mp3s")));
+    EXPECT_FALSE(fs::exists(mod() / ".jukewright-copies"));
+    EXPECT_THAT(report.kept, ::testing::ElementsAre("kept mp3s and the 3 files in it that Jukewright did not copy: "
+                                                    "Intro.mp3, Live, Song1.mp3"));
 }
 
 // Each obstacle is named with its reason and left as it is; everything else is written.
@@ -131,7 +276,6 @@ TEST_F(SaveFaults, TargetsThatMayNotBeReplacedAreNamedAndKept) {
         {"userconfig.cfg", "read-only", "read-only"},
         {"gfx/shell/kb_act.lst", "read-only", "read-only"},
         {"mp3.cfg", "read-only", "read-only"},
-        {"mp3s/a.mp3", "read-only", "read-only"},
         {"userconfig.cfg", "folder", "not a regular file"},
         {"userconfig.cfg", "fifo", "not a regular file"},
         {"gfx/shell/kb_act.lst", "folder", "not a regular file"},
@@ -284,6 +428,14 @@ TEST_F(SaveFaults, ASaveAgainCopiesOnlyTracksThatChanged) {
     fs::last_write_time(source, time + std::chrono::seconds(5));
     ASSERT_EQ(save(), SaveOutcome::Complete);
     EXPECT_EQ(test::readBytes(copy), "song");
+
+    // Café.mp3 and Cafe.mp3 are both copied as Cafe.mp3: of one size and time, they are still two songs.
+    for (const auto& [name, song] : {std::pair{"Caf\u00E9.mp3", "one"}, std::pair{"Cafe.mp3", "two"}}) {
+        state = std::make_unique<AppState>();
+        fs::last_write_time(track(name, song), time);
+        ASSERT_EQ(save(), SaveOutcome::Complete);
+        EXPECT_EQ(modFile("mp3s/Cafe.mp3"), song);
+    }
 }
 
 TEST_F(SaveFaults, StraysOfKilledSavesGoButThoseOfARunningSaveStay) {
@@ -296,13 +448,14 @@ TEST_F(SaveFaults, StraysOfKilledSavesGoButThoseOfARunningSaveStay) {
     const std::string dead = stray("mp3s/", gone);
     const std::string deadConfig = stray("", gone);
     const std::string running = stray("mp3s/", ::getpid());
-    const std::string old = stray("gfx/shell/", 1);
-    fs::last_write_time(old, fs::file_time_type::clock::now() - std::chrono::minutes(11));
+    // A copy in progress carries its source's old modification time; its change time is fresh.
+    const std::string copying = stray("gfx/shell/", ::getpid());
+    fs::last_write_time(copying, fs::file_time_type::clock::now() - std::chrono::hours(24 * 365));
     track("a.mp3", "song");
     ASSERT_EQ(save(), SaveOutcome::Complete);
     EXPECT_FALSE(fs::exists(dead));
     EXPECT_FALSE(fs::exists(deadConfig));
-    EXPECT_FALSE(fs::exists(old));
+    EXPECT_TRUE(fs::exists(copying));
     EXPECT_TRUE(fs::exists(running));
 }
 
@@ -377,6 +530,31 @@ TEST_F(SaveFaults, FilesThisUserMayNotReadOrWriteAreNamedWithTheirCauseAndKept) 
     EXPECT_EQ(modFile("mp3s/a.mp3"), "song");
 }
 
+// A copies folder the player may write to but not list: every name there is still checked first.
+TEST_F(SaveFaults, ACopiesFolderThatCannotBeListedStillKeepsThePlayersFiles) {
+    const std::string mine = root.write("cstrike/mp3s/a.mp3", "mine");
+    track("a.mp3", "song");
+    ::chmod((root.path() / "music").c_str(), 0755);
+    ::chmod(root.file("music/a.mp3").c_str(), 0644);
+    ::chmod(mine.c_str(), 0666);
+    for (const fs::path& folder : {root.path(), mod(), mod() / "mp3s"}) {
+        ::chmod(folder.c_str(), folder == mod() / "mp3s" ? 0333 : 0777);
+        if (test::runningAsRoot())
+            ::chown(folder.c_str(), test::NobodyId, test::NobodyId);
+    }
+    const auto result = test::runInChild(
+        [&](std::string& text) {
+            const SaveOutcome outcome = save();
+            text = messages();
+            return static_cast<int>(outcome);
+        },
+        true);
+    ::chmod((mod() / "mp3s").c_str(), 0755);
+    EXPECT_EQ(result.status, static_cast<int>(SaveOutcome::Complete)) << result.text;
+    EXPECT_EQ(test::readBytes(mine), "mine");
+    EXPECT_EQ(modFile("mp3s/a2.mp3"), "song");
+}
+
 // Killed anywhere, a save leaves every file old or new and every copy whole, old or absent; the next
 // save leaves no temporary file behind.
 TEST_F(SaveFaults, ASaveKilledAtAnyPointLosesNothing) {
@@ -437,8 +615,9 @@ TEST_F(SaveFaults, ASaveKilledAtAnyPointLosesNothing) {
 // A full disk, here by a file-size limit: the save names the real cause, and the old copy and every
 // other file stay whole.
 TEST_F(SaveFaults, AFullDiskIsNamedByItsCauseAndKeepsTheOldCopies) {
-    track("big.mp3", std::string(std::size_t{3} << 20, 'b'));
-    test::writeBytes(mod() / "mp3s/big.mp3", "old copy");
+    const std::string source = track("big.mp3", "old copy");
+    ASSERT_EQ(save(), SaveOutcome::Complete);
+    test::writeBytes(source, std::string(std::size_t{3} << 20, 'b'));
     const auto result = test::runInChild([&](std::string& text) {
         ::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{1 << 20, 1 << 20};

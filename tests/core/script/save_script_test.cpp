@@ -115,8 +115,11 @@ TEST_F(SaveScript, RemovesOneTrailingSeparatorAndRemembersEachFolderOnce) {
 }
 
 TEST_F(SaveScript, ReplacesOldFilesAndKeepsCopiesOfCollidingNamesApart) {
+    track("Old/Blue Sky.mp3", "old copy");
+    ASSERT_EQ(save(), SaveOutcome::Complete);
+    state = std::make_unique<AppState>();
+    view = test::RecordingSaveView(modText());
     test::writeBytes(mod() / "mp3.cfg", std::string(9000, 'x'));
-    test::writeBytes(mod() / "mp3s" / "BlueSky.mp3", "old copy");
     test::writeBytes(mod() / "mp3s" / "keep.mp3", "someone else's");
     track("A/Blue Sky.mp3", "one");
     track("B/Blue-Sky.mp3", "two");
