@@ -216,8 +216,16 @@ TEST(EngineOption, CheckReportsWhetherTheJukeboxLoadsInXash) {
              edit(here, "cstrike/mp3_part1.cfg", "mp3 play mp3s/Songnumber1.mp3", "mp3 play mp3s\\Songnumber1.mp3");
          },
          1,
-         {"problem: Xash3D-based engines split paths on / alone, so these tracks do not play there: track 1 "
-          "(mp3s\\Songnumber1.mp3)\n"}},
+         {"problem: Xash3D-based engines split paths on / alone and refuse .. and :, so these tracks do not play "
+          "there: track 1 (mp3s\\Songnumber1.mp3)\n"}},
+        {"dots",
+         {"--engine", "xash3d"},
+         [&](const auto& here) {
+             edit(here, "cstrike/mp3_part1.cfg", "mp3 loop mp3s/Songnumber1.mp3", "mp3 loop mp3s/Song..1.mp3");
+         },
+         1,
+         {"problem: Xash3D-based engines split paths on / alone and refuse .. and :, so these tracks do not play "
+          "there: track 1 (mp3s/Song..1.mp3)\n"}},
     };
     for (const Case& c : cases) {
         test::TempFolder here;

@@ -29,11 +29,6 @@ std::optional<std::string> findIgnoringCase(const std::string& folder, const std
     return std::nullopt;
 }
 
-bool refusedByEngineFileSystem(std::string_view relative) {
-    return relative.empty() || relative.find("..") != std::string_view::npos ||
-           relative.find_first_of(":\\") != std::string_view::npos;
-}
-
 bool isInvalidExecPath(std::string_view name) {
     return name.find_first_of("\\:~") != std::string_view::npos || name.find("..") != std::string_view::npos ||
            name.starts_with('/');
@@ -48,7 +43,7 @@ bool hasConfigExtension(std::string_view name) {
 }
 
 std::optional<std::string> engineFileSystemPath(const std::string& modFolder, std::string_view relative) {
-    if (refusedByEngineFileSystem(relative))
+    if (engineFileSystemRefuses(relative))
         return std::nullopt;
     std::string path = modFolder;
     for (std::size_t start = 0; start <= relative.size();) {
@@ -72,9 +67,14 @@ std::optional<std::string> gameFilePath(const std::string& modFolder, std::strin
     return modFolder + "\\" + std::string(relative);
 }
 
+bool engineFileSystemRefuses(std::string_view path) {
+    return path.empty() || path.find("..") != std::string_view::npos ||
+           path.find_first_of(":\\") != std::string_view::npos;
+}
+
 std::optional<std::string> execRefusal(std::string_view name, const EngineRules& rules) {
     if (rules.execNames == ExecNames::AddsCfgExtension)
-        return refusedByEngineFileSystem(name) ? std::optional<std::string>("invalid path") : std::nullopt;
+        return engineFileSystemRefuses(name) ? std::optional<std::string>("invalid path") : std::nullopt;
     if (isInvalidExecPath(name))
         return "invalid path";
     if (!hasConfigExtension(name))

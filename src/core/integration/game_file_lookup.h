@@ -17,6 +17,9 @@ inline constexpr std::size_t MaxConsoleFileBytes = std::size_t{16} << 20;
 // path holding "..", ":" or "\\" (which it never splits on) or naming nothing that exists.
 std::optional<std::string> gameFilePath(const std::string& modFolder, std::string_view relative, FileLookup lookup);
 
+// Whether Xash3D's file system refuses the path before looking: it holds "..", ":" or "\\".
+bool engineFileSystemRefuses(std::string_view path);
+
 // Why the engine's exec refuses the name, or nothing. Half-Life: "invalid path" for a name holding
 // \, .., : or ~ or starting with /, then "not a .cfg or .rc file" unless the extension, from the
 // first dot on, is one of them ignoring case. Xash3D: "invalid path" for a name its file system

@@ -422,20 +422,23 @@ CheckResult xashLoadResult(const std::string& modFolder, const std::vector<Scrip
                 joined(missing) + xashHint(sources)};
 }
 
-// Xash3D's file system splits paths on "/" alone: a play or loop path with "\\" is never found.
+// Xash3D's file system splits paths on "/" alone and refuses ".." and ":": such a play or loop path
+// is never found.
 CheckResult xashPathsResult(const GameConsole& console, CheckSeverity failure) {
     std::vector<std::string> unfound;
     for (int n = 1; console.aliasText("track" + std::to_string(n)); ++n)
         for (const auto& [alias, command] : {std::pair{"track", "mp3 play"}, std::pair{"lptrack", "mp3 loop"}}) {
             const auto text = console.aliasText(alias + std::to_string(n));
             const auto path = text ? argumentOf(*text, command) : std::nullopt;
-            if (path && path->find('\\') != std::string::npos)
+            if (path && engineFileSystemRefuses(*path))
                 unfound.push_back("track " + std::to_string(n) + " (" + *path + ")");
         }
     if (unfound.empty())
-        return ok("xash3d paths", "the play and loop paths separate folders with /, as Xash3D-based engines need");
+        return ok("xash3d paths", "the play and loop paths separate folders with / and hold no .. or :, as "
+                                  "Xash3D-based engines need");
     return {"xash3d paths", failure,
-            "Xash3D-based engines split paths on / alone, so these tracks do not play there: " + joined(unfound)};
+            "Xash3D-based engines split paths on / alone and refuse .. and :, so these tracks do not play there: " +
+                joined(unfound)};
 }
 
 CheckResult engineResult(Engine engine, bool detected) {
