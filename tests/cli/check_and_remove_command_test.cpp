@@ -108,6 +108,17 @@ TEST(CheckCommand, ReportsEachCheckAndFailsOnAnyProblem) {
     const auto large = test::runCli({"check", "--mod", "cstrike"}, huge.str());
     EXPECT_EQ(large.status, 1);
     EXPECT_THAT(large.out, HasSubstr("problem: mp3.cfg is larger than 16 MiB"));
+#ifndef _WIN32
+    // A script linked from outside the mod folder is not the mod's: neither console nor check runs it.
+    fs::rename(huge.path() / "cstrike/mp3.cfg", huge.path() / "elsewhere.cfg");
+    huge.write("elsewhere.cfg", "alias playtrack \"echo outside\"\r\n");
+    fs::create_symlink(huge.path() / "elsewhere.cfg", huge.path() / "cstrike/mp3.cfg");
+    const auto linked = test::runCli({"check", "--mod", "cstrike"}, huge.str());
+    EXPECT_THAT(linked.out, HasSubstr("problem: mp3.cfg is a link to a file outside the mod folder"));
+    const auto ran = test::runCli({"console", "--mod", "cstrike", "playtrack"}, huge.str());
+    EXPECT_THAT(ran.err, HasSubstr("couldn't exec mp3.cfg: the file is outside the mod folder\n"));
+    EXPECT_THAT(ran.out, ::testing::Not(HasSubstr("echo outside")));
+#endif
     EXPECT_EQ(test::runCli({"check", "--mod", "nowhere"}, empty.str()).status, 2);
     fs::create_directories(empty.path() / "valve");
     const auto none = test::runCli({"check", "--mod", "valve"}, empty.str());

@@ -41,6 +41,10 @@ template <typename Visit> bool anyRow(std::string_view bytes, Visit visit) {
     return false;
 }
 
+std::string outsideText(const std::string& name) {
+    return name + " is a link to a file outside the mod folder; it is not read";
+}
+
 std::string tooLargeText(const std::string& name) {
     return name + " is larger than 16 MiB, more than any jukebox; it is not read";
 }
@@ -98,6 +102,8 @@ CheckResult hookResult(const std::string& modFolder, bool loaded, bool scriptExi
     const std::string path = modFolder + "\\userconfig.cfg";
     if (!FileExists(path))
         return problem("hook", "there is no userconfig.cfg, so the game never runs mp3.cfg");
+    if (!isInsideModFolder(modFolder, path))
+        return problem("hook", outsideText("userconfig.cfg"));
     const FileContent userConfig = readBounded(path);
     if (userConfig.error == std::errc::file_too_large)
         return problem("hook", tooLargeText("userconfig.cfg"));
@@ -462,6 +468,10 @@ std::vector<CheckResult> checkWith(const std::string& modFolder, Engine engine, 
                                      controlsResult(modFolder)};
     if (!scriptExists) {
         results.push_back(problem("script", "there is no mp3.cfg in the mod folder"));
+        return results;
+    }
+    if (!isInsideModFolder(modFolder, scriptPath)) {
+        results.push_back(problem("script", outsideText("mp3.cfg")));
         return results;
     }
     FileContent script = readBounded(scriptPath);
