@@ -25,11 +25,18 @@ const char* prefixOf(CheckSeverity severity) {
     return "problem: ";
 }
 
-int runCheck(const std::string& modText) {
-    const std::string modFolder = existingModFolder(modText);
+struct CheckOptions {
+    std::string modFolder;
+    EngineOption engine;
+};
+
+int runCheck(const CheckOptions& options) {
+    const std::string modFolder = existingModFolder(options.modFolder);
     if (modFolder.empty())
         return ExitUsage;
-    const std::vector<CheckResult> results = checkJukebox(modFolder);
+    const std::vector<CheckResult> results = options.engine.automatic()
+                                                 ? checkJukebox(modFolder)
+                                                 : checkJukebox(modFolder, options.engine.engineFor(modFolder));
     for (const CheckResult& result : results)
         std::cout << prefixOf(result.severity) << result.text << '\n';
     std::cout.flush();
@@ -41,18 +48,22 @@ int runCheck(const std::string& modText) {
 } // namespace
 
 std::function<int()> addCheckCommand(CLI::App& app) {
-    auto modFolder = std::make_shared<std::string>();
+    auto options = std::make_shared<CheckOptions>();
     CLI::App* command =
         app.add_subcommand("check", "Check the jukebox of a mod folder the way the game loads it at start");
     command
-        ->add_option("--mod", *modFolder,
+        ->add_option("--mod", options->modFolder,
                      "The mod folder, for example .../Half-Life/cstrike, or the name of an installed mod (see mods)")
         ->required();
-    command->footer("Standard output gets one line per check, starting with ok:, warning: or problem:. The checks "
-                    "follow Half-Life's console; the last two tell whether the jukebox loads in Xash3D-based engines "
-                    "and finds its tracks there: warnings for a single mp3.cfg, problems for a script saved in parts "
-                    "(save --engine xash3d). The exit status is 0 when no check found a problem, else 1.");
-    return [command, modFolder] { return command->parsed() ? runCheck(*modFolder) : -1; };
+    addEngineOption(*command, options->engine,
+                    "The engine whose console to judge by: goldsrc (Half-Life), xash3d (Xash3D FWGS) or auto (the "
+                    "default: xash3d when its program is in the folder above the mod folder, else goldsrc)");
+    command->footer("Standard output gets one line per check, starting with ok:, warning: or problem:; the first "
+                    "names the engine judged by. The last two tell whether the jukebox loads in Xash3D-based "
+                    "engines and finds its tracks there: warnings for a single mp3.cfg judged by Half-Life's "
+                    "console, problems for a script saved in parts or judged by Xash3D's. No file over 16 MiB is "
+                    "read. The exit status is 0 when no check found a problem, else 1.");
+    return [command, options] { return command->parsed() ? runCheck(*options) : -1; };
 }
 
 } // namespace jukewright::cli

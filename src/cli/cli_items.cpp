@@ -1,5 +1,6 @@
 #include "cli/cli_items.h"
 
+#include "core/integration/engine_detection.h"
 #include "core/playlist/playlist_import.h"
 #include "core/playlist/track_list.h"
 #include "core/script/script_text.h"
@@ -114,8 +115,20 @@ void addPlaylistOptions(CLI::App& command, PlaylistOptions& options) {
 void addEngineOption(CLI::App& command, EngineOption& option, const std::string& description) {
     // The check also spells the name as listed, whatever case was typed.
     command.add_option("--engine", option.name, description)
-        ->transform(CLI::IsMember({"goldsrc", "xash3d"}, CLI::ignore_case))
-        ->option_text("goldsrc|xash3d");
+        ->transform(CLI::IsMember({"auto", "goldsrc", "xash3d"}, CLI::ignore_case))
+        ->option_text("auto|goldsrc|xash3d");
+}
+
+Engine EngineOption::engineFor(const std::string& modFolder) const {
+    if (automatic())
+        return detectEngine(modFolder);
+    return name == "xash3d" ? Engine::Xash3D : Engine::GoldSrc;
+}
+
+ScriptLayout EngineOption::layout() const {
+    if (automatic())
+        return ScriptLayout::Automatic;
+    return name == "xash3d" ? ScriptLayout::Parts : ScriptLayout::SingleFile;
 }
 
 std::unique_ptr<AppState> playlistState(const PlaylistOptions& options, PlaylistView& view) {

@@ -3,6 +3,7 @@
 #include "core/app_state.h"
 #include "core/integration/engine_rules.h"
 #include "core/playlist/playlist_view.h"
+#include "core/script/script_layout.h"
 
 #include <CLI/CLI.hpp>
 #include <memory>
@@ -38,13 +39,17 @@ struct PlaylistOptions {
 // Registers --mp3-volume, --game-volume (whole numbers from 0 to 100, in decimal) and the items.
 void addPlaylistOptions(CLI::App& command, PlaylistOptions& options);
 
-// The --engine option: goldsrc (when not given) or xash3d, in any letter case.
+// The --engine option: auto (when not given), goldsrc or xash3d, in any letter case.
 struct EngineOption {
-    std::string name = "goldsrc";
-    Engine engine() const { return name == "xash3d" ? Engine::Xash3D : Engine::GoldSrc; }
+    std::string name = "auto";
+    bool automatic() const { return name == "auto"; }
+    // The engine named, or for auto the one detected from the mod folder.
+    Engine engineFor(const std::string& modFolder) const;
+    // The layout of a save: auto leaves it to the save's detection.
+    ScriptLayout layout() const;
 };
 
-// Registers --engine; any name but the two is a usage error.
+// Registers --engine; any name but the three is a usage error.
 void addEngineOption(CLI::App& command, EngineOption& option, const std::string& description);
 
 // The state a command works on: the volumes set and every item put into the track list. A volume

@@ -32,7 +32,7 @@ int runConsole(const ConsoleOptions& options) {
     if (modFolder.empty())
         return ExitUsage;
     TerminalConsoleOutput output;
-    GameConsole console(modFolder, output, engineRules(options.engine.engine()));
+    GameConsole console(modFolder, output, engineRules(options.engine.engineFor(modFolder)));
     // The game runs userconfig.cfg at every start of the mod.
     console.run("exec userconfig.cfg");
     for (const std::string& command : options.commands)
@@ -54,20 +54,23 @@ std::function<int()> addConsoleCommand(CLI::App& app) {
                      "The mod folder, for example .../Half-Life/cstrike, or the name of an installed mod (see mods)")
         ->required();
     addEngineOption(*command, options->engine,
-                    "The engine whose console to follow: goldsrc (Half-Life; the default) or xash3d (Xash3D FWGS)");
+                    "The engine whose console to follow: goldsrc (Half-Life), xash3d (Xash3D FWGS) or auto (the "
+                    "default: xash3d when its program is in the folder above the mod folder, else goldsrc)");
     command->add_option("COMMAND", options->commands,
                         "Console lines to run in turn; without any, the lines of standard input");
     command->footer(
         "The console follows the rules of the game's own console (Valve's GoldSrc engine): its command buffer and "
-        "line limits, exec of large files line by line, the tokenizer, alias, wait, echo, and the text the game's "
-        "chat code makes of say and say_team for a player named Player. It does not model the chat's limit of one "
-        "message a second, nor the game's mp3 player: mp3 play and mp3 loop are printed and their file is checked, "
-        "nothing is played.\n"
+        "line limits, exec of .cfg and .rc files (large ones line by line), the tokenizer, alias, wait, echo, cmd, "
+        "and the text the game's chat code makes of say and say_team for a player named Player. It does not model "
+        "the chat's limit of one message a second, nor the game's mp3 player: mp3 play and mp3 loop are printed "
+        "and their file is checked, nothing is played. No file over 16 MiB and no file outside the mod folder is "
+        "run.\n"
         "With --engine xash3d it follows Xash3D FWGS instead: a command buffer of 32,768 bytes, an exec'd file "
-        "that does not fit it dropped whole (a notice says command buffer overflow), lines over 2,047 bytes "
-        "discarded, ; splitting commands outside quotes and // comments, \\\" as a quote inside quotes, : inside "
-        "words, aliases found before commands, wait N waiting N frames, and mp3 paths with / as their only "
-        "separator.\n"
+        "that does not fit it dropped whole (a notice says command buffer overflow), .cfg added to a name without "
+        "one, commands of 2,047 bytes or more discarded, ; splitting commands outside quotes and // comments, "
+        "\\\" as a quote inside quotes, : ( and ) inside words, aliases found before commands (the first spelling "
+        "of a name keeps its text), wait N waiting N frames, % in chat arriving as ., and mp3 paths found as its "
+        "file system finds them (/ alone separates, letter case ignored, .mp3 added, media/ tried).\n"
         "Standard output gets one line per effect (mp3 play, mp3 loop, mp3 stop, mp3volume, volume, say, say_team, "
         "echo, unknown command); notices go to standard error.");
     return [command, options] { return command->parsed() ? runConsole(*options) : -1; };

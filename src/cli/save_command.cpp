@@ -20,7 +20,7 @@ struct SaveOptions : PlaylistOptions {
 int runSave(const SaveOptions& options) {
     TerminalPlaylistView playlist;
     const auto state = playlistState(options, playlist);
-    state->Layout = options.engine.engine() == Engine::Xash3D ? ScriptLayout::Parts : ScriptLayout::SingleFile;
+    state->Layout = options.engine.layout();
     TerminalSaveView view(modFolderItem(options.modFolder));
     const SaveOutcome outcome = saveScriptCommand(*state, view, findDataFolder(executableFolder()));
     return outcome == SaveOutcome::Complete ? ExitDone : ExitFailed;
@@ -37,9 +37,11 @@ std::function<int()> addSaveCommand(CLI::App& app) {
                      "The mod folder, for example .../Half-Life/cstrike, or the name of an installed mod (see mods)")
         ->required();
     addEngineOption(*command, options->engine,
-                    "The engine the jukebox is for: goldsrc (Half-Life; the default) writes one mp3.cfg, xash3d "
-                    "writes the aliases in parts mp3_part1.cfg, mp3_part2.cfg, ... of at most 16 KB, run one after "
-                    "another from mp3.cfg, which Xash3D-based engines and Half-Life both load");
+                    "The engine the jukebox is for: goldsrc (Half-Life) writes one mp3.cfg, xash3d writes the "
+                    "aliases in parts mp3_part1.cfg, mp3_part2.cfg, ... of at most 16 KB, run one after another "
+                    "from mp3.cfg, which Xash3D-based engines and Half-Life both load; auto (the default) writes "
+                    "parts when Xash3D's program (xash3d, xash3d.exe or libxash.so) is in the folder above the mod "
+                    "folder, and says so, and one mp3.cfg otherwise");
     addPlaylistOptions(*command, *options);
     return [command, options] { return command->parsed() ? runSave(*options) : -1; };
 }

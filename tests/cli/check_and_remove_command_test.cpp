@@ -12,6 +12,7 @@
 #endif
 
 using namespace jukewright;
+using namespace std::string_literals;
 using ::testing::HasSubstr;
 namespace fs = std::filesystem;
 
@@ -65,6 +66,11 @@ TEST(CheckCommand, ReportsEachCheckAndFailsOnAnyProblem) {
          1, "problem: gfx/shell/kb_act.lst has 2 MP3 Player Controls sections"},
         {"missing hook", [](const auto& here) { here.write("cstrike/userconfig.cfg", PlayerConfig); }, 1,
          "problem: userconfig.cfg does not run exec mp3.cfg\n"},
+        {"hook after a CR", [](const auto& here) { here.write("cstrike/userconfig.cfg", "bind k kill\rexec mp3.cfg"); },
+         1, "problem: userconfig.cfg does not run exec mp3.cfg\n"},
+        {"NUL before the hook",
+         [](const auto& here) { here.write("cstrike/userconfig.cfg", "bind k kill\r\n\0\r\nexec mp3.cfg\r\n"s); }, 1,
+         "problem: line 2 of userconfig.cfg holds a NUL byte: the game stops reading the file there"},
         {"no userconfig", [](const auto& here) { fs::remove(here.path() / "cstrike/userconfig.cfg"); }, 1,
          "problem: there is no userconfig.cfg"},
         {"non-ladder volume", [](const auto& here) { edit(here, "cstrike/mp3.cfg", "\r\nvol80\r\n", "\r\nvol33\r\n"); },
@@ -104,12 +110,30 @@ TEST(CheckCommand, ReportsEachCheckAndFailsOnAnyProblem) {
         const auto result = test::runCli({"check", "--mod", "cstrike"}, here.str());
         EXPECT_EQ(result.status, c.status) << c.name << "\n" << result.out;
         EXPECT_THAT(result.out, HasSubstr(c.line)) << c.name;
-        EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 10) << c.name << "\n" << result.out;
+        EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 11) << c.name << "\n" << result.out;
         if (c.status == 0) {
             EXPECT_THAT(result.out, ::testing::Not(HasSubstr("problem:"))) << c.name;
         }
     }
     test::TempFolder empty;
+    // 60 MB of line ends: the check names the file and does not read it.
+    test::TempFolder huge;
+    saveJukebox(huge);
+    huge.write("cstrike/mp3.cfg", std::string(std::size_t{60} << 20, '\n'));
+    const auto large = test::runCli({"check", "--mod", "cstrike"}, huge.str());
+    EXPECT_EQ(large.status, 1);
+    EXPECT_THAT(large.out, HasSubstr("problem: mp3.cfg is larger than 16 MiB"));
+#ifndef _WIN32
+    // A script linked from outside the mod folder is not the mod's: neither console nor check runs it.
+    fs::rename(huge.path() / "cstrike/mp3.cfg", huge.path() / "elsewhere.cfg");
+    huge.write("elsewhere.cfg", "alias playtrack \"echo outside\"\r\n");
+    fs::create_symlink(huge.path() / "elsewhere.cfg", huge.path() / "cstrike/mp3.cfg");
+    const auto linked = test::runCli({"check", "--mod", "cstrike"}, huge.str());
+    EXPECT_THAT(linked.out, HasSubstr("problem: mp3.cfg is a link to a file outside the mod folder"));
+    const auto ran = test::runCli({"console", "--mod", "cstrike", "playtrack"}, huge.str());
+    EXPECT_THAT(ran.err, HasSubstr("couldn't exec mp3.cfg: the file is outside the mod folder\n"));
+    EXPECT_THAT(ran.out, ::testing::Not(HasSubstr("echo outside")));
+#endif
     EXPECT_EQ(test::runCli({"check", "--mod", "nowhere"}, empty.str()).status, 2);
     fs::create_directories(empty.path() / "valve");
     const auto none = test::runCli({"check", "--mod", "valve"}, empty.str());

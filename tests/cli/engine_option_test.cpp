@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace jukewright;
+using namespace std::string_literals;
 using ::testing::HasSubstr;
 using ::testing::Not;
 namespace fs = std::filesystem;
@@ -26,7 +27,7 @@ test::CliResult saveTracks(const test::TempFolder& here, int count, const std::v
 } // namespace
 
 TEST(EngineOption, ChoosesTheLayoutOfTheSaveAndTheRulesOfTheConsole) {
-    const std::string warning = "Xash3D-based engines drop a script over 32,766 bytes";
+    const std::string warning = "Xash3D-based engines drop a script over 32,767 bytes";
     struct Case {
         std::vector<std::string> extra;
         int status;
@@ -80,6 +81,61 @@ TEST(EngineOption, ChoosesTheLayoutOfTheSaveAndTheRulesOfTheConsole) {
     EXPECT_THAT(help.out, HasSubstr("--engine"));
 }
 
+// An Xash3D installation: the engine's program in the game folder above the mod folder.
+TEST(EngineOption, AutoFollowsTheEngineFoundAboveTheModFolder) {
+    const std::string found = "Xash3D found above the mod folder: the script was written in parts that Xash3D loads.";
+    const struct {
+        const char* program;
+        std::vector<std::string> extra;
+        bool xash;
+        bool parts;
+    } rows[] = {
+        {"xash3d", {}, true, true},     {"xash3d.exe", {"--engine", "auto"}, true, true},
+        {"libxash.so", {}, true, true}, {"xash3d", {"--engine", "goldsrc"}, false, false},
+        {"hl_linux", {}, false, false}, {"xash3d/", {}, false, false},
+    };
+    for (const auto& row : rows) {
+        test::TempFolder here;
+        const std::string program = row.program;
+        if (program.ends_with('/'))
+            fs::create_directories(here.path() / program);
+        else
+            here.write(program, "engine");
+        here.write("cstrike/userconfig.cfg", "bind k kill\r\n\0\r\n"s);
+        const auto saved = saveTracks(here, 60, row.extra);
+        EXPECT_EQ(saved.status, 0) << program << "\n" << saved.err;
+        EXPECT_EQ(fs::exists(here.path() / "cstrike/mp3_part1.cfg"), row.parts) << program;
+        EXPECT_EQ(saved.err.find(found) != std::string::npos, row.parts) << program;
+        // A NUL ends Half-Life's reading of the file before the hook; Xash3D's only that line.
+        const std::string nul = "Line 2 of userconfig.cfg holds a NUL byte";
+        EXPECT_EQ(saved.err.find(nul) != std::string::npos, !row.xash) << program << saved.err;
+
+        std::vector<std::string> console = {"console", "--mod", "cstrike", "nexttracks"};
+        console.insert(console.end(), row.extra.begin(), row.extra.end());
+        const auto played = test::runCli(console, here.str());
+        EXPECT_THAT(played.out, HasSubstr(row.xash ? "echo Jukewright: next track" : "unknown command: nexttracks"))
+            << program;
+        std::vector<std::string> check = {"check", "--mod", "cstrike"};
+        check.insert(check.end(), row.extra.begin(), row.extra.end());
+        const auto checked = test::runCli(check, here.str());
+        EXPECT_TRUE(
+            checked.out.starts_with(row.xash ? "ok: judged by Xash3D's console" : "ok: judged by Half-Life's console"))
+            << program << "\n"
+            << checked.out;
+        // A single mp3.cfg that Xash3D drops is a problem where Xash3D runs it.
+        if (!row.parts) {
+            EXPECT_THAT(checked.out, HasSubstr("warning: Xash3D-based engines drop a script file"));
+        }
+    }
+    test::TempFolder here;
+    here.write("xash3d", "engine");
+    ASSERT_EQ(saveTracks(here, 60, {"--engine", "goldsrc"}).status, 0);
+    here.write("cstrike/userconfig.cfg", "exec mp3.cfg\r\n");
+    const auto checked = test::runCli({"check", "--mod", "cstrike"}, here.str());
+    EXPECT_EQ(checked.status, 1);
+    EXPECT_THAT(checked.out, HasSubstr("problem: Xash3D-based engines drop a script file"));
+}
+
 TEST(EngineOption, CheckReportsWhetherTheJukeboxLoadsInXash) {
     struct Case {
         const char* name;
@@ -107,7 +163,10 @@ TEST(EngineOption, CheckReportsWhetherTheJukeboxLoadsInXash) {
          {},
          [](const auto&) {},
          0,
-         {"warning: mp3.cfg is ", "warning: Xash3D-based engines drop a script file over 32,766 bytes whole",
+         {"ok: judged by Half-Life's console (GoldSrc): no Xash3D program above the mod folder\n",
+          "warning: mp3.cfg is ",
+          "warning: Xash3D-based engines drop a script file that does not fit their command buffer of 32,768 bytes "
+          "whole",
           "\"Xash3D-compatible script\""}},
         {"small single",
          {},
@@ -126,16 +185,47 @@ TEST(EngineOption, CheckReportsWhetherTheJukeboxLoadsInXash) {
              edit(here, "cstrike/mp3_part1.cfg", "alias ", "// " + std::string(33000, '/') + "\r\nalias ");
          },
          1,
-         {"problem: Xash3D-based engines drop a script file over 32,766 bytes whole, so the jukebox does not load "
-          "there: mp3_part1.cfg ("}},
+         {"problem: Xash3D-based engines drop a script file that does not fit their command buffer of 32,768 bytes "
+          "whole, so the jukebox does not load there: mp3_part1.cfg ("}},
+        {"cycle",
+         {"--engine", "xash3d"},
+         [&](const auto& here) { edit(here, "cstrike/mp3_part3.cfg", "alias ", "exec mp3_part2.cfg\r\nalias "); },
+         1,
+         {"problem: the parts run in a cycle, so the game runs them again and again: mp3_part3.cfg runs "
+          "mp3_part2.cfg\n"}},
+        {"refused exec",
+         {"--engine", "xash3d"},
+         [&](const auto& here) { edit(here, "cstrike/mp3.cfg", "exec mp3_part1", "exec ./mp3_part1"); },
+         1,
+         {"problem: the script runs parts that cannot be read: ./mp3_part1.cfg (the game's exec refuses it: not a "
+          ".cfg or .rc file)\n"}},
+#ifndef _WIN32
+        {"link out",
+         {"--engine", "xash3d"},
+         [&](const auto& here) {
+             fs::rename(here.path() / "cstrike/mp3_part2.cfg", here.path() / "part2.cfg");
+             fs::create_symlink(here.path() / "part2.cfg", here.path() / "cstrike/mp3_part2.cfg");
+         },
+         1,
+         {"problem: the script runs parts that cannot be read: mp3_part2.cfg (a link to a file outside the mod "
+          "folder)\n"}},
+#endif
         {"backslash",
          {"--engine", "xash3d"},
          [&](const auto& here) {
              edit(here, "cstrike/mp3_part1.cfg", "mp3 play mp3s/Songnumber1.mp3", "mp3 play mp3s\\Songnumber1.mp3");
          },
          1,
-         {"problem: Xash3D-based engines split paths on / alone, so these tracks do not play there: track 1 "
-          "(mp3s\\Songnumber1.mp3)\n"}},
+         {"problem: Xash3D-based engines split paths on / alone and refuse .. and :, so these tracks do not play "
+          "there: track 1 (mp3s\\Songnumber1.mp3)\n"}},
+        {"dots",
+         {"--engine", "xash3d"},
+         [&](const auto& here) {
+             edit(here, "cstrike/mp3_part1.cfg", "mp3 loop mp3s/Songnumber1.mp3", "mp3 loop mp3s/Song..1.mp3");
+         },
+         1,
+         {"problem: Xash3D-based engines split paths on / alone and refuse .. and :, so these tracks do not play "
+          "there: track 1 (mp3s/Song..1.mp3)\n"}},
     };
     for (const Case& c : cases) {
         test::TempFolder here;

@@ -209,7 +209,7 @@ private Q_SLOTS:
         QCOMPARE(f->state->TrackCount, std::int16_t(2));
         QVERIFY(f->dialogs.openedTitles.isEmpty());
         QVERIFY(f->dialogs.messages.empty());
-        QCOMPARE(f->state->Layout, ScriptLayout::SingleFile);
+        QCOMPARE(f->state->Layout, ScriptLayout::Automatic);
         QVERIFY(!f->find<QAction>("mnuXash3d")->isChecked());
     }
 

@@ -111,7 +111,7 @@ private Q_SLOTS:
         auto* item = f->find<QAction>("mnuXash3d");
         QVERIFY(item->isCheckable());
         QVERIFY(!item->isChecked());
-        QCOMPARE(f->state->Layout, ScriptLayout::SingleFile);
+        QCOMPARE(f->state->Layout, ScriptLayout::Automatic);
         item->trigger();
         QVERIFY(item->isChecked());
         QCOMPARE(f->state->Layout, ScriptLayout::Parts);
@@ -123,11 +123,11 @@ private Q_SLOTS:
         QVERIFY(item->isChecked());
         QCOMPARE(f->state->Layout, ScriptLayout::Parts);
         item->trigger();
-        QCOMPARE(f->state->Layout, ScriptLayout::SingleFile);
+        QCOMPARE(f->state->Layout, ScriptLayout::Automatic);
 
         f = std::make_unique<WindowFixture>();
         QVERIFY(!f->find<QAction>("mnuXash3d")->isChecked());
-        QCOMPARE(f->state->Layout, ScriptLayout::SingleFile);
+        QCOMPARE(f->state->Layout, ScriptLayout::Automatic);
         QVERIFY(f->dialogs.messages.empty());
     }
 

@@ -21,16 +21,23 @@ struct Alias {
 // The console's aliases, found by name ignoring letter case.
 class AliasTable {
 public:
-    // Defines the alias, or replaces the text of the one with the same name (and takes the new
-    // spelling of the name).
+    // `redefinitionIgnoresCase` as in EngineRules.
+    explicit AliasTable(bool redefinitionIgnoresCase = true) : m_redefinitionIgnoresCase(redefinitionIgnoresCase) {}
+
+    // Defines the alias, or replaces the text of the one with the same name: the same name ignoring
+    // case (which then takes the new spelling), or else the same spelling only.
     void define(std::string_view name, std::string text);
+    // The first alias defined under any spelling of the name.
     const Alias* find(std::string_view name) const;
     // Every alias in the order of first definition.
     const std::vector<Alias>& all() const { return m_aliases; }
 
 private:
+    bool m_redefinitionIgnoresCase;
     std::vector<Alias> m_aliases;
+    // The first alias of each name ignoring case, and (where the spelling matters) of each spelling.
     std::unordered_map<std::string, std::size_t> m_byKey;
+    std::unordered_map<std::string, std::size_t> m_bySpelling;
 };
 
 } // namespace jukewright

@@ -1,42 +1,43 @@
 #include "core/integration/chat_text.h"
 
-#include <algorithm>
-
 namespace jukewright {
 
 namespace {
 
-// As the C library sees a byte in the "C" locale: bytes from 0x80 on are neither printable nor space.
-bool isVisibleAscii(char c) {
-    return c > ' ' && c <= '~';
+bool isContinuationByte(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
 }
 
-bool isContinuationByte(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+// The length of the UTF-8 character at `at`, or 0 when the bytes there are not one (a stray or
+// missing continuation byte, an overlong form, a surrogate or a code point past U+10FFFF).
+std::size_t characterLength(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    if (lead < 0x80)
+        return 1;
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                              : 0;
+    if (length == 0 || at + length > text.size())
+        return 0;
+    for (std::size_t i = 1; i < length; ++i)
+        if (!isContinuationByte(static_cast<unsigned char>(text[at + i])))
+            return 0;
+    const auto second = static_cast<unsigned char>(text[at + 1]);
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) || (lead == 0xF0 && second < 0x90) ||
+        (lead == 0xF4 && second >= 0x90))
+        return 0;
+    return length;
 }
 
-// The length of the UTF-8 sequence a lead byte starts, or 1 for any other byte.
-std::size_t sequenceLength(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 0xF0 && byte <= 0xF7)
-        return 4;
-    if (byte >= 0xE0)
-        return byte <= 0xEF ? 3 : 1;
-    if (byte >= 0xC0)
-        return 2;
-    return 1;
-}
-
-// Drops a multi-byte character whose last bytes the cut took away.
-void dropBrokenTail(std::string& text) {
-    std::size_t lead = text.size();
-    while (lead > 0 && text.size() - lead < 3 && isContinuationByte(text[lead - 1]))
-        --lead;
-    if (lead == 0)
-        return;
-    --lead;
-    if (sequenceLength(text[lead]) > text.size() - lead)
-        text.resize(lead);
+bool isValidUtf8(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = characterLength(text, at);
+        if (length == 0)
+            return false;
+        at += length;
+    }
+    return true;
 }
 
 } // namespace
@@ -53,12 +54,10 @@ std::optional<std::string> chatText(std::string_view rawText, ChatChannel channe
         if (!text.empty())
             text.pop_back();
     }
-    if (std::none_of(text.begin(), text.end(), isVisibleAscii))
+    if (text.empty() || !isValidUtf8(text))
         return std::nullopt;
-    if (text.size() > maxChatTextBytes(channel)) {
+    if (text.size() > maxChatTextBytes(channel))
         text.resize(maxChatTextBytes(channel));
-        dropBrokenTail(text);
-    }
     return text;
 }
 

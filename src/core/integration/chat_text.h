@@ -18,8 +18,8 @@ std::size_t maxChatTextBytes(ChatChannel channel);
 
 // What the game's chat code makes of the raw text of a say or say_team command (the text after the
 // command word, as the tokenizer leaves it): a text that starts with a double quote loses it and its
-// last byte; a text without a printable ASCII character other than white space says nothing; a
-// longer text is cut to maxChatTextBytes, and a UTF-8 character broken by the cut is dropped.
+// last byte; an empty text, or one that is not valid UTF-8, says nothing; a longer text is cut to
+// maxChatTextBytes, even inside a character. A text of spaces is said.
 std::optional<std::string> chatText(std::string_view rawText, ChatChannel channel);
 
 } // namespace jukewright

@@ -16,6 +16,10 @@ bool CommandBuffer::insertFront(std::string_view text) {
     return true;
 }
 
+bool CommandBuffer::endsLine(char c) const {
+    return c == '\n' || (c == '\r' && m_rules.crEndsCommand);
+}
+
 // Half-Life: a ";" counts while the number of quotes so far is even; the command is cut at the
 // longest length.
 std::size_t CommandBuffer::quoteCountingEnd() const {
@@ -25,7 +29,7 @@ std::size_t CommandBuffer::quoteCountingEnd() const {
         const char c = m_text[end];
         if (c == '"')
             ++quotes;
-        if ((c == ';' && quotes % 2 == 0) || c == '\n' || c == '\r')
+        if ((c == ';' && quotes % 2 == 0) || endsLine(c))
             break;
     }
     return end;
@@ -52,7 +56,7 @@ std::size_t CommandBuffer::quoteAndCommentAwareEnd() const {
             if (!quoted && !comment && c == ';')
                 break;
         }
-        if (c == '\n' || c == '\r')
+        if (endsLine(c))
             break;
     }
     return end;

@@ -24,7 +24,8 @@ public:
     bool append(std::string_view text);
     bool insertFront(std::string_view text);
 
-    // Takes the next command off the front. A command ends at a line end or at a ";" (see
+    // Takes the next command off the front. A command ends at an LF (and a CR where the rules say so)
+    // or at a ";" (see
     // EngineRules for where a ";" counts). A command longer than the engine's longest is discarded,
     // or cut there: then the byte at the cut is lost and the rest is a further command.
     std::string takeCommand();
@@ -35,6 +36,7 @@ public:
 
 private:
     bool fits(std::string_view text) const { return m_text.size() + text.size() < m_rules.commandBufferSize; }
+    bool endsLine(char c) const;
     std::size_t quoteCountingEnd() const;
     std::size_t quoteAndCommentAwareEnd() const;
 

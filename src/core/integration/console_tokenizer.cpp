@@ -4,9 +4,11 @@ namespace jukewright {
 
 namespace {
 
-// Where a word would start, the engine skips every byte that compares as at most a space: as a
+// Where a word would start, Half-Life skips every byte that compares as at most a space: as a
 // signed char, every byte from 0x80 on does.
-bool isSkippedBeforeWord(char c) {
+bool isSkippedBeforeWord(char c, const EngineRules& rules) {
+    if (rules.highBytesStartWords)
+        return static_cast<unsigned char>(c) <= ' ';
     return static_cast<signed char>(c) <= ' ';
 }
 
@@ -16,11 +18,12 @@ bool endsWord(char c) {
 }
 
 bool isSingleCharacterToken(char c, const EngineRules& rules) {
-    return c == '{' || c == '}' || c == '(' || c == ')' || c == '\'' || c == ',' || (c == ':' && rules.colonIsWord);
+    return c == '{' || c == '}' || c == '\'' || c == ',' || ((c == '(' || c == ')') && rules.parenthesesAreWords) ||
+           (c == ':' && rules.colonIsWord);
 }
 
-std::size_t skipBlanks(std::string_view text, std::size_t at) {
-    while (at < text.size() && isSkippedBeforeWord(text[at]))
+std::size_t skipBlanks(std::string_view text, std::size_t at, const EngineRules& rules) {
+    while (at < text.size() && isSkippedBeforeWord(text[at], rules))
         ++at;
     return at;
 }
@@ -63,7 +66,7 @@ CommandTokens tokenizeCommand(std::string_view command, const EngineRules& rules
     std::size_t at = 0;
     std::string token;
     while (true) {
-        at = skipBlanks(command, at);
+        at = skipBlanks(command, at, rules);
         if (at == command.size())
             return tokens;
         if (tokens.argv.size() == 1)
@@ -71,7 +74,7 @@ CommandTokens tokenizeCommand(std::string_view command, const EngineRules& rules
         if (startsComment(command, at))
             return tokens;
         at = readWord(command, at, token, rules);
-        if (token.size() >= LongWordBytes)
+        if (token.size() >= LongWordBytes && rules.longWordsEndCommand)
             return tokens;
         if (tokens.argv.size() < MaxCommandTokens)
             tokens.argv.push_back(token);

@@ -11,8 +11,8 @@ namespace jukewright {
 
 // The engine keeps at most this many arguments of one command; the rest are not seen.
 inline constexpr std::size_t MaxCommandTokens = 80;
-// A word of this many bytes or more ends the tokenizing of its command: neither it nor any word
-// after it is an argument.
+// In Half-Life a word of this many bytes or more ends the tokenizing of its command: neither it nor
+// any word after it is an argument.
 inline constexpr std::size_t LongWordBytes = 516;
 
 // One console command split the way the engine splits it.
@@ -25,12 +25,12 @@ struct CommandTokens {
 };
 
 // Splits one command into words as the engine's tokenizer does. Bytes up to the space separate
-// words, and so do bytes from 0x80 on where a word would start (the engine compares signed chars);
-// inside a word they are kept. "//" where a word would start ends the command. A quoted string is
-// one word: it ends at the next quote or at the end, and has no escapes unless the engine's rules
-// make \" a quote. Outside quotes each of { } ( ) ' , is a word of its own, and so is : where the
-// rules say so. A word of LongWordBytes or more ends the command, and words past MaxCommandTokens
-// are dropped.
+// words, and so may bytes from 0x80 on where a word would start (see EngineRules); inside a word
+// they are kept. "//" where a word would start ends the command. A quoted string is one word: it
+// ends at the next quote or at the end, and has no escapes unless the engine's rules make \" a
+// quote. Outside quotes each of { } ' , is a word of its own, and so are ( ) and : where the rules
+// say so. A word of LongWordBytes or more may end the command, and words past MaxCommandTokens are
+// dropped.
 CommandTokens tokenizeCommand(std::string_view command, const EngineRules& rules = GoldSrcRules);
 
 // The engine finds commands and aliases by name ignoring the case of ASCII letters: names with

@@ -2,7 +2,9 @@
 
 #include "core/integration/chat_text.h"
 #include "core/integration/exec_line_reader.h"
+#include "core/integration/game_file_lookup.h"
 #include "core/system/file_exists.h"
+#include "core/system/file_ops.h"
 #include "core/system/native_path.h"
 #include "core/system/text_rows.h"
 
@@ -27,21 +29,38 @@ std::string joinedArguments(const CommandTokens& tokens, std::size_t first) {
     return text;
 }
 
-// The engine reads a file as a C string: a NUL byte ends it. A UTF-8 byte-order mark at its start
-// is skipped.
-std::string_view fileText(std::string_view bytes) {
-    bytes = bytes.substr(0, bytes.find('\0'));
-    if (bytes.starts_with("\xEF\xBB\xBF"))
-        bytes.remove_prefix(3);
-    return bytes;
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+// The text of an exec'd file that goes into the buffer whole: up to its first NUL, or with each
+// NUL and the rest of its line dropped, as the rules say.
+std::string bufferedText(std::string_view bytes, const EngineRules& rules) {
+    if (rules.nulEndsFile)
+        return std::string(bytes.substr(0, bytes.find('\0')));
+    std::string text;
+    text.reserve(bytes.size());
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t nul = std::min(bytes.find('\0', at), bytes.size());
+        text.append(bytes.substr(at, nul - at));
+        at = nul == bytes.size() ? nul : std::min(bytes.find_first_of("\r\n", nul), bytes.size());
+    }
+    return text;
+}
+
+// The known cvars: what "volume" and "mp3volume" print for a query.
+bool isCvarName(std::string_view name) {
+    const std::string key = nameKey(name);
+    return key == "volume" || key == "mp3volume";
 }
 
 } // namespace
 
 GameConsole::GameConsole(std::string modFolder, ConsoleOutput& output, const EngineRules& rules)
-    : m_modFolder(std::move(modFolder)), m_output(output), m_rules(rules), m_buffer(m_rules) {}
+    : m_modFolder(std::move(modFolder)), m_output(output), m_rules(rules), m_buffer(m_rules),
+      m_aliases(rules.aliasRedefinitionIgnoresCase) {}
 
 void GameConsole::addText(std::string_view text) {
+    if (m_rules.dropsTypedLeadingSlash && (text.starts_with('/') || text.starts_with('\\')))
+        text.remove_prefix(1);
     if (!m_buffer.append(std::string(text) + "\n"))
         m_output.notice(BufferOverflow);
 }
@@ -69,8 +88,11 @@ std::optional<std::string> GameConsole::aliasText(std::string_view name) const {
 }
 
 GameConsole::Handler GameConsole::findCommand(std::string_view name) {
-    static constexpr std::array<std::pair<std::string_view, Handler>, 9> Commands = {{
+    static constexpr std::array<std::pair<std::string_view, Handler>, 12> Commands = {{
         {"alias", &GameConsole::aliasCommand},
+        {"cmd", &GameConsole::cmdCommand},
+        {"cmdlist", &GameConsole::quietCommand},
+        {"stuffcmds", &GameConsole::quietCommand},
         {"exec", &GameConsole::execCommand},
         {"wait", &GameConsole::waitCommand},
         {"echo", &GameConsole::echoCommand},
@@ -113,8 +135,19 @@ void GameConsole::execute(const std::string& command) {
         runAlias(*alias);
     else if (handler)
         (this->*handler)(tokens);
+    else if (const auto cvar = queriedCvar(tokens.argv[0]))
+        queryVolume(*cvar);
     else
         m_output.effect("unknown command: " + tokens.argv[0]);
+}
+
+// Half-Life finds a cvar by the name up to the first space of the word: "\"volume 0.5\"" asks for
+// the volume.
+std::optional<std::string> GameConsole::queriedCvar(const std::string& word) const {
+    const std::string name = m_rules.cvarNameEndsAtSpace ? word.substr(0, word.find(' ')) : word;
+    if (name != word && isCvarName(name))
+        return nameKey(name);
+    return std::nullopt;
 }
 
 // The alias's text runs before whatever was already waiting; its line end keeps its last command
@@ -195,19 +228,52 @@ void GameConsole::execCommand(const CommandTokens& tokens) {
         stopLoop();
         return;
     }
-    const FileContent file = readFileBytes(m_modFolder + "\\" + name);
+    if (const auto path = execPath(name))
+        execFile(name, *path);
+}
+
+// The file exec opens for the name, or nothing after a notice when the engine refuses the name.
+// Xash3D's file system refuses a name silently: the file is simply not found.
+std::optional<std::string> GameConsole::execPath(const std::string& name) {
+    if (const auto refusal = execRefusal(name, m_rules)) {
+        m_output.notice(m_rules.execNames == ExecNames::ConfigExtensionsOnly ? "exec " + name + ": " + *refusal
+                                                                             : "couldn't exec " + name);
+        return std::nullopt;
+    }
+    const auto path = gameFilePath(m_modFolder, execFileName(name, m_rules), m_rules.fileLookup);
+    if (!path)
+        m_output.notice("couldn't exec " + name);
+    return path;
+}
+
+void GameConsole::execFile(const std::string& name, const std::string& path) {
+    // A link out of the mod folder is not the mod's file; the console does not follow it.
+    if (!isInsideModFolder(m_modFolder, path)) {
+        m_output.notice("couldn't exec " + name + ": the file is outside the mod folder");
+        return;
+    }
+    const FileContent file = readFileBytes(path, MaxConsoleFileBytes);
+    if (file.error == std::errc::file_too_large) {
+        m_output.notice("couldn't exec " + name + ": the file is larger than 16 MiB");
+        return;
+    }
     if (file.error) {
         m_output.notice("couldn't exec " + name);
         return;
     }
-    const std::string_view text = fileText(file.bytes);
-    if (!m_rules.largeFilesLineByLine)
-        // Xash3D: a file that does not fit is dropped whole.
-        insertFront(std::string(text) + "\n");
-    else if (m_buffer.size() + text.size() + 2 < m_rules.commandBufferSize)
-        insertFront("\n" + std::string(text) + "\n");
-    else
-        runFileLineByLine(text);
+    std::string_view bytes = file.bytes;
+    if (m_rules.skipsByteOrderMark && bytes.starts_with(ByteOrderMark))
+        bytes.remove_prefix(ByteOrderMark.size());
+    if (!m_rules.largeFilesLineByLine) {
+        if (execFitsBuffer(m_rules, m_buffer.size(), bytes.size(), bytes.ends_with('\n')))
+            insertFront(bufferedText(bytes, m_rules) + (bytes.ends_with('\n') ? "" : "\n"));
+        else
+            m_output.notice(BufferOverflow);
+    } else if (m_buffer.size() + bytes.size() + 2 < m_rules.commandBufferSize) {
+        insertFront("\n" + bufferedText(bytes, m_rules) + "\n");
+    } else {
+        runFileLineByLine(bytes);
+    }
 }
 
 // Xash3D reads the count as atoi does: its leading digits, 0 when there are none. A count below one
@@ -232,12 +298,39 @@ void GameConsole::echoCommand(const CommandTokens& tokens) {
     m_output.effect(words.empty() ? "echo" : "echo " + words);
 }
 
+// say and say_team go to the game's server, whose game code runs them.
 void GameConsole::sayCommand(const CommandTokens& tokens) {
-    chat("say", ChatChannel::Everyone, tokens);
+    forwardToServer(tokens.argv[0] + " " + tokens.args);
 }
 
 void GameConsole::sayTeamCommand(const CommandTokens& tokens) {
-    chat("say_team", ChatChannel::Team, tokens);
+    forwardToServer(tokens.argv[0] + " " + tokens.args);
+}
+
+void GameConsole::cmdCommand(const CommandTokens& tokens) {
+    if (!tokens.args.empty())
+        forwardToServer(tokens.args);
+}
+
+// cmdlist prints its list to the game's console, and stuffcmds runs the command line of the game's
+// start, long done: neither has an effect.
+void GameConsole::quietCommand(const CommandTokens&) {}
+
+// The server knows the chat commands of the game's code alone, by their exact names.
+void GameConsole::forwardToServer(std::string command) {
+    if (command.size() > m_rules.maxForwardedCommandLength)
+        command.resize(m_rules.maxForwardedCommandLength);
+    if (m_rules.forwardedPercentAsDot)
+        std::ranges::replace(command, '%', '.');
+    const CommandTokens tokens = tokenizeCommand(command, m_rules);
+    if (tokens.argv.empty())
+        return;
+    if (tokens.argv[0] == "say")
+        chat("say", ChatChannel::Everyone, tokens);
+    else if (tokens.argv[0] == "say_team")
+        chat("say_team", ChatChannel::Team, tokens);
+    else
+        m_output.effect("unknown command: " + tokens.argv[0]);
 }
 
 // A chat command without an argument sends nothing.
@@ -250,11 +343,12 @@ void GameConsole::chat(std::string_view command, ChatChannel channel, const Comm
 
 void GameConsole::mp3Command(const CommandTokens& tokens) {
     const std::string action = tokens.argv.size() >= 2 ? nameKey(tokens.argv[1]) : std::string();
-    if (action == "stop") {
+    const bool play = action == "play" || action == "loop";
+    if (action == "stop" || (play && tokens.argv.size() < 3 && m_rules.mp3WithoutPathStops)) {
         m_output.effect("mp3 stop");
         return;
     }
-    if ((action != "play" && action != "loop") || tokens.argv.size() < 3) {
+    if (!play || tokens.argv.size() < 3) {
         m_output.notice("usage: mp3 play|loop PATH, mp3 stop");
         return;
     }
@@ -264,14 +358,19 @@ void GameConsole::mp3Command(const CommandTokens& tokens) {
         m_output.notice("file not found: " + path);
 }
 
-// The player opens the path as a file name: no wildcards, no folder.
+// Half-Life's player opens the path as a file name: no wildcards, no folder. Xash3D's looks the
+// name up in its file system, with ".mp3" added to a name without an extension, then in "media/".
 bool GameConsole::isPlayableFile(const std::string& path) const {
     if (path.empty() || isSeparator(path.back()) || path.find_first_of("*?") != std::string::npos)
         return false;
-    // Xash3D's file system knows "/" alone as a separator.
-    if (m_rules.slashOnlyPaths && path.find('\\') != std::string::npos)
-        return false;
-    return FileExists(m_modFolder + "\\" + path);
+    if (m_rules.fileLookup == FileLookup::AsGiven)
+        return FileExists(m_modFolder + "\\" + path);
+    const std::string name = hasExtension(path) ? path : path + ".mp3";
+    for (const std::string& tried : {name, "media/" + name})
+        if (const auto found = gameFilePath(m_modFolder, tried, m_rules.fileLookup);
+            found && isRegularFile(fsPath(*found)))
+            return true;
+    return false;
 }
 
 void GameConsole::mp3VolumeCommand(const CommandTokens& tokens) {
@@ -285,12 +384,17 @@ void GameConsole::volumeCommand(const CommandTokens& tokens) {
 // Without a value the engine shows the current one.
 void GameConsole::setVolume(std::string_view command, std::string& value, const CommandTokens& tokens) {
     if (tokens.argv.size() < 2) {
-        if (!value.empty())
-            m_output.notice("\"" + std::string(command) + "\" is \"" + value + "\"");
+        queryVolume(std::string(command));
         return;
     }
     value = tokens.argv[1];
     m_output.effect(std::string(command) + " " + value);
+}
+
+void GameConsole::queryVolume(const std::string& cvar) {
+    const std::string& value = cvar == "volume" ? m_volume : m_mp3Volume;
+    if (!value.empty())
+        m_output.notice("\"" + cvar + "\" is \"" + value + "\"");
 }
 
 } // namespace jukewright

@@ -27,7 +27,9 @@ inline constexpr int MaxExecsPerBurst = 1000;
 inline constexpr int MaxNestedLargeExecs = 640;
 
 // The game's developer console, as far as the jukebox script relies on it: aliases, exec, wait,
-// chat, echo, the mp3 player and the two volumes, with the engine's buffer, line and token limits.
+// chat (and cmd, which forwards to the game's server), echo, the mp3 player and the two volumes,
+// with the engine's buffer, line and token limits. Files larger than MaxConsoleFileBytes and files
+// outside the mod folder are not run.
 class GameConsole {
 public:
     // `modFolder` is the folder that exec and mp3 paths are relative to; `rules` are those of the
@@ -61,6 +63,10 @@ private:
 
     void aliasCommand(const CommandTokens& tokens);
     void execCommand(const CommandTokens& tokens);
+    std::optional<std::string> execPath(const std::string& name);
+    void execFile(const std::string& name, const std::string& path);
+    void cmdCommand(const CommandTokens& tokens);
+    void quietCommand(const CommandTokens& tokens);
     void waitCommand(const CommandTokens& tokens);
     void echoCommand(const CommandTokens& tokens);
     void sayCommand(const CommandTokens& tokens);
@@ -70,8 +76,11 @@ private:
     void volumeCommand(const CommandTokens& tokens);
 
     void listAliases();
+    void forwardToServer(std::string command);
     void chat(std::string_view command, ChatChannel channel, const CommandTokens& tokens);
     void setVolume(std::string_view command, std::string& value, const CommandTokens& tokens);
+    void queryVolume(const std::string& cvar);
+    std::optional<std::string> queriedCvar(const std::string& word) const;
     bool isPlayableFile(const std::string& path) const;
 
     std::string m_modFolder;

@@ -3,7 +3,9 @@
 #include "core/integration/chat_text.h"
 #include "core/integration/command_buffer.h"
 #include "core/integration/console_tokenizer.h"
+#include "core/integration/engine_detection.h"
 #include "core/integration/game_console.h"
+#include "core/integration/game_file_lookup.h"
 #include "core/integration/key_binding_list.h"
 #include "core/integration/userconfig_hook.h"
 #include "core/script/script_text.h"
@@ -24,6 +26,32 @@ namespace jukewright {
 namespace {
 
 constexpr std::size_t MostNamed = 5;
+
+// Calls `visit(number, row)` for each row of the bytes (CR LF, CR or LF end one), numbered from 1,
+// until it returns true; returns whether it did. No row is copied, so a file of line ends costs
+// nothing but its own bytes.
+template <typename Visit> bool anyRow(std::string_view bytes, Visit visit) {
+    std::size_t number = 0;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", at), bytes.size());
+        if (visit(++number, bytes.substr(at, end - at)))
+            return true;
+        at = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return false;
+}
+
+std::string outsideText(const std::string& name) {
+    return name + " is a link to a file outside the mod folder; it is not read";
+}
+
+std::string tooLargeText(const std::string& name) {
+    return name + " is larger than 16 MiB, more than any jukebox; it is not read";
+}
+
+FileContent readBounded(const std::string& path) {
+    return readFileBytes(path, MaxConsoleFileBytes);
+}
 
 class SilentOutput : public ConsoleOutput {
 public:
@@ -68,17 +96,24 @@ std::string joined(const std::vector<std::string>& items) {
     return text;
 }
 
-bool hasHookRow(const std::string& modFolder) {
-    const FileRows rows = readTextRows(modFolder + "\\userconfig.cfg", LineEnds::Any);
-    return std::ranges::any_of(rows.rows, [](const std::string& row) { return trimmed(row) == UserConfigHookRow; });
-}
-
-CheckResult hookResult(const std::string& modFolder, bool loaded, bool scriptExists) {
+CheckResult hookResult(const std::string& modFolder, bool loaded, bool scriptExists, const EngineRules& rules) {
     if (loaded)
         return ok("hook", "userconfig.cfg runs exec mp3.cfg and the jukebox loads");
-    if (!FileExists(modFolder + "\\userconfig.cfg"))
+    const std::string path = modFolder + "\\userconfig.cfg";
+    if (!FileExists(path))
         return problem("hook", "there is no userconfig.cfg, so the game never runs mp3.cfg");
-    if (!hasHookRow(modFolder))
+    if (!isInsideModFolder(modFolder, path))
+        return problem("hook", outsideText("userconfig.cfg"));
+    const FileContent userConfig = readBounded(path);
+    if (userConfig.error == std::errc::file_too_large)
+        return problem("hook", tooLargeText("userconfig.cfg"));
+    if (userConfig.error)
+        return problem("hook", "userconfig.cfg could not be read (" + describeError(userConfig.error) + ")");
+    if (const auto line = nulLineBeforeHook(userConfig.bytes, rules))
+        return problem("hook", "line " + std::to_string(*line) +
+                                   " of userconfig.cfg holds a NUL byte: the game stops reading the file there and "
+                                   "never runs exec mp3.cfg");
+    if (!hookRowOffset(userConfig.bytes))
         return problem("hook", "userconfig.cfg does not run exec mp3.cfg");
     if (!scriptExists)
         return ok("hook", "userconfig.cfg runs exec mp3.cfg");
@@ -90,7 +125,9 @@ CheckResult controlsResult(const std::string& modFolder) {
     if (!FileExists(path))
         return problem("controls",
                        "there is no gfx/shell/kb_act.lst, so the Controls menu cannot show the jukebox keys");
-    const FileContent list = readFileBytes(path);
+    const FileContent list = readBounded(path);
+    if (list.error == std::errc::file_too_large)
+        return problem("controls", tooLargeText("gfx/shell/kb_act.lst"));
     if (list.error)
         return problem("controls", "gfx/shell/kb_act.lst could not be read (" + describeError(list.error) + ")");
     if (isWideTextList(list.bytes))
@@ -174,14 +211,15 @@ CheckResult chatResult(const GameConsole& console) {
 }
 
 // The step of the last row that is `alias` and digits alone, or nothing.
-std::optional<std::string> startVolume(const std::vector<std::string>& rows, std::string_view alias) {
+std::optional<std::string> startVolume(std::string_view bytes, std::string_view alias) {
     std::optional<std::string> found;
-    for (const std::string& row : rows) {
+    anyRow(bytes, [&](std::size_t, std::string_view row) {
         const std::string_view text = trimmed(row);
         if (text.size() > alias.size() && text.starts_with(alias) &&
             text.find_first_not_of("0123456789", alias.size()) == std::string_view::npos)
             found = std::string(text.substr(alias.size()));
-    }
+        return false;
+    });
     return found;
 }
 
@@ -189,10 +227,85 @@ bool isLadderStep(const std::string& digits) {
     return digits.size() <= 3 && std::ranges::find(ScriptVolumeSteps, std::stoi(digits)) != ScriptVolumeSteps.end();
 }
 
-CheckResult volumeResult(const std::vector<std::string>& rows) {
+// A file of the script: mp3.cfg, or a part it runs.
+struct ScriptSource {
+    std::string name;
+    std::string bytes;
+};
+
+// "mp3.cfg", or "mp3.cfg and its 3 parts".
+std::string scriptNames(const std::vector<ScriptSource>& sources) {
+    if (sources.size() == 1)
+        return "mp3.cfg";
+    return "mp3.cfg and its " + std::to_string(sources.size() - 1) + (sources.size() == 2 ? " part" : " parts");
+}
+
+// The files that the bytes' rows run with "exec NAME", in order.
+std::vector<std::string> execedFiles(std::string_view bytes) {
+    std::vector<std::string> names;
+    anyRow(bytes, [&names](std::size_t, std::string_view row) {
+        if (const CommandTokens tokens = tokenizeCommand(row);
+            tokens.argv.size() == 2 && nameKey(tokens.argv[0]) == "exec")
+            names.push_back(tokens.argv[1]);
+        return false;
+    });
+    return names;
+}
+
+// Why a part that a file of the script runs cannot be read, or nothing when it is read into `sources`.
+std::optional<std::string> readPart(const std::string& modFolder, const std::string& name, const EngineRules& rules,
+                                    std::vector<ScriptSource>& sources) {
+    if (const auto refusal = execRefusal(name, rules))
+        return "the game's exec refuses it: " + *refusal;
+    const auto path = gameFilePath(modFolder, execFileName(name, rules), rules.fileLookup);
+    if (!path)
+        return describeError(make_error_code(std::errc::no_such_file_or_directory));
+    if (!isInsideModFolder(modFolder, *path))
+        return "a link to a file outside the mod folder";
+    // Never opened unless it is a file: a fifo would block the check.
+    if (!isRegularFile(fsPath(*path))) {
+        std::error_code error;
+        const bool there = std::filesystem::exists(fsPath(*path), error);
+        return describeError(there ? make_error_code(FileError::NotRegularFile)
+                                   : make_error_code(std::errc::no_such_file_or_directory));
+    }
+    FileContent part = readBounded(*path);
+    if (part.error == std::errc::file_too_large)
+        return "larger than 16 MiB";
+    if (part.error)
+        return describeError(part.error);
+    sources.push_back({name, std::move(part.bytes)});
+    return std::nullopt;
+}
+
+// Reads the parts that mp3.cfg runs, and those they run in turn, into `sources`; the result is a
+// problem when one cannot be read or when a part runs a file of the script again (a cycle).
+CheckResult partsResult(const std::string& modFolder, const EngineRules& rules, std::vector<ScriptSource>& sources) {
+    std::vector<std::string> unread;
+    std::vector<std::string> again;
+    std::set<std::string> seen{"mp3.cfg"};
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        for (const std::string& name : execedFiles(sources[i].bytes)) {
+            if (!seen.insert(fileKey(execFileName(name, rules))).second)
+                again.push_back(sources[i].name + " runs " + name);
+            else if (const auto reason = readPart(modFolder, name, rules, sources))
+                unread.push_back(name + " (" + *reason + ")");
+        }
+    }
+    if (!unread.empty())
+        return problem("parts", "the script runs parts that cannot be read: " + joined(unread));
+    if (!again.empty())
+        return problem("parts", "the parts run in a cycle, so the game runs them again and again: " + joined(again));
+    return ok("parts", "the script runs " + std::to_string(sources.size() - 1) + " parts, all in the mod folder");
+}
+
+CheckResult volumeResult(const std::vector<ScriptSource>& sources) {
     std::vector<std::string> faults;
     for (const std::string_view alias : {"vol", "gvol"}) {
-        const auto step = startVolume(rows, alias);
+        std::optional<std::string> step;
+        for (const ScriptSource& source : sources)
+            if (const auto found = startVolume(source.bytes, alias))
+                step = found;
         if (!step)
             faults.push_back("no " + std::string(alias) + "<N> row");
         else if (!isLadderStep(*step))
@@ -203,114 +316,68 @@ CheckResult volumeResult(const std::vector<std::string>& rows) {
     return problem("volumes", "start-up volumes: " + joined(faults));
 }
 
-// A file of the script: mp3.cfg, or a part it runs.
-struct ScriptSource {
-    std::string name;
-    std::string bytes;
-    std::vector<std::string> rows;
-};
-
-// "mp3.cfg", or "mp3.cfg and its 3 parts".
-std::string scriptNames(const std::vector<ScriptSource>& sources) {
-    if (sources.size() == 1)
-        return "mp3.cfg";
-    return "mp3.cfg and its " + std::to_string(sources.size() - 1) + (sources.size() == 2 ? " part" : " parts");
-}
-
-// The files that the rows run with "exec NAME", in order.
-std::vector<std::string> execedFiles(const std::vector<std::string>& rows) {
-    std::vector<std::string> names;
-    for (const std::string& row : rows)
-        if (const CommandTokens tokens = tokenizeCommand(row);
-            tokens.argv.size() == 2 && nameKey(tokens.argv[0]) == "exec")
-            names.push_back(tokens.argv[1]);
-    return names;
-}
-
-// Reads the parts that mp3.cfg runs, and those they run in turn, into `sources`; the result is a
-// problem when one cannot be read.
-CheckResult partsResult(const std::string& modFolder, std::vector<ScriptSource>& sources) {
-    std::vector<std::string> unread;
-    std::set<std::string> seen{"mp3.cfg"};
-    for (std::size_t i = 0; i < sources.size(); ++i) {
-        for (const std::string& name : execedFiles(sources[i].rows)) {
-            if (!seen.insert(fileKey(name)).second)
-                continue;
-            const std::string path = modFolder + "\\" + name;
-            // Never opened unless it is a file: a fifo would block the check.
-            if (!isRegularFile(fsPath(path))) {
-                std::error_code error;
-                const bool there = std::filesystem::exists(fsPath(path), error);
-                unread.push_back(name + " (" +
-                                 describeError(there ? make_error_code(FileError::NotRegularFile)
-                                                     : make_error_code(std::errc::no_such_file_or_directory)) +
-                                 ")");
-                continue;
-            }
-            FileContent part = readFileBytes(path);
-            if (part.error)
-                unread.push_back(name + " (" + describeError(part.error) + ")");
-            else
-                sources.push_back({name, part.bytes, splitRows(part.bytes, LineEnds::Any)});
-        }
+// The first fault of the row's text, or nothing.
+std::optional<std::string> rowTextFault(std::string_view row) {
+    if (std::ranges::any_of(row, [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+        return " holds a byte that is not ASCII; the game's console skips or splits at such bytes";
+    for (std::size_t open = row.find('"'); open != std::string_view::npos;) {
+        const std::size_t close = row.find('"', open + 1);
+        const std::size_t length = (close == std::string_view::npos ? row.size() : close) - open - 1;
+        if (length >= LongWordBytes)
+            return " has a quoted word of " + std::to_string(length) +
+                   " bytes; the game's console drops the command of a word of 516 or more";
+        open = close == std::string_view::npos ? close : row.find('"', close + 1);
     }
-    if (unread.empty())
-        return ok("parts", "the script runs " + std::to_string(sources.size() - 1) + " parts, all in the mod folder");
-    return problem("parts", "the script runs parts that cannot be read: " + joined(unread));
-}
-
-// The rows of every file of the script, in order.
-std::vector<std::string> allRows(const std::vector<ScriptSource>& sources) {
-    std::vector<std::string> rows;
-    for (const ScriptSource& source : sources)
-        rows.insert(rows.end(), source.rows.begin(), source.rows.end());
-    return rows;
+    return std::nullopt;
 }
 
 CheckResult textResult(const std::vector<ScriptSource>& sources) {
     for (const ScriptSource& source : sources) {
-        for (std::size_t i = 0; i < source.rows.size(); ++i) {
-            const std::string& row = source.rows[i];
-            const std::string line = "line " + std::to_string(i + 1) + " of " + source.name;
-            if (std::ranges::any_of(row, [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
-                return problem("text", line + " holds a byte that is not ASCII; the game's console skips or "
-                                              "splits at such bytes");
-            for (std::size_t open = row.find('"'); open != std::string::npos;) {
-                const std::size_t close = row.find('"', open + 1);
-                const std::size_t length = (close == std::string::npos ? row.size() : close) - open - 1;
-                if (length >= LongWordBytes)
-                    return problem("text", line + " has a quoted word of " + std::to_string(length) +
-                                               " bytes; the game's console drops the command of a word of 516 or more");
-                open = close == std::string::npos ? close : row.find('"', close + 1);
-            }
-        }
+        std::optional<std::string> fault;
+        anyRow(source.bytes, [&](std::size_t number, std::string_view row) {
+            if (const auto found = rowTextFault(row))
+                fault = "line " + std::to_string(number) + " of " + source.name + *found;
+            return fault.has_value();
+        });
+        if (fault)
+            return problem("text", *fault);
     }
     return ok("text", scriptNames(sources) + (sources.size() == 1 ? " is" : " are") +
                           " pure ASCII and no quoted word reaches 516 bytes");
 }
 
-CheckResult sizeResult(const std::vector<ScriptSource>& sources) {
-    for (const ScriptSource& source : sources)
-        for (std::size_t i = 0; i < source.rows.size(); ++i)
-            if (source.rows[i].size() > MaxCommandLength)
-                return problem("size", "line " + std::to_string(i + 1) + " of " + source.name + " is " +
-                                           std::to_string(source.rows[i].size()) +
-                                           " bytes long; the game's console runs lines of at most 1,023 bytes");
+// Whether Xash3D-based engines run the file at all, exec'd into an empty buffer.
+bool fitsXash(const ScriptSource& source) {
+    return execFitsBuffer(Xash3DRules, 0, source.bytes.size(), source.bytes.ends_with('\n'));
+}
+
+CheckResult sizeResult(const std::vector<ScriptSource>& sources, CheckSeverity xashFailure) {
+    for (const ScriptSource& source : sources) {
+        std::optional<std::string> fault;
+        anyRow(source.bytes, [&](std::size_t number, std::string_view row) {
+            if (row.size() > MaxCommandLength)
+                fault = "line " + std::to_string(number) + " of " + source.name + " is " + std::to_string(row.size()) +
+                        " bytes long; the game's console runs lines of at most 1,023 bytes";
+            return fault.has_value();
+        });
+        if (fault)
+            return problem("size", *fault);
+    }
     const std::string size = std::to_string(sources.front().bytes.size()) + " bytes";
-    if (sources.front().bytes.size() > MaxPortableScriptBytes)
-        return {"size", CheckSeverity::Warning,
+    if (!fitsXash(sources.front()))
+        return {"size", xashFailure,
                 "mp3.cfg is " + size +
-                    ": Half-Life loads it, but Xash3D-based engines drop a script over 32,766 "
-                    "bytes whole"};
+                    ": Half-Life loads it, but Xash3D-based engines drop a script that does not fit their command "
+                    "buffer of 32,768 bytes whole"};
     if (sources.size() > 1)
         return ok("size", "mp3.cfg (" + size + ") and its parts have no line over 1,023 bytes");
     return ok("size", "mp3.cfg (" + size + ") fits the command buffers of every engine");
 }
 
 // How a jukebox that fails in Xash3D-based engines counts: a single mp3.cfg is made for Half-Life,
-// a script in parts for those engines.
-CheckSeverity xashFailure(const std::vector<ScriptSource>& sources) {
-    return sources.size() > 1 ? CheckSeverity::Problem : CheckSeverity::Warning;
+// a script in parts, or any script in an Xash3D installation, for those engines.
+CheckSeverity xashFailure(const std::vector<ScriptSource>& sources, Engine engine) {
+    return sources.size() > 1 || engine == Engine::Xash3D ? CheckSeverity::Problem : CheckSeverity::Warning;
 }
 
 std::string xashHint(const std::vector<ScriptSource>& sources) {
@@ -325,24 +392,27 @@ std::vector<std::string> scriptAliasNames(const std::vector<ScriptSource>& sourc
     std::vector<std::string> names;
     std::set<std::string> seen;
     for (const ScriptSource& source : sources)
-        for (const std::string& row : source.rows)
+        anyRow(source.bytes, [&](std::size_t, std::string_view row) {
             if (const CommandTokens tokens = tokenizeCommand(row); tokens.argv.size() >= 2 &&
                                                                    nameKey(tokens.argv[0]) == "alias" &&
                                                                    seen.insert(nameKey(tokens.argv[1])).second)
                 names.push_back(tokens.argv[1]);
+            return false;
+        });
     return names;
 }
 
 // Loads the jukebox in a console with Xash3D's rules, as the game does at start.
-CheckResult xashLoadResult(const std::string& modFolder, const std::vector<ScriptSource>& sources) {
+CheckResult xashLoadResult(const std::string& modFolder, const std::vector<ScriptSource>& sources,
+                           CheckSeverity failure) {
     std::vector<std::string> large;
     for (const ScriptSource& source : sources)
-        if (source.bytes.size() > MaxPortableScriptBytes)
+        if (!fitsXash(source))
             large.push_back(source.name + " (" + std::to_string(source.bytes.size()) + " bytes)");
     if (!large.empty())
-        return {"xash3d load", xashFailure(sources),
-                "Xash3D-based engines drop a script file over 32,766 bytes whole, so the jukebox does not load "
-                "there: " +
+        return {"xash3d load", failure,
+                "Xash3D-based engines drop a script file that does not fit their command buffer of 32,768 bytes "
+                "whole, so the jukebox does not load there: " +
                     joined(large) + xashHint(sources)};
     SilentOutput output;
     GameConsole console(modFolder, output, Xash3DRules);
@@ -359,43 +429,62 @@ CheckResult xashLoadResult(const std::string& modFolder, const std::vector<Scrip
     if (missing.empty())
         return ok("xash3d load", "the jukebox loads in Xash3D-based engines: every alias of " + scriptNames(sources) +
                                      " is defined there");
-    return {"xash3d load", xashFailure(sources),
+    return {"xash3d load", failure,
             "in Xash3D-based engines these aliases are not defined after loading " + scriptNames(sources) + ": " +
                 joined(missing) + xashHint(sources)};
 }
 
-// Xash3D's file system splits paths on "/" alone: a play or loop path with "\\" is never found.
-CheckResult xashPathsResult(const GameConsole& console, const std::vector<ScriptSource>& sources) {
+// Xash3D's file system splits paths on "/" alone and refuses ".." and ":": such a play or loop path
+// is never found.
+CheckResult xashPathsResult(const GameConsole& console, CheckSeverity failure) {
     std::vector<std::string> unfound;
     for (int n = 1; console.aliasText("track" + std::to_string(n)); ++n)
         for (const auto& [alias, command] : {std::pair{"track", "mp3 play"}, std::pair{"lptrack", "mp3 loop"}}) {
             const auto text = console.aliasText(alias + std::to_string(n));
             const auto path = text ? argumentOf(*text, command) : std::nullopt;
-            if (path && path->find('\\') != std::string::npos)
+            if (path && engineFileSystemRefuses(*path))
                 unfound.push_back("track " + std::to_string(n) + " (" + *path + ")");
         }
     if (unfound.empty())
-        return ok("xash3d paths", "the play and loop paths separate folders with /, as Xash3D-based engines need");
-    return {"xash3d paths", xashFailure(sources),
-            "Xash3D-based engines split paths on / alone, so these tracks do not play there: " + joined(unfound)};
+        return ok("xash3d paths", "the play and loop paths separate folders with / and hold no .. or :, as "
+                                  "Xash3D-based engines need");
+    return {"xash3d paths", failure,
+            "Xash3D-based engines split paths on / alone and refuse .. and :, so these tracks do not play there: " +
+                joined(unfound)};
 }
 
-} // namespace
+CheckResult engineResult(Engine engine, bool detected) {
+    if (engine == Engine::Xash3D)
+        return ok("engine", detected ? "judged by Xash3D's console: its program is in the game folder above the mod"
+                                     : "judged by Xash3D's console");
+    return ok("engine", detected ? "judged by Half-Life's console (GoldSrc): no Xash3D program above the mod folder"
+                                 : "judged by Half-Life's console (GoldSrc)");
+}
 
-std::vector<CheckResult> checkJukebox(const std::string& modFolder) {
+std::vector<CheckResult> checkWith(const std::string& modFolder, Engine engine, bool detected) {
+    const EngineRules& rules = engineRules(engine);
     SilentOutput output;
-    GameConsole console(modFolder, output);
+    GameConsole console(modFolder, output, rules);
     console.run("exec userconfig.cfg");
     const bool loaded = console.aliasText("playtrack").has_value();
     const std::string scriptPath = modFolder + "\\mp3.cfg";
     const bool scriptExists = isRegularFile(fsPath(scriptPath));
 
-    std::vector<CheckResult> results{hookResult(modFolder, loaded, scriptExists), controlsResult(modFolder)};
+    std::vector<CheckResult> results{engineResult(engine, detected), hookResult(modFolder, loaded, scriptExists, rules),
+                                     controlsResult(modFolder)};
     if (!scriptExists) {
         results.push_back(problem("script", "there is no mp3.cfg in the mod folder"));
         return results;
     }
-    const FileContent script = readFileBytes(scriptPath);
+    if (!isInsideModFolder(modFolder, scriptPath)) {
+        results.push_back(problem("script", outsideText("mp3.cfg")));
+        return results;
+    }
+    FileContent script = readBounded(scriptPath);
+    if (script.error == std::errc::file_too_large) {
+        results.push_back(problem("script", tooLargeText("mp3.cfg")));
+        return results;
+    }
     if (script.error) {
         results.push_back(problem("script", "mp3.cfg could not be read (" + describeError(script.error) + ")"));
         return results;
@@ -403,17 +492,28 @@ std::vector<CheckResult> checkJukebox(const std::string& modFolder) {
     // The rest is about the script itself, so it is loaded directly when the hook did not load it.
     if (!loaded)
         console.run("exec mp3.cfg");
-    std::vector<ScriptSource> sources{{"mp3.cfg", script.bytes, splitRows(script.bytes, LineEnds::Any)}};
-    if (!execedFiles(sources.front().rows).empty())
-        results.push_back(partsResult(modFolder, sources));
+    std::vector<ScriptSource> sources{{"mp3.cfg", std::move(script.bytes)}};
+    if (!execedFiles(sources.front().bytes).empty())
+        results.push_back(partsResult(modFolder, rules, sources));
+    const CheckSeverity xashSeverity = xashFailure(sources, engine);
     addTrackResults(console, modFolder, results);
     results.push_back(chatResult(console));
-    results.push_back(volumeResult(allRows(sources)));
+    results.push_back(volumeResult(sources));
     results.push_back(textResult(sources));
-    results.push_back(sizeResult(sources));
-    results.push_back(xashLoadResult(modFolder, sources));
-    results.push_back(xashPathsResult(console, sources));
+    results.push_back(sizeResult(sources, xashSeverity));
+    results.push_back(xashLoadResult(modFolder, sources, xashSeverity));
+    results.push_back(xashPathsResult(console, xashSeverity));
     return results;
+}
+
+} // namespace
+
+std::vector<CheckResult> checkJukebox(const std::string& modFolder) {
+    return checkWith(modFolder, detectEngine(modFolder), true);
+}
+
+std::vector<CheckResult> checkJukebox(const std::string& modFolder, Engine engine) {
+    return checkWith(modFolder, engine, false);
 }
 
 } // namespace jukewright

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/integration/engine_rules.h"
 #include "core/script/script_layout.h"
 
 #include <cstddef>
@@ -23,12 +24,16 @@ struct CheckResult {
 };
 
 // Loads the jukebox of the mod folder in the game console, as the game does at start, and checks
-// it: the hook, the controls section, the tracks and their files, the chat announcements, the
-// start-up volumes and the bytes of the script and of the parts it runs (a "parts" result only when
-// it runs parts). Then, for Xash3D-based engines: whether the jukebox loads in their console
-// ("xash3d load") and whether its play and loop paths are found there ("xash3d paths"); those are
-// warnings for a single mp3.cfg, which is made for Half-Life, and problems for a script in parts.
-// One result per check, in that order.
+// it: first the engine it is judged by, then the hook, the controls section, the tracks and their
+// files, the chat announcements, the start-up volumes and the bytes of the script and of the parts
+// it runs (a "parts" result only when it runs parts). Then, for Xash3D-based engines: whether the
+// jukebox loads in their console ("xash3d load") and whether its play and loop paths are found
+// there ("xash3d paths"); those are warnings for a single mp3.cfg judged by Half-Life's console, and
+// problems for a script in parts or one judged by Xash3D's. No file is read past
+// MaxConsoleFileBytes. One result per check, in that order.
+// The engine is the one detected from the mod folder (see detectEngine).
 std::vector<CheckResult> checkJukebox(const std::string& modFolder);
+// The same, judged by the engine given.
+std::vector<CheckResult> checkJukebox(const std::string& modFolder, Engine engine);
 
 } // namespace jukewright

@@ -1,6 +1,7 @@
 #include "core/script/save_script.h"
 
 #include "core/file_failure.h"
+#include "core/integration/engine_detection.h"
 #include "core/integration/key_binding_list.h"
 #include "core/integration/userconfig_hook.h"
 #include "core/script/copy_list.h"
@@ -15,6 +16,7 @@
 #include "core/system/folder_lock.h"
 #include "core/system/folder_queries.h"
 #include "core/system/native_path.h"
+#include "core/system/text_rows.h"
 
 #include <algorithm>
 #include <optional>
@@ -78,9 +80,16 @@ void reportFailures(SaveView& view, const FileFailures& failures) {
     view.showMessage({text, TitleError, MessageIcon::Stop});
 }
 
-// The files of the script in the layout the state asks for, in the order to write them.
-std::vector<ScriptFile> scriptFiles(const AppState& state, const ScriptNames& names) {
-    if (state.Layout == ScriptLayout::Parts)
+// The layout a save writes: the one asked for, or for Automatic the one the folder's engine loads.
+ScriptLayout layoutFor(ScriptLayout asked, Engine engine) {
+    if (asked != ScriptLayout::Automatic)
+        return asked;
+    return engine == Engine::Xash3D ? ScriptLayout::Parts : ScriptLayout::SingleFile;
+}
+
+// The files of the script in the layout given, in the order to write them.
+std::vector<ScriptFile> scriptFiles(const AppState& state, const ScriptNames& names, ScriptLayout layout) {
+    if (layout == ScriptLayout::Parts)
         return splitScript(scriptFileBytes(state, names, PortableScriptTrackFolder));
     return {{"mp3.cfg", scriptFileBytes(state, names)}};
 }
@@ -125,25 +134,46 @@ std::string withThousands(std::size_t number) {
 // Said after a save whose single mp3.cfg is too large for Xash3D-based engines.
 Message oversizedScriptMessage(std::size_t bytes) {
     return {"mp3.cfg is " + withThousands(bytes) +
-                " bytes. Half-Life loads it, but Xash3D-based engines drop a script over 32,766 bytes, so the "
+                " bytes. Half-Life loads it, but Xash3D-based engines drop a script over 32,767 bytes, so the "
                 "jukebox will not load there. For such an engine, check \"Xash3D-compatible script\" in the "
                 "Tools menu (on the command line: save --engine xash3d) and save again: the script is then "
                 "written in parts that every engine loads.",
             TitlePlain, MessageIcon::None};
 }
 
+// Said after a save that chose the parts layout by itself.
+Message xashLayoutMessage() {
+    return {"Xash3D found above the mod folder: the script was written in parts that Xash3D loads.", TitlePlain,
+            MessageIcon::None};
+}
+
+// Said after a save when the game stops reading userconfig.cfg before its hook.
+Message nulBeforeHookMessage(std::size_t line) {
+    return {"Line " + std::to_string(line) +
+                " of userconfig.cfg holds a NUL byte: the game stops reading the file there, so it never runs exec "
+                "mp3.cfg and the jukebox does not load. Delete that byte (or the line) in a text editor.",
+            TitlePlain, MessageIcon::None};
+}
+
+std::optional<std::size_t> nulLineBeforeHook(const std::string& folder, Engine engine) {
+    const FileContent userConfig = readFileBytes(folder + "\\userconfig.cfg");
+    if (userConfig.error)
+        return std::nullopt;
+    return nulLineBeforeHook(userConfig.bytes, engineRules(engine));
+}
+
 // Writes the script and copies the tracks; the hooks are already in place. Returns the size of the
 // single mp3.cfg written, or 0 when the parts layout was written or nothing was.
-std::size_t writeJukebox(AppState& state, SaveView& view, const std::string& folder, FileFailures& failures) {
+std::size_t writeJukebox(AppState& state, SaveView& view, const std::string& folder, ScriptLayout layout,
+                         FileFailures& failures) {
     view.showProgressWindow();
     const TrackFolderFiles found = TrackFolderFiles::read(folder);
     const ScriptNames names = assignScriptNames(state, &found);
-    const std::vector<ScriptFile> files = scriptFiles(state, names);
+    const std::vector<ScriptFile> files = scriptFiles(state, names, layout);
     view.setProgressStage(SaveStage::CopyingFiles);
     pump(view, 1);
     const bool written = writeScript(folder, files, failures);
-    const std::size_t singleBytes =
-        written && state.Layout == ScriptLayout::SingleFile ? files.front().bytes.size() : 0;
+    const std::size_t singleBytes = written && layout == ScriptLayout::SingleFile ? files.front().bytes.size() : 0;
     view.setProgressMaximum(state.TrackCount);
     const std::string trackFolder = folder + "\\mp3s";
     if (!FolderExists(trackFolder)) {
@@ -205,7 +235,10 @@ SaveOutcome saveScriptCommand(AppState& state, SaveView& view, const std::string
         failures.push_back(std::move(*failure));
     for (auto& failure : WriteKeyBindingList(folder, dataFolder, view))
         failures.push_back(std::move(failure));
-    const std::size_t singleBytes = writeJukebox(state, view, folder, failures);
+    // One mp3.cfg asked for is Half-Life's layout; parts asked for may be for either engine.
+    const Engine engine = state.Layout == ScriptLayout::SingleFile ? Engine::GoldSrc : detectEngine(folder);
+    const ScriptLayout layout = layoutFor(state.Layout, engine);
+    const std::size_t singleBytes = writeJukebox(state, view, folder, layout, failures);
     rememberModFolder(state, view, folder);
 
     SaveOutcome outcome = SaveOutcome::Complete;
@@ -219,6 +252,10 @@ SaveOutcome saveScriptCommand(AppState& state, SaveView& view, const std::string
     }
     if (singleBytes > MaxPortableScriptBytes)
         view.showMessage(oversizedScriptMessage(singleBytes));
+    if (state.Layout == ScriptLayout::Automatic && layout == ScriptLayout::Parts)
+        view.showMessage(xashLayoutMessage());
+    if (const auto line = nulLineBeforeHook(folder, engine))
+        view.showMessage(nulBeforeHookMessage(*line));
     view.setModFolderEnabled(true);
     return outcome;
 }

@@ -11,9 +11,12 @@ enum class ScriptLayout {
     // The alias lines in mp3_part1.cfg, mp3_part2.cfg, ... of at most 16 KB each, run in a chain from
     // a short mp3.cfg: Xash3D-based engines drop an exec'd file over 32,766 bytes, Half-Life loads both.
     Parts,
+    // Parts in the mod folder of an Xash3D installation (see detectEngine), one mp3.cfg elsewhere.
+    Automatic,
 };
 
-// The longest script file, final line end included, that Xash3D-based engines run at all.
-inline constexpr std::size_t MaxPortableScriptBytes = 32766;
+// The longest script file, final line end included, that Xash3D-based engines run at all: it goes
+// into their command buffer of 32,768 bytes only when it leaves a byte free.
+inline constexpr std::size_t MaxPortableScriptBytes = 32767;
 
 } // namespace jukewright

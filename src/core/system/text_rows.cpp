@@ -45,11 +45,27 @@ std::vector<std::string> splitRows(std::string_view text, LineEnds ends) {
     return rows;
 }
 
-FileContent readFileBytes(std::string_view path) {
-    return readNativeFileBytes(fsPath(path));
+FileContent readFileBytes(std::string_view path, std::size_t maxBytes) {
+    return readNativeFileBytes(fsPath(path), maxBytes);
 }
 
-FileContent readNativeFileBytes(const std::filesystem::path& native) {
+namespace {
+
+// Appends what was read; past the limit the bytes are dropped and the error says why.
+bool appendWithin(FileContent& content, const char* bytes, std::size_t count, std::size_t maxBytes) {
+    if (count > maxBytes - content.bytes.size()) {
+        content.bytes.clear();
+        content.bytes.shrink_to_fit();
+        content.error = std::make_error_code(std::errc::file_too_large);
+        return false;
+    }
+    content.bytes.append(bytes, count);
+    return true;
+}
+
+} // namespace
+
+FileContent readNativeFileBytes(const std::filesystem::path& native, std::size_t maxBytes) {
     FileContent content;
     std::error_code ec;
     // Only a regular file is opened: a fifo would block the program and a device may act on being read.
@@ -79,9 +95,8 @@ FileContent readNativeFileBytes(const std::filesystem::path& native) {
             continue;
         if (n < 0)
             content.error = std::error_code(errno, std::generic_category());
-        if (n <= 0)
+        if (n <= 0 || !appendWithin(content, buffer, static_cast<std::size_t>(n), maxBytes))
             break;
-        content.bytes.append(buffer, static_cast<std::size_t>(n));
     }
     ::close(fd);
 #else
@@ -104,9 +119,8 @@ FileContent readNativeFileBytes(const std::filesystem::path& native) {
             content.error = windowsErrorCode(GetLastError());
             break;
         }
-        if (n == 0)
+        if (n == 0 || !appendWithin(content, buffer, n, maxBytes))
             break;
-        content.bytes.append(buffer, n);
     }
     CloseHandle(file);
 #endif

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -25,9 +26,10 @@ struct FileContent {
     std::string bytes;
     std::error_code error;
 };
-FileContent readFileBytes(std::string_view path);
+// A file of more than `maxBytes` bytes is not read: the error is std::errc::file_too_large.
+FileContent readFileBytes(std::string_view path, std::size_t maxBytes = SIZE_MAX);
 // The same for a path the system takes as it is (see fsPath and sourceFsPath).
-FileContent readNativeFileBytes(const std::filesystem::path& path);
+FileContent readNativeFileBytes(const std::filesystem::path& path, std::size_t maxBytes = SIZE_MAX);
 
 struct FileRows {
     std::vector<std::string> rows;

@@ -599,7 +599,7 @@ void frmMain::mnuXash3d_Click(bool checked) {
         mnuXash3d->setChecked(m_state.Layout == ScriptLayout::Parts);
         return;
     }
-    m_state.Layout = checked ? ScriptLayout::Parts : ScriptLayout::SingleFile;
+    m_state.Layout = checked ? ScriptLayout::Parts : ScriptLayout::Automatic;
     if (!m_preferences.setScriptLayout(m_state.Layout))
         showMessage({"Error: the script layout could not be remembered for the next start in " +
                          QDir::toNativeSeparators(m_preferences.filePath()).toStdString(),

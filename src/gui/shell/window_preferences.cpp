@@ -37,7 +37,7 @@ WindowPreferences::WindowPreferences(QString filePath) : m_filePath(std::move(fi
 
 ScriptLayout WindowPreferences::scriptLayout() const {
     const QSettings file(m_filePath, QSettings::IniFormat);
-    return file.value(PartsKey, false).toBool() ? ScriptLayout::Parts : ScriptLayout::SingleFile;
+    return file.value(PartsKey, false).toBool() ? ScriptLayout::Parts : ScriptLayout::Automatic;
 }
 
 bool WindowPreferences::setScriptLayout(ScriptLayout layout) {

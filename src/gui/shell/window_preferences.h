@@ -12,7 +12,7 @@ class WindowPreferences {
 public:
     explicit WindowPreferences(QString filePath);
 
-    // One mp3.cfg unless the player asked for the layout Xash3D-based engines load; a file that is
+    // Automatic (see ScriptLayout) unless the player asked for parts in every folder; a file that is
     // missing or cannot be read gives the default.
     ScriptLayout scriptLayout() const;
     // False when the choice could not be written, or when the file there is not one of ours (it is

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace jukewright;
+using namespace std::string_literals;
 using ::testing::ElementsAre;
 using Lines = std::vector<std::string>;
 
@@ -92,7 +93,7 @@ TEST_F(GameConsoleTest, LinesAreSplitAndRunLikeTheEngineRunsThem) {
     // 1,018 bytes of words short enough to be arguments, to fill a command of 1,023 bytes.
     const std::string words = std::string(500, 'x') + " " + std::string(500, 'y') + " " + std::string(16, 'z');
     expectEffects({
-        {"echo a // b; echo b\recho c\necho d", {"echo a", "echo b", "echo c", "echo d"}},
+        {"echo a // b; echo b\recho c\necho d", {"echo a", "echo b echo c", "echo d"}},
         {"echo \"a;b\"; echo a\"b; echo c", {"echo a;b", "echo a\"b; echo c"}},
         {"mp3 play mp3s\\A,B.mp3", {"mp3 play mp3s\\A"}},
         {"alias Foo \"echo 1\"; alias FOO \"echo 2\"; fOo; alias say \"echo hijacked\"; say hi", {"echo 2", "say hi"}},
@@ -101,8 +102,7 @@ TEST_F(GameConsoleTest, LinesAreSplitAndRunLikeTheEngineRunsThem) {
          {"echo a", "unknown command: " + name + "x"}},
         {"echo " + words + "#yy", {"echo " + words, "unknown command: yy"}},
         {"say   hello, \"world\" // x; say; say_team   ; echo", {"say hello, \"world\" // x", "echo"}},
-        {"say " + chat + "\xC3\xA9z; say_team " + chat + "z\xC3\xA9",
-         {"say " + chat, "say_team " + chat.substr(0, 110)}},
+        {"say " + chat + "\xC3\xA9z; say_team " + chat + "z\xC3\xA9", {"say " + chat + "\xC3"}},
     });
     EXPECT_THAT(notices, ElementsAre("file not found: mp3s\\A", "alias name too long: " + name + "x"));
 }
@@ -146,10 +146,13 @@ TEST_F(GameConsoleTest, ConfigFilesRunAsTheEnginesTokenizerAndChatMakeThem) {
     std::string padding; // makes the file too large for the command buffer
     while (padding.size() <= CommandBufferSize)
         padding += "// padding\n";
+    mod.write("sub/x.cfg", "echo sub");
+    const std::string chat(122, 'c');
     const struct {
         std::string file;
         std::string typed;
         Lines effects;
+        Lines notices = {};
     } rows[] = {
         {"echo Jukewright: next track\necho a,b{c}(d)'e' // gone\necho \"\" x\necho \"\"\necho\tone\t\ttwo",
          "",
@@ -171,17 +174,40 @@ TEST_F(GameConsoleTest, ConfigFilesRunAsTheEnginesTokenizerAndChatMakeThem) {
          {"echo a", "unknown command: b", "echo caf", "unknown command: s", "unknown command: x"}},
         {"say \"quoted text\"\nsay \"open\nsay \"  \"\nsay \"\"\nsay \xC3\xA9t\xC3\xA9\nsay_team ...\nsay \"\xC3\xA9\"",
          "",
-         {"say quoted text", "say ope", "say t\xC3\xA9", "say_team ..."}},
+         {"say quoted text", "say ope", "say   ", "say t\xC3\xA9", "say_team ...", "say \xC3\xA9"}},
+        // The command goes to the server cut at 127 bytes, where the game's code names it exactly.
+        {"SAY hi\nSay hi\nsay " + chat + "\xC3\xA9\nsay " + chat + "xx\xC3\xA9\nsay_team " + chat,
+         "",
+         {"unknown command: SAY", "unknown command: Say", "say " + chat.substr(0, 117),
+          "say_team " + chat.substr(0, 110)}},
+        {"echo a\recho b\r\necho c", "", {"echo a echo b", "echo c"}},
+        {"cmd say hi\ncmd foo\ncmd mp3 play x\ncmdlist\nstuffcmds\ncmd",
+         "",
+         {"say hi", "unknown command: foo", "unknown command: mp3"}},
+        {"volume 0.3\n\"volume 0.5\"\n\"mp3volume 1\"\n\"volumes 1\"",
+         "",
+         {"volume 0.3", "unknown command: volumes 1"},
+         {"\"volume\" is \"0.3\""}},
+        {"exec x.txt\nexec my.music.cfg\nexec noext\nexec sub/x.cfg\nexec sub/X.CFG.rc\necho after",
+         "exec ../up.cfg; exec sub\\x.cfg; exec \"c:x.cfg\"; exec ~/x.cfg; exec /x.cfg",
+         {"echo sub", "echo after"},
+         {"exec x.txt: not a .cfg or .rc file", "exec my.music.cfg: not a .cfg or .rc file",
+          "exec noext: not a .cfg or .rc file", "exec sub/X.CFG.rc: not a .cfg or .rc file",
+          "exec ../up.cfg: invalid path", "exec sub\\x.cfg: invalid path", "exec c:x.cfg: invalid path",
+          "exec ~/x.cfg: invalid path", "exec /x.cfg: invalid path"}},
+        {"echo a\n\0echo hidden\necho b"s, "", {"echo a"}},
+        {"echo a\n\0echo b\n"s + padding, "", {"echo a", "echo b"}},
     };
     for (const auto& row : rows) {
         mod.write("row.cfg", row.file);
         effects.clear();
+        notices.clear();
         console.run("exec row.cfg");
         if (!row.typed.empty())
             console.run(row.typed);
         EXPECT_EQ(effects, row.effects) << row.file.substr(0, 60);
+        EXPECT_EQ(notices, row.notices) << row.file.substr(0, 60);
     }
-    EXPECT_EQ(notices, Lines{});
 }
 
 // A jukebox too large for the command buffer is run line by line, where every byte from 0x80 on

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace jukewright;
+using namespace std::string_literals;
 namespace fs = std::filesystem;
 
 // The file is written exactly when it lacks the row: a file that has it keeps even its timestamp.
@@ -20,12 +21,11 @@ TEST(UserConfigHook, FileGainsTheRowLastUnlessItHoldsItAlready) {
         {"", "exec mp3.cfg\r\n"},
         {nearMisses, nearMisses + "\r\nexec mp3.cfg\r\n"},
         {"bind x y\r\nexec mp3.cfg\r\nbind z w", "bind x y\r\nexec mp3.cfg\r\nbind z w"},
-#ifdef _WIN32
-        {"bind x y\nexec mp3.cfg\n", "bind x y\nexec mp3.cfg\n\r\nexec mp3.cfg\r\n"}, // a lone LF ends no row here
-#else
         {"bind x y\nexec mp3.cfg\n", "bind x y\nexec mp3.cfg\n"},
-        {"bind x y\nexec other.cfg\n", "bind x y\r\nexec other.cfg\r\nexec mp3.cfg\r\n"},
-#endif
+        {"bind x y\nexec other.cfg\n", "bind x y\nexec other.cfg\nexec mp3.cfg\r\n"},
+        // A lone CR ends no command: the game would run "bind x y exec mp3.cfg".
+        {"bind x y\rexec mp3.cfg\r", "bind x y\rexec mp3.cfg\r\nexec mp3.cfg\r\n"},
+        {"bind x y\rexec mp3.cfg", "bind x y\rexec mp3.cfg\r\nexec mp3.cfg\r\n"},
     };
     // Whole seconds: some file systems keep no finer time.
     const auto old =
@@ -36,6 +36,25 @@ TEST(UserConfigHook, FileGainsTheRowLastUnlessItHoldsItAlready) {
         EXPECT_EQ(HookUserConfig(mod.str()), std::nullopt);
         EXPECT_EQ(mod.read("userconfig.cfg"), expected) << bytes;
         EXPECT_EQ(fs::last_write_time(path) == old, bytes == expected) << bytes;
+    }
+}
+
+TEST(UserConfigHook, ANulByteHidesTheHookWhereTheEngineStopsReadingAtIt) {
+    const std::string large(GoldSrcRules.commandBufferSize, ' ');
+    const struct {
+        std::string bytes;
+        std::optional<std::size_t> goldSrc;
+        std::optional<std::size_t> xash;
+    } rows[] = {
+        {"a\r\nb \0c\r\nexec mp3.cfg\r\n"s, 2, std::nullopt},
+        {"\0\nexec mp3.cfg\r\n"s, 1, std::nullopt},
+        {"exec mp3.cfg\r\n\0"s, std::nullopt, std::nullopt},
+        {"a\0\n"s + large + "\nexec mp3.cfg\r\n", std::nullopt, std::nullopt},
+        {"a\0\nno hook\r\n"s, std::nullopt, std::nullopt},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(nulLineBeforeHook(row.bytes, GoldSrcRules), row.goldSrc) << row.bytes.substr(0, 20);
+        EXPECT_EQ(nulLineBeforeHook(row.bytes, Xash3DRules), row.xash) << row.bytes.substr(0, 20);
     }
 }
 

@@ -12,6 +12,7 @@
 #include <memory>
 
 using namespace jukewright;
+using namespace std::string_literals;
 using Lines = std::vector<std::string>;
 
 namespace {
@@ -37,6 +38,11 @@ Lines runIn(const test::TempFolder& mod, const EngineRules& rules, const std::st
 TEST(XashConsole, FollowsItsOwnRulesWhereTheEnginesDiffer) {
     test::TempFolder mod;
     mod.write("mp3s/a.mp3", "mp3");
+    mod.write("media/Intro.mp3", "mp3");
+    mod.write("nofinal.cfg", "echo nofinal\r\n" + std::string(MaxPortableScriptBytes - 14, '/'));
+    mod.write("nul.cfg", "echo a\0 hidden\necho b"s);
+    mod.write("bom.cfg", "\xEF\xBB\xBF"
+                         "echo bom");
     mod.write("fits.cfg", "echo fits\r\n" + std::string(MaxPortableScriptBytes - 11 - 2, '/') + "\r\n");
     mod.write("over.cfg", "echo over\r\n" + std::string(MaxPortableScriptBytes - 11 - 1, '/') + "\r\n");
     // A line of 2,047 bytes in 70 words; Half-Life cuts it after 1,023 bytes.
@@ -46,6 +52,8 @@ TEST(XashConsole, FollowsItsOwnRulesWhereTheEnginesDiffer) {
         words += " " + word;
     const std::string longest = "echo" + words + " ab";
     const std::string cut = "echo" + words.substr(0, 1019);
+    const std::string shorter = longest.substr(0, 2046);
+    const std::string longWord(600, 'w');
     struct Row {
         std::string line;
         Lines goldSrc;
@@ -60,8 +68,36 @@ TEST(XashConsole, FollowsItsOwnRulesWhereTheEnginesDiffer) {
         {"echo \"q\\\";\"; echo r", {"echo q\\", "unknown command: ; echo r"}, {"echo q\";", "echo r"}},
         {"alias echo \"say hi\"; echo there", {"echo there"}, {"say hi"}},
         {"alias mp3volume \"echo mine\"; mp3volume 0.5", {"mp3volume 0.5"}, {"echo mine"}},
-        {longest, {cut, "unknown command: " + word}, {longest}},
+        {longest, {cut, "unknown command: " + word}, {}},
+        {shorter, {cut, "unknown command: " + word}, {shorter}},
         {longest + "c; echo next", {cut, "unknown command: " + word, "echo next"}, {"echo next"}},
+        {"echo a(b)c", {"echo a ( b ) c"}, {"echo a(b)c"}},
+        {"echo a " + longWord + " b", {"echo a"}, {"echo a " + longWord + " b"}},
+        {"echo \xC3\xA9t\xC3\xA9", {"echo t\xC3\xA9"}, {"echo \xC3\xA9t\xC3\xA9"}},
+        {"/echo typed", {"unknown command: /echo"}, {"echo typed"}},
+        {"\\echo typed", {"unknown command: \\echo"}, {"echo typed"}},
+        {"alias Foo \"echo 1\"; alias FOO \"echo 2\"; foo; alias Foo \"echo 3\"; FOO",
+         {"echo 2", "echo 3"},
+         {"echo 1", "echo 3"}},
+        {"say 100% sure", {"say 100% sure"}, {"say 100. sure"}},
+        {"cmd say hi; cmd mp3 play x", {"say hi", "unknown command: mp3"}, {"say hi", "unknown command: mp3"}},
+        {"mp3 play; mp3 loop",
+         {"notice: usage: mp3 play|loop PATH, mp3 stop", "notice: usage: mp3 play|loop PATH, mp3 stop"},
+         {"mp3 stop", "mp3 stop"}},
+        {"mp3 play MP3S/A; mp3 loop intro",
+         {"mp3 play MP3S/A", "mp3 loop intro", "notice: file not found: MP3S/A", "notice: file not found: intro"},
+         {"mp3 play MP3S/A", "mp3 loop intro"}},
+        {"mp3 play mp3s/../mp3s/a.mp3; mp3 play \"c:a.mp3\"",
+         {"mp3 play mp3s/../mp3s/a.mp3", "mp3 play c:a.mp3", "notice: file not found: c:a.mp3"},
+         {"mp3 play mp3s/../mp3s/a.mp3", "mp3 play c:a.mp3", "notice: file not found: mp3s/../mp3s/a.mp3",
+          "notice: file not found: c:a.mp3"}},
+        {"exec FITS", {"notice: exec FITS: not a .cfg or .rc file"}, {"echo fits"}},
+        {"exec nofinal.cfg", {"echo nofinal"}, {"notice: command buffer overflow"}},
+        {"exec nul.cfg", {"echo a"}, {"echo a", "echo b"}},
+        {"exec bom.cfg",
+         {"echo bom"},
+         {"unknown command: \xEF\xBB\xBF"
+          "echo"}},
         {"mp3 play mp3s/a.mp3", {"mp3 play mp3s/a.mp3"}, {"mp3 play mp3s/a.mp3"}},
         {"mp3 play mp3s\\a.mp3",
          {"mp3 play mp3s\\a.mp3"},
