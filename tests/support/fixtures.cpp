@@ -84,4 +84,11 @@ std::string TempFolder::read(std::string_view relative) const {
     return readBytes(m_path / utf8Path(relative));
 }
 
+void placePlayersFile(const std::filesystem::path& file, const std::filesystem::path& at) {
+    std::error_code error;
+    std::filesystem::create_symlink(file, at, error);
+    if (error)
+        std::filesystem::copy_file(file, at);
+}
+
 } // namespace jukewright::test

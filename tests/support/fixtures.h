@@ -43,5 +43,8 @@ std::string utf8Text(const std::filesystem::path& path);
 // A UTF-8 text path with the system's own separators.
 std::string nativeText(std::string_view text);
 void writeBytes(const std::filesystem::path& path, std::string_view bytes);
+// Puts a player's file at `at`: a symbolic link to `file` where the system makes links, else (Wine
+// makes none) a copy of it, so that either way the program meets a file that is not its own there.
+void placePlayersFile(const std::filesystem::path& file, const std::filesystem::path& at);
 
 } // namespace jukewright::test

@@ -188,7 +188,7 @@ std::size_t writeJukebox(AppState& state, SaveView& view, const std::string& fol
         noteFailure(failures, trackFolder, error);
         return singleBytes;
     }
-    const std::vector<CopyRecord> copies = copyTracks(state, view, trackFolder, names.copy, found, failures);
+    const std::vector<CopyRecord> copies = copyTracks(state, view, folder, trackFolder, names.copy, found, failures);
     noteFailure(failures, copyListPath(folder), writeCopyList(folder, copies));
     return singleBytes;
 }

@@ -80,10 +80,15 @@ public:
         if (const auto found = m_at.find(name); found != m_at.end())
             m_records[found->second].name.clear();
     }
-    void copied(const std::string& name, const fs::path& target, const std::string& source) {
+    void add(const std::string& name, const FileStamp& stamp, const std::string& source) {
         drop(name);
+        m_records.push_back({name, stamp, source});
+    }
+    void copied(const std::string& name, const fs::path& target, const std::string& source) {
         if (const auto stamp = regularFileStamp(target, false))
-            m_records.push_back({name, *stamp, source});
+            add(name, *stamp, source);
+        else
+            drop(name);
     }
     std::vector<CopyRecord> take() {
         std::erase_if(m_records, [](const CopyRecord& record) { return record.name.empty(); });
@@ -100,13 +105,32 @@ bool isCurrent(const CopyRecord* listed, const PlannedCopy& copy, const std::str
     return listed && listed->source == source && copy.sourceStamp == listed->stamp;
 }
 
+// The list as it will be once every planned copy is made: a copy carries its source's size and time.
+std::vector<CopyRecord> listWhenCopied(const AppState& state, const std::vector<std::string>& names,
+                                       const std::vector<PlannedCopy>& plan, const TrackFolderFiles& found) {
+    CopyListUpdate list(found);
+    for (const PlannedCopy& copy : plan) {
+        const std::string& name = names[copy.track];
+        const std::string source = listedSource(state.TrackPaths[copy.track]);
+        if (copy.inPlace)
+            list.drop(name);
+        else if (copy.sourceStamp && !isCurrent(found.ours(name), copy, source))
+            list.add(name, *copy.sourceStamp, source);
+    }
+    return list.take();
+}
+
 } // namespace
 
-std::vector<CopyRecord> copyTracks(const AppState& state, SaveView& view, const std::string& trackFolder,
-                                   const std::vector<std::string>& names, const TrackFolderFiles& found,
-                                   FileFailures& failures) {
+std::vector<CopyRecord> copyTracks(const AppState& state, SaveView& view, const std::string& modFolder,
+                                   const std::string& trackFolder, const std::vector<std::string>& names,
+                                   const TrackFolderFiles& found, FileFailures& failures) {
     std::unordered_map<std::string, std::size_t> copyOfName;
     const std::vector<PlannedCopy> plan = planCopies(state, trackFolder, names, found, copyOfName);
+    // Listed before the first copy, so that a save killed among its copies leaves each finished copy
+    // listed as ours rather than counted as the player's (and its name taken) from then on. The list
+    // written after the copies says what was really made; a failure is reported by that write.
+    writeCopyList(modFolder, listWhenCopied(state, names, plan, found));
     CopyListUpdate list(found);
     std::vector<std::pair<StagedCopy, std::size_t>> waiting;
     const auto failed = [&](std::size_t i, const std::error_code& error) {

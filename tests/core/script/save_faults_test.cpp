@@ -539,8 +539,9 @@ TEST_F(SaveFaults, ACopiesFolderThatCannotBeListedStillKeepsThePlayersFiles) {
     ::chmod(mine.c_str(), 0666);
     for (const fs::path& folder : {root.path(), mod(), mod() / "mp3s"}) {
         ::chmod(folder.c_str(), folder == mod() / "mp3s" ? 0333 : 0777);
-        if (test::runningAsRoot())
-            ::chown(folder.c_str(), test::NobodyId, test::NobodyId);
+        if (test::runningAsRoot()) {
+            ASSERT_EQ(::chown(folder.c_str(), test::NobodyId, test::NobodyId), 0);
+        }
     }
     const auto result = test::runInChild(
         [&](std::string& text) {
@@ -553,6 +554,33 @@ TEST_F(SaveFaults, ACopiesFolderThatCannotBeListedStillKeepsThePlayersFiles) {
     EXPECT_EQ(result.status, static_cast<int>(SaveOutcome::Complete)) << result.text;
     EXPECT_EQ(test::readBytes(mine), "mine");
     EXPECT_EQ(modFile("mp3s/a2.mp3"), "song");
+}
+
+// A save killed after its copies but before its last step leaves those copies ours: the next save
+// names the tracks as before and replaces nothing of the player's.
+TEST_F(SaveFaults, CopiesOfASaveKilledBeforeItsEndStayOurs) {
+    struct DyingView : test::RecordingSaveView {
+        using RecordingSaveView::RecordingSaveView;
+        void setProgressValue(int value, std::string_view name) override {
+            if (value == maximum)
+                ::_exit(9);
+            RecordingSaveView::setProgressValue(value, name);
+        }
+    };
+    track("a.mp3", "song a");
+    track("b.mp3", "song b");
+    test::writeBytes(mod() / "mp3s/a.mp3", "the player's own a");
+    const int status = test::waitForChild(test::startChild([&] {
+        DyingView dying(modText());
+        saveScriptCommand(*state, dying, JUKEWRIGHT_DATA_DIR);
+    }));
+    ASSERT_EQ(status, 9);
+    ASSERT_EQ(modFile("mp3s/a2.mp3"), "song a");
+    ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
+    EXPECT_THAT(modFile("mp3.cfg"), HasSubstr("mp3s/a2.mp3"));
+    EXPECT_THAT(modFile("mp3.cfg"), HasSubstr("mp3 play mp3s/b.mp3;"));
+    EXPECT_FALSE(fs::exists(mod() / "mp3s/b2.mp3"));
+    EXPECT_EQ(modFile("mp3s/a.mp3"), "the player's own a");
 }
 
 // Killed anywhere, a save leaves every file old or new and every copy whole, old or absent; the next

@@ -235,7 +235,7 @@ TEST_F(SettingsFile, AFileThatHoldsNoSettingsOfOursIsLeftAloneWithOneMessage) {
         messages.messages.clear();
         const std::string notes = folder.write(std::string("elsewhere/") + what, content);
         fs::remove(path);
-        fs::create_symlink(notes, path);
+        test::placePlayersFile(test::utf8Path(notes), test::utf8Path(path));
         SettingsStore store = startRun();
         EXPECT_FALSE(store.canStore());
         EXPECT_THAT(box.rows, IsEmpty());
@@ -243,7 +243,8 @@ TEST_F(SettingsFile, AFileThatHoldsNoSettingsOfOursIsLeftAloneWithOneMessage) {
         remember({"/games/valve"});
         EXPECT_FALSE(store.SaveVolumeSettings(*state));
         EXPECT_FALSE(store.SaveExitSettings(*state));
-        EXPECT_EQ(test::readBytes(notes), content);
+        EXPECT_EQ(test::readBytes(test::utf8Path(notes)), content);
+        EXPECT_EQ(test::readBytes(test::utf8Path(path)), content);
         ASSERT_EQ(messages.messages.size(), 1u);
         EXPECT_THAT(messages.messages[0].text, HasSubstr(path));
         EXPECT_THAT(messages.messages[0].text, HasSubstr("leaves this file alone"));

@@ -182,7 +182,7 @@ TEST_F(StartUp, FirstStartRunsItsStepsInOrderAndTheNextOneOffersNothing) {
 
 TEST_F(StartUp, ALinkToThePlayersNotesIsNeitherLoadedNorWrittenNorOffersTheTrack) {
     const std::string notes = home.write("Documents/notes.txt", "rcon_password hunter2\n");
-    fs::create_symlink(notes, home.path() / "settings.jst");
+    test::placePlayersFile(notes, home.path() / "settings.jst");
     test::RecordingMessages messages;
     SettingsStore store(home.file("settings.jst"), messages);
     startFromSettings(*state, store, view, data);
@@ -191,6 +191,7 @@ TEST_F(StartUp, ALinkToThePlayersNotesIsNeitherLoadedNorWrittenNorOffersTheTrack
     state->ModFolderCount = 1;
     EXPECT_FALSE(store.SaveExitSettings(*state));
     EXPECT_EQ(home.read("Documents/notes.txt"), "rcon_password hunter2\n");
+    EXPECT_EQ(home.read("settings.jst"), "rcon_password hunter2\n");
     ASSERT_EQ(messages.messages.size(), 1u) << "named once, at start";
     EXPECT_THAT(messages.messages[0].text, HasSubstr(home.file("settings.jst")));
 }
