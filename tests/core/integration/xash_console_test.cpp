@@ -40,7 +40,7 @@ TEST(XashConsole, FollowsItsOwnRulesWhereTheEnginesDiffer) {
     mod.write("mp3s/a.mp3", "mp3");
     mod.write("media/Intro.mp3", "mp3");
     mod.write("nofinal.cfg", "echo nofinal\r\n" + std::string(MaxPortableScriptBytes - 14, '/'));
-    mod.write("nul.cfg", "echo a\0 hidden\necho b"s);
+    mod.write("nulbyte.cfg", "echo a\0 hidden\necho b"s);
     mod.write("bom.cfg", "\xEF\xBB\xBF"
                          "echo bom");
     mod.write("fits.cfg", "echo fits\r\n" + std::string(MaxPortableScriptBytes - 11 - 2, '/') + "\r\n");
@@ -93,7 +93,7 @@ TEST(XashConsole, FollowsItsOwnRulesWhereTheEnginesDiffer) {
           "notice: file not found: c:a.mp3"}},
         {"exec FITS", {"notice: exec FITS: not a .cfg or .rc file"}, {"echo fits"}},
         {"exec nofinal.cfg", {"echo nofinal"}, {"notice: command buffer overflow"}},
-        {"exec nul.cfg", {"echo a"}, {"echo a", "echo b"}},
+        {"exec nulbyte.cfg", {"echo a"}, {"echo a", "echo b"}},
         {"exec bom.cfg",
          {"echo bom"},
          {"unknown command: \xEF\xBB\xBF"
