@@ -32,6 +32,11 @@ inline void writeFile(const std::filesystem::path& path, std::string_view bytes)
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+inline std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 // A folder of this run, at a fixed place so that seeds can name files in it by absolute path and by
 // "file://" URI: /tmp/jukewright-fuzz/<what>.
 inline std::filesystem::path fuzzFolder(const std::string& what) {

@@ -1,7 +1,8 @@
 // The settings file as it may be found on disk: the input gives its first records, and the input's
 // last 1,024 bytes (when it is longer) give the records of the language, the flag, the volumes and the
 // marker. Start-up never fails on it, loads only what fits the state, never shortens the file, and
-// what a shutdown then stores loads back the same.
+// what a shutdown then stores loads back the same; a file that is not a settings file of ours is
+// neither loaded nor written.
 #include "core/settings/settings_store.h"
 #include "fuzz_support.h"
 
@@ -62,7 +63,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::require(std::filesystem::file_size(file) >= sizeBefore, "the file is never shortened");
 
     state.Language = 2;
-    fuzz::require(store.SaveExitSettings(state), "a writable file stores the settings");
+    if (!store.canStore()) {
+        // Not a settings file of ours: nothing was loaded and nothing is ever written to it.
+        const std::string found = fuzz::readFile(file);
+        fuzz::require(box.rows.empty() && !store.SaveExitSettings(state),
+                      "a file not ours is neither loaded nor stored");
+        fuzz::require(fuzz::readFile(file) == found, "a file not ours keeps its bytes");
+        return 0;
+    }
+    fuzz::require(store.SaveExitSettings(state), "a writable file of ours stores the settings");
     AppState again;
     Rows againBox;
     SettingsStore(file.string(), quiet).LoadSettings(again, againBox);

@@ -1,10 +1,9 @@
-// The userconfig hook on any file: afterwards the file holds the hook row, keeps every row it had in
-// order, and a second hook leaves it as it is.
+// The userconfig hook on any file: afterwards the file holds the hook row where the game runs it,
+// keeps every byte it had, and a second hook leaves it as it is.
 #include "core/integration/userconfig_hook.h"
 #include "core/system/text_rows.h"
 #include "fuzz_support.h"
 
-#include <algorithm>
 
 using namespace jukewright;
 
@@ -19,13 +18,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FileContent twice = readFileBytes(file.string());
     fuzz::require(once.bytes == twice.bytes, "the hook is idempotent");
 
-    const auto rowsBefore = splitRows(before, LineEnds::System);
-    const auto rowsAfter = splitRows(once.bytes, LineEnds::System);
-    fuzz::require(std::ranges::find(rowsAfter, std::string(UserConfigHookRow)) != rowsAfter.end(),
-                  "the file holds the hook row");
-    const bool hadHook = std::ranges::find(rowsBefore, std::string(UserConfigHookRow)) != rowsBefore.end();
-    fuzz::require(hadHook ? once.bytes == before : rowsAfter.size() == rowsBefore.size() + 1,
-                  "a hooked file is left alone, any other gains one row");
-    fuzz::require(std::equal(rowsBefore.begin(), rowsBefore.end(), rowsAfter.begin()), "every row stays in order");
+    // The game runs a row only when an LF (or the file's start) comes before it: a lone CR ends no
+    // command. So a hook is found or added by that rule, and every byte of the player's stays.
+    fuzz::require(hookRowOffset(once.bytes).has_value(), "the file holds the hook row where the game runs it");
+    const bool hadHook = hookRowOffset(before).has_value();
+    const std::string hookRow = std::string(UserConfigHookRow) + "\r\n";
+    fuzz::require(hadHook ? once.bytes == before
+                          : once.bytes.starts_with(before) && once.bytes.ends_with(hookRow) &&
+                                once.bytes.size() <= before.size() + 2 + hookRow.size(),
+                  "a hooked file is left alone, any other keeps its bytes and gains the hook row");
     return 0;
 }
