@@ -188,6 +188,11 @@ TEST_F(GameConsoleTest, ConfigFilesRunAsTheEnginesTokenizerAndChatMakeThem) {
          "",
          {"volume 0.3", "unknown command: volumes 1"},
          {"\"volume\" is \"0.3\""}},
+        // "alias" alone lists every alias, those of the rows above too.
+        {"volume 0.3\nvolume\nalias a \"echo 1\"\nalias",
+         "",
+         {"volume 0.3"},
+         {"\"volume\" is \"0.3\"", "big : ", "kept : ", "a : echo 1"}},
         {"exec x.txt\nexec my.music.cfg\nexec noext\nexec sub/x.cfg\nexec sub/X.CFG.rc\necho after",
          "exec ../up.cfg; exec sub\\x.cfg; exec \"c:x.cfg\"; exec ~/x.cfg; exec /x.cfg",
          {"echo sub", "echo after"},
