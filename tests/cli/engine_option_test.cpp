@@ -27,7 +27,7 @@ test::CliResult saveTracks(const test::TempFolder& here, int count, const std::v
 } // namespace
 
 TEST(EngineOption, ChoosesTheLayoutOfTheSaveAndTheRulesOfTheConsole) {
-    const std::string warning = "Xash3D-based engines drop a script over 32,767 bytes";
+    const std::string warning = "Xash3D-based engines drop a script over 32,766 bytes";
     struct Case {
         std::vector<std::string> extra;
         int status;

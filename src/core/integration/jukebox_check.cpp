@@ -346,9 +346,10 @@ CheckResult textResult(const std::vector<ScriptSource>& sources) {
                           " pure ASCII and no quoted word reaches 516 bytes");
 }
 
-// Whether Xash3D-based engines run the file at all, exec'd into an empty buffer.
+// Whether Xash3D-based engines run the file at all, exec'd by the hook row of userconfig.cfg, whose
+// LF still waits in the buffer.
 bool fitsXash(const ScriptSource& source) {
-    return execFitsBuffer(Xash3DRules, 0, source.bytes.size(), source.bytes.ends_with('\n'));
+    return execFitsBuffer(Xash3DRules, 1, source.bytes.size(), source.bytes.ends_with('\n'));
 }
 
 CheckResult sizeResult(const std::vector<ScriptSource>& sources, CheckSeverity xashFailure) {

@@ -134,7 +134,7 @@ std::string withThousands(std::size_t number) {
 // Said after a save whose single mp3.cfg is too large for Xash3D-based engines.
 Message oversizedScriptMessage(std::size_t bytes) {
     return {"mp3.cfg is " + withThousands(bytes) +
-                " bytes. Half-Life loads it, but Xash3D-based engines drop a script over 32,767 bytes, so the "
+                " bytes. Half-Life loads it, but Xash3D-based engines drop a script over 32,766 bytes, so the "
                 "jukebox will not load there. For such an engine, check \"Xash3D-compatible script\" in the "
                 "Tools menu (on the command line: save --engine xash3d) and save again: the script is then "
                 "written in parts that every engine loads.",

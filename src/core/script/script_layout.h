@@ -15,8 +15,9 @@ enum class ScriptLayout {
     Automatic,
 };
 
-// The longest script file, final line end included, that Xash3D-based engines run at all: it goes
-// into their command buffer of 32,768 bytes only when it leaves a byte free.
-inline constexpr std::size_t MaxPortableScriptBytes = 32767;
+// The longest mp3.cfg, final line end included, that Xash3D-based engines run from the hook row of
+// userconfig.cfg: a file goes into their command buffer of 32,768 bytes only when it leaves a byte
+// free, and the hook row's LF still waits there (the engine ends the command at its CR).
+inline constexpr std::size_t MaxPortableScriptBytes = 32766;
 
 } // namespace jukewright
