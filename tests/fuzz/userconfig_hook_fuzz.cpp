@@ -4,7 +4,6 @@
 #include "core/system/text_rows.h"
 #include "fuzz_support.h"
 
-
 using namespace jukewright;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
