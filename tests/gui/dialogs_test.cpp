@@ -102,18 +102,17 @@ private Q_SLOTS:
         QTest::addColumn<int>("gameAfter");
         QTest::addColumn<bool>("openAfter");
         QTest::addColumn<QString>("shownAfter");
-        QTest::newRow("Apply stores and stays")
-            << QStringLiteral("35") << QByteArray("cmdApply") << 35 << 90 << true << QStringLiteral("35");
-        QTest::newRow("Apply keeps an emptied value")
-            << QStringLiteral("") << QByteArray("cmdApply") << 80 << 90 << true << QStringLiteral("80");
-        QTest::newRow("OK takes halves to even")
-            << QStringLiteral("2.5") << QByteArray("cmdOk") << 2 << 90 << false << QStringLiteral("2.5");
-        QTest::newRow("Enter is OK") << QStringLiteral("99.5") << QByteArray("Enter") << 100 << 90 << false
-                                     << QStringLiteral("99.5");
-        QTest::newRow("Cancel restores") << QStringLiteral("35") << QByteArray("cmdCancel") << 80 << 80 << false
-                                         << QStringLiteral("80");
-        QTest::newRow("Esc is Cancel") << QStringLiteral("35") << QByteArray("Esc") << 80 << 80 << false
-                                       << QStringLiteral("80");
+        const auto row = [](const char* name, const char* mp3, const char* action, int mp3After, int gameAfter,
+                            bool openAfter, const char* shownAfter) {
+            QTest::newRow(name) << QString::fromLatin1(mp3) << QByteArray(action) << mp3After << gameAfter << openAfter
+                                << QString::fromLatin1(shownAfter);
+        };
+        row("Apply stores and stays", "35", "cmdApply", 35, 90, true, "35");
+        row("Apply keeps an emptied value", "", "cmdApply", 80, 90, true, "80");
+        row("OK takes halves to even", "2.5", "cmdOk", 2, 90, false, "2.5");
+        row("Enter is OK", "99.5", "Enter", 100, 90, false, "99.5");
+        row("Cancel restores", "35", "cmdCancel", 80, 80, false, "80");
+        row("Esc is Cancel", "35", "Esc", 80, 80, false, "80");
     }
     void theOptionsButtonsAndKeys() {
         QFETCH(QString, mp3);

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 
 using namespace jukewright;
@@ -317,13 +318,8 @@ private Q_SLOTS:
             [this] { f->trigger("mnuCheckJukebox"); });
         QCOMPARE(seen, QStringLiteral("frmCheck"));
         QVERIFY(shown.takeLast().endsWith(QStringLiteral("the jukebox does not work as saved.")));
-        QStringList expected;
-        for (const CheckResult& result : checkJukebox(mod.toStdString()))
-            expected << QString::fromLatin1(result.severity == CheckSeverity::Ok        ? "OK: "
-                                            : result.severity == CheckSeverity::Warning ? "Warning: "
-                                                                                        : "Problem: ") +
-                            QString::fromStdString(result.text);
-        QCOMPARE(shown, expected);
+        QCOMPARE(shown.size(), int(checkJukebox(mod.toStdString()).size()));
+        QVERIFY(!shown.filter(QRegularExpression(QStringLiteral("^Problem: .*mp3\\.cfg"))).isEmpty());
         QCOMPARE(box->currentText(), mod + u'/'); // the check only reads the box
     }
 
