@@ -4,23 +4,45 @@
 #include "core/settings/settings_store.h"
 #include "gui/shell/desktop.h"
 #include "gui/shell/desktop_folders.h"
+#include "gui/shell/dialogs.h"
 #include "gui/shell/main_window.h"
-#include "support/fake_dialogs.h"
 
-#include <QCoreApplication>
+#include <QAction>
+#include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QList>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 #include <QUrl>
+#include <functional>
 #include <memory>
 
 namespace jukewright::test {
 
-// The desktop under test: records what it was asked to open and answers as told.
+// File names and Yes/No answers are queued in advance ("" is a cancelled dialog); every message and
+// question is recorded.
+class FakeDialogs : public gui::Dialogs {
+public:
+    QString openFile(QWidget*, const QString&, const QString& filter, const QString&) override {
+        openedFilters << filter;
+        return nextFileNames.isEmpty() ? QString() : nextFileNames.takeFirst();
+    }
+    void showMessage(QWidget*, const Message& message) override { messages.push_back(message); }
+    bool askYesNo(QWidget*, const QString& text, const QString&) override {
+        questions << text;
+        return !nextAnswers.isEmpty() && nextAnswers.takeFirst();
+    }
+
+    QStringList nextFileNames, openedFilters, questions;
+    QList<bool> nextAnswers;
+    std::vector<Message> messages;
+};
+
+// Records what it was asked to open and answers as told.
 class FakeDesktop : public gui::Desktop {
 public:
     void openTextFile(const QString& path, QObject*, std::function<void()> noProgram) override {
@@ -28,20 +50,18 @@ public:
         if (!answer)
             noProgram();
     }
-
     QList<QUrl> opened;
     bool answer = true;
 };
 
-// A control of the window by its written name; a missing one ends the test program with that name.
-template <typename T> T* control(const QObject* window, const char* name) {
-    T* found = window->findChild<T*>(QString::fromLatin1(name));
+// A control by its written name; a missing one ends the test program with that name.
+template <typename T> T* control(const QObject* parent, const char* name) {
+    T* found = parent->findChild<T*>(QString::fromLatin1(name));
     if (!found)
         qFatal("no control named %s of the expected kind", name);
     return found;
 }
 
-// A file of the given bytes, with its folders.
 inline QString writeFile(const QString& path, const QByteArray& bytes = QByteArrayLiteral("ID3 test track")) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
@@ -50,56 +70,126 @@ inline QString writeFile(const QString& path, const QByteArray& bytes = QByteArr
     return path;
 }
 
-// Lets the window's events run one batch at a time until the condition holds. A save waits for the
-// window at every step it shows, so stepping like this catches it in the middle.
-template <typename Condition> bool stepUntil(Condition condition, int milliseconds = 10000) {
-    const QDeadlineTimer deadline(milliseconds);
+inline QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline QStringList rowsOf(const QListWidget* list) {
+    QStringList rows;
+    for (int row = 0; row < list->count(); ++row)
+        rows << list->item(row)->text();
+    return rows;
+}
+
+// Runs the window's events one batch at a time until the condition holds. A save waits for the window
+// at every step it shows, so stepping like this catches it in the middle.
+template <typename Condition> bool stepUntil(Condition condition) {
+    const QDeadlineTimer deadline(10000);
     while (!condition()) {
         if (deadline.hasExpired())
             return false;
-        // One pass: events posted while it runs wait for the next one.
         QCoreApplication::processEvents();
         QThread::usleep(200);
     }
     return true;
 }
 
-// The settings of a player who has started the program before, in English: the free track was
-// offered then, so a window starts with an empty list and asks nothing. Replaces what an earlier
-// window of the same test stored.
-inline void storeSettingsOfAnEarlierRun() {
+// Runs the steps on the modal dialog as soon as it shows, then makes sure it is gone, so a failed step
+// cannot leave the test waiting. Returns the dialog's object name ("" for none).
+inline QString onModal(const std::function<void(QWidget*)>& steps, const std::function<void()>& open) {
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            seen = dialog->objectName();
+            steps(dialog);
+            if (dialog->isVisible())
+                dialog->close();
+        }
+    });
+    open();
+    return seen;
+}
+
+// A new player's temporary home; the program's folders follow it, whatever the environment says.
+class FreshHome {
+public:
+    FreshHome() {
+        qputenv("HOME", dir.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", path(QStringLiteral(".config")).toUtf8());
+        qputenv("XDG_DATA_HOME", path(QStringLiteral(".local/share")).toUtf8());
+    }
+    QString path(const QString& relative = {}) const {
+        return relative.isEmpty() ? dir.path() : dir.filePath(relative);
+    }
+
+private:
+    QTemporaryDir dir;
+};
+
+// The settings file a run with these values leaves behind.
+inline void storeSettings(std::int16_t language, std::int16_t freeTrackOffered) {
     class Silent : public MessageView {
         void showMessage(const Message& message) override { qFatal("settings: %s", message.text.c_str()); }
     } silent;
-    // The program's own folders follow the test's temporary HOME, whatever the environment says.
-    const QByteArray home = qgetenv("HOME");
-    qputenv("XDG_CONFIG_HOME", home + "/.config");
-    qputenv("XDG_DATA_HOME", home + "/.local/share");
-    const std::string path = gui::settingsFilePath();
-    QFile::remove(QString::fromStdString(path));
-    SettingsStore store(path, silent);
+    QFile::remove(QString::fromStdString(gui::settingsFilePath()));
+    SettingsStore store(gui::settingsFilePath(), silent);
     store.InitSettingsFile();
     AppState earlier;
-    earlier.Language = 1;
-    earlier.FreeTrackOffered = 1;
+    earlier.Language = language;
+    earlier.FreeTrackOffered = freeTrackOffered;
     store.SaveExitSettings(earlier);
 }
 
-// One window per test, on a fresh state, with queued dialogs and a temporary home.
+// One run of the program on a fresh state. By default the player has started it before in English, so
+// the window starts with an empty list and asks nothing.
 class WindowFixture {
 public:
-    explicit WindowFixture(const QString& dataFolder = QStringLiteral(JUKEWRIGHT_DATA_DIR)) {
-        storeSettingsOfAnEarlierRun();
+    explicit WindowFixture(const QString& dataFolder = QStringLiteral(JUKEWRIGHT_DATA_DIR), bool earlierRun = true,
+                           QList<bool> answers = {}) {
+        if (earlierRun)
+            storeSettings(1, 1);
+        dialogs.nextAnswers = std::move(answers);
         window = std::make_unique<gui::frmMain>(*state, dialogs, desktop, dataFolder.toStdString());
         window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            qFatal("the main window did not show");
     }
 
     template <typename T> T* find(const char* name) const { return control<T>(window.get(), name); }
+    QStringList rows() const { return rowsOf(find<QListWidget>("lstPlaylist")); }
+    void trigger(const char* item) const { find<QAction>(item)->trigger(); }
+    // Tracks T0 .. T<count-1>, added as a person adds them.
+    void addTracks(int count) {
+        for (int i = 0; i < count; ++i) {
+            dialogs.nextFileNames.push_back(QStringLiteral("/music/T%1").arg(i));
+            trigger("mnuAddTrack");
+        }
+    }
 
     std::unique_ptr<AppState> state = std::make_unique<AppState>();
     FakeDialogs dialogs;
     FakeDesktop desktop;
     std::unique_ptr<gui::frmMain> window;
+};
+
+// A window test: each test function meets a new player's home and a main window of its own.
+class WindowTest : public QObject {
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<FreshHome> m_home;
+    std::unique_ptr<WindowFixture> f;
+
+protected Q_SLOTS:
+    void init() {
+        m_home = std::make_unique<FreshHome>();
+        f = std::make_unique<WindowFixture>();
+    }
+    void cleanup() {
+        f.reset();
+        m_home.reset();
+    }
 };
 
 } // namespace jukewright::test

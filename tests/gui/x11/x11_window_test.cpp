@@ -2,10 +2,7 @@
 #include "gui/shell/program_identity.h"
 #include "support/window_fixture.h"
 
-#include <QApplication>
-#include <QListWidget>
 #include <QProcess>
-#include <QTest>
 
 using namespace jukewright;
 using namespace jukewright::test;
@@ -27,22 +24,23 @@ QString run(const QString& program, const QStringList& arguments) {
 class X11WindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<FreshHome> m_home;
     std::unique_ptr<WindowFixture> f;
 
 private Q_SLOTS:
     void initTestCase() {
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
         gui::nameTheProgram();
-        m_home = std::make_unique<QTemporaryDir>();
-        qputenv("HOME", m_home->path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", (m_home->path() + QStringLiteral("/.config")).toUtf8());
+        m_home = std::make_unique<FreshHome>();
         f = std::make_unique<WindowFixture>();
         f->window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
     }
 
-    void cleanupTestCase() { f.reset(); }
+    void cleanupTestCase() {
+        f.reset();
+        m_home.reset();
+    }
 
     void theTitleBarReadsTheCaptionAlone() {
         const QString window = QString::number(f->window->winId());
@@ -54,7 +52,7 @@ private Q_SLOTS:
     void holdingDeleteRemovesOneRow() {
         for (int i = 0; i < 12; ++i)
             addTrackCommand(*f->state, *f->window, QStringLiteral("/music/T%1.mp3").arg(i).toStdString());
-        auto* list = control<QListWidget>(f->window.get(), "lstPlaylist");
+        auto* list = f->find<QListWidget>("lstPlaylist");
         QTRY_COMPARE(list->count(), 12);
         list->setFocus();
         list->setCurrentRow(5);
