@@ -61,6 +61,7 @@ Spoil removing(std::string file) {
     return [=](const test::TempFolder& here) { fs::remove(here.path() / file); };
 }
 
+#ifndef _WIN32
 // Moves the file out of the mod folder and links to it from its place.
 Spoil linkingOut(std::string file) {
     return [=](const test::TempFolder& here) {
@@ -68,6 +69,7 @@ Spoil linkingOut(std::string file) {
         fs::create_symlink(here.path() / file, here.path() / "cstrike" / file);
     };
 }
+#endif
 
 struct Expected {
     CheckSeverity severity;

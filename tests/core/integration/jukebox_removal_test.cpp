@@ -46,10 +46,12 @@ std::string lines(const RemovalReport& report) {
     return text;
 }
 
+#ifndef _WIN32
 auto failure(const std::string& path, const std::string& reason) {
     return ::testing::AllOf(::testing::Field(&FileFailure::path, ::testing::EndsWith(path)),
                             ::testing::Field(&FileFailure::reason, reason));
 }
+#endif
 
 } // namespace
 
