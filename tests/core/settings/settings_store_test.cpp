@@ -96,30 +96,6 @@ TEST_F(SettingsFile, FirstStartWritesTheDefaultsAndLoadsThem) {
     EXPECT_EQ(bytes().size(), FullSize) << "a second start keeps the size";
 }
 
-TEST_F(SettingsFile, ShortFileGrowsAndKeepsItsBytes) {
-    std::string head(200, '\0');
-    for (std::size_t i = 2; i < head.size(); ++i)
-        head[i] = static_cast<char>('a' + i % 26);
-    test::writeBytes(path, head);
-    startRun();
-    std::string expected = initialisedFile();
-    put(expected, 0, head);
-    EXPECT_EQ(bytes(), expected);
-}
-
-TEST_F(SettingsFile, MarkerOtherThanZeroKeepsTheStoredVolumes) {
-    for (const std::string& marker : {le16(1), le16(2), std::string("\0\x01", 2), le16(-1)}) {
-        SCOPED_TRACE(::testing::PrintToString(marker));
-        std::string file(FullSize, '\0');
-        put(file, MarkerAt, marker);
-        test::writeBytes(path, file);
-        startRun();
-        EXPECT_EQ(bytes(), file);
-        EXPECT_EQ(state->Mp3Volume, 0);
-        EXPECT_EQ(state->GameVolume, 0);
-    }
-}
-
 TEST_F(SettingsFile, FoldersRoundTripThroughTheirRecordsInOrder) {
     // The last fills its record with bytes that are not UTF-8: it must come back byte for byte, not
     // grow past its record and be lost at the next shutdown.
@@ -155,66 +131,93 @@ TEST_F(SettingsFile, FolderOverItsRecordIsNotStoredAndNeverSpills) {
     EXPECT_THAT(messages.messages, IsEmpty());
 }
 
-TEST_F(SettingsFile, CountOutsideItsRangeReadsNoMoreThanAHundredFolders) {
+// A damaged or short file of ours loads what it holds whole, with what is out of range left out, and
+// keeps its bytes: a short one only grows to the full size with the defaults past its end.
+TEST_F(SettingsFile, DamagedFileLoadsWhatItHoldsWholeAndKeepsItsBytes) {
     std::vector<std::string> stored;
     for (int i = 0; i < 101; ++i)
         stored.push_back("/mods/m" + std::to_string(i));
-    // stored count, folders loaded
-    const std::pair<int, std::size_t> cases[] = {{-1, 0}, {500, 100}, {100, 100}, {101, 100}, {0, 0}, {3, 3}};
-    for (const auto& [count, loaded] : cases) {
-        SCOPED_TRACE(count);
+    const auto first = [&](std::size_t n) { return std::vector(stored.begin(), stored.begin() + std::ptrdiff_t(n)); };
+    const auto withCount = [&](int count) {
         std::string file = initialisedFile(stored);
         put(file, 0, le16(count));
-        test::writeBytes(path, file);
-        startRun();
-        EXPECT_EQ(state->ModFolderCount, static_cast<int>(loaded));
-        EXPECT_EQ(box.rows, std::vector(stored.begin(), stored.begin() + static_cast<std::ptrdiff_t>(loaded)));
-    }
-}
-
-TEST_F(SettingsFile, DamagedFolderRecordsAreSkippedAndTheOthersLoadInOrder) {
-    const std::string valid = initialisedFile({"/one", "/two", "/three"});
-    // what is done to record 3 (the second folder)
-    const std::pair<const char*, std::string> cases[] = {
-        {"length 65535", le16(65535) + "/two"},
-        {"length 127", le16(127) + std::string(126, 'x')},
-        {"NUL byte", le16(4) + std::string("/t\0o", 4)},
-        {"empty", le16(0)},
+        return file;
     };
-    for (const auto& [what, record] : cases) {
-        SCOPED_TRACE(what);
-        std::string file = valid;
+    const auto withRecord3 = [](std::string record) {
+        std::string file = initialisedFile({"/one", "/two", "/three"});
         put(file, 256, record);
-        test::writeBytes(path, file);
+        return file;
+    };
+    const auto withVolumes = [](int volume) {
+        std::string file = initialisedFile();
+        put(file, Mp3VolumeAt, le16(volume));
+        put(file, GameVolumeAt, le16(volume));
+        return file;
+    };
+    const auto withMarker = [](std::string marker) {
+        std::string file(FullSize, '\0');
+        put(file, MarkerAt, marker);
+        return file;
+    };
+    std::string letters(200, '\0');
+    for (std::size_t i = 2; i < letters.size(); ++i)
+        letters[i] = static_cast<char>('a' + i % 26);
+    std::string cutInRecord = le16(3);
+    put(cutInRecord, 128, le16(4) + "/one");
+    put(cutInRecord, 256, le16(10) + "/tw");
+    std::string cutShort = le16(99);
+    put(cutShort, 128, le16(4) + "/one");
+    const std::vector<std::string> oneAndThree = {"/one", "/three"};
+    struct Case {
+        const char* name;
+        std::string file;
+        std::vector<std::string> rows;
+        int volume = 80;       // -1: not looked at
+        bool readOnly = false; // so that start-up cannot grow it
+    };
+    const Case cases[] = {
+        {"count -1", withCount(-1), {}},
+        {"count 500", withCount(500), first(100)},
+        {"count 100", withCount(100), first(100)},
+        {"count 101", withCount(101), first(100)},
+        {"count 0", withCount(0), {}},
+        {"count 3", withCount(3), first(3)},
+        {"record length 65535", withRecord3(le16(65535) + "/two"), oneAndThree},
+        {"record length 127", withRecord3(le16(127) + std::string(126, 'x')), oneAndThree},
+        {"record with a NUL byte", withRecord3(le16(4) + std::string("/t\0o", 4)), oneAndThree},
+        {"empty record", withRecord3(le16(0)), oneAndThree},
+        {"volume 500", withVolumes(500), {}, 80},
+        {"volume -1", withVolumes(-1), {}, 80},
+        {"volume 101", withVolumes(101), {}, 80},
+        {"volume 100", withVolumes(100), {}, 100},
+        {"volume 0", withVolumes(0), {}, 0},
+        {"volume 33", withVolumes(33), {}, 33},
+        // Any marker but zero keeps the stored volumes, zeros here.
+        {"marker 1", withMarker(le16(1)), {}, 0},
+        {"marker 2", withMarker(le16(2)), {}, 0},
+        {"marker 256", withMarker(std::string("\0\x01", 2)), {}, 0},
+        {"marker -1", withMarker(le16(-1)), {}, 0},
+        {"short file", letters, {}},
+        {"cut inside a record", cutInRecord, {"/one"}, -1, true},
+        {"cut short", cutShort, {"/one"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove(path);
+        test::writeBytes(path, c.file);
+        if (c.readOnly)
+            fs::permissions(path, fs::perms::owner_write, fs::perm_options::remove);
         startRun();
-        EXPECT_THAT(box.rows, ElementsAre("/one", "/three"));
-        EXPECT_EQ(state->ModFolderCount, 2);
+        EXPECT_EQ(box.rows, c.rows);
+        EXPECT_EQ(state->ModFolderCount, static_cast<int>(c.rows.size()));
+        if (c.volume >= 0) {
+            EXPECT_EQ(state->Mp3Volume, c.volume);
+            EXPECT_EQ(state->GameVolume, c.volume);
+        }
+        std::string after = initialisedFile();
+        put(after, 0, c.file);
+        EXPECT_EQ(bytes(), c.readOnly ? c.file : after);
     }
-}
-
-TEST_F(SettingsFile, FileCutInsideAFolderRecordLoadsTheWholeFoldersBeforeIt) {
-    // Record 1 counts three folders; the file ends in the middle of the second one's text. Read-only,
-    // so that start-up cannot grow it.
-    std::string file = le16(3);
-    put(file, 128, le16(4) + "/one");
-    put(file, 256, le16(10) + "/tw");
-    test::writeBytes(path, file);
-    fs::permissions(path, fs::perms::owner_write, fs::perm_options::remove);
-    startRun();
-    EXPECT_THAT(box.rows, ElementsAre("/one"));
-    EXPECT_EQ(state->ModFolderCount, 1);
-    EXPECT_EQ(bytes(), file);
-}
-
-TEST_F(SettingsFile, FileCutShortAndGrownAgainGivesNoBlankFolderRows) {
-    std::string file = le16(99);
-    put(file, 128, le16(4) + "/one");
-    test::writeBytes(path, file);
-    SettingsStore store = startRun();
-    EXPECT_THAT(box.rows, ElementsAre("/one"));
-    EXPECT_EQ(bytes().size(), FullSize);
-    EXPECT_TRUE(store.SaveExitSettings(*state));
-    EXPECT_EQ(bytes(), initialisedFile({"/one"}));
 }
 
 // Another program's file at the settings path (here behind a link) is never loaded nor written.
@@ -248,22 +251,6 @@ TEST_F(SettingsFile, AFileThatHoldsNoSettingsOfOursIsLeftAloneWithOneMessage) {
         ASSERT_EQ(messages.messages.size(), 1u);
         EXPECT_THAT(messages.messages[0].text, HasSubstr(path));
         EXPECT_THAT(messages.messages[0].text, HasSubstr("leaves this file alone"));
-    }
-}
-
-TEST_F(SettingsFile, StoredVolumesOutsideTheirRangeLoadAsEighty) {
-    // stored, loaded
-    const std::pair<int, int> cases[] = {{500, 80}, {-1, 80}, {101, 80}, {100, 100}, {0, 0}, {33, 33}};
-    for (const auto& [stored, loaded] : cases) {
-        SCOPED_TRACE(stored);
-        std::string file = initialisedFile();
-        put(file, Mp3VolumeAt, le16(stored));
-        put(file, GameVolumeAt, le16(stored));
-        test::writeBytes(path, file);
-        startRun();
-        EXPECT_EQ(state->Mp3Volume, loaded);
-        EXPECT_EQ(state->GameVolume, loaded);
-        EXPECT_EQ(bytes(), file) << "the stored value stays until the person applies another";
     }
 }
 

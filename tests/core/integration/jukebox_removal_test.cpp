@@ -1,0 +1,188 @@
+#include "core/integration/jukebox_removal.h"
+#include "core/playlist/track_list.h"
+#include "core/script/save_script.h"
+#include "support/fixtures.h"
+#include "support/recording_views.h"
+
+#include <functional>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace jukewright;
+using ::testing::Contains;
+using ::testing::HasSubstr;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* PlayerList = "\"+forward\"            \"Move forward\"\r\n\"+back\"            \"Move back\"\r\n";
+constexpr const char* PlayerConfig = "// my keys\r\nbind k \"kill\"\r\n";
+
+// Saves the given tracks of "<here>/Music" as a jukebox into "<here>/<mod>".
+void saveTracks(const test::TempFolder& here, const std::vector<std::string>& names, const char* mod = "cstrike") {
+    auto state = std::make_unique<AppState>();
+    test::RecordingPlaylistView rows;
+    for (const std::string& name : names)
+        appendTrack(*state, rows, here.file("Music/" + name));
+    test::RecordingSaveView view(here.file(mod));
+    ASSERT_EQ(saveScriptCommand(*state, view, JUKEWRIGHT_DATA_DIR), SaveOutcome::Complete);
+}
+
+// A saved jukebox of two tracks in "<here>/cstrike", whose list and userconfig.cfg the player had.
+void saveJukebox(const test::TempFolder& here) {
+    here.write("Music/Blue Sky.mp3", "blue");
+    here.write("Music/Rain.mp3", "rain");
+    here.write("cstrike/gfx/shell/kb_act.lst", PlayerList);
+    here.write("cstrike/userconfig.cfg", PlayerConfig);
+    saveTracks(here, {"Blue Sky.mp3", "Rain.mp3"});
+}
+
+std::string lines(const RemovalReport& report) {
+    std::string text;
+    for (const auto* part : {&report.done, &report.kept})
+        for (const std::string& line : *part)
+            text += line + "\n";
+    return text;
+}
+
+#ifndef _WIN32
+auto failure(const std::string& path, const std::string& reason) {
+    return ::testing::AllOf(::testing::Field(&FileFailure::path, ::testing::EndsWith(path)),
+                            ::testing::Field(&FileFailure::reason, reason));
+}
+#endif
+
+} // namespace
+
+TEST(JukeboxRemoval, BackupsAreTakenOnceBeforeTheFirstChangeAndNeverOverwritten) {
+    test::TempFolder here;
+    saveJukebox(here);
+    EXPECT_EQ(here.read("cstrike/gfx/shell/kb_act.lst.jukewright-backup"), PlayerList);
+    EXPECT_EQ(here.read("cstrike/userconfig.cfg.jukewright-backup"), PlayerConfig);
+    // The player changes both files; later saves and a removal keep the first copies.
+    here.write("cstrike/gfx/shell/kb_act.lst", "\"+jump\"            \"Jump\"\r\n");
+    here.write("cstrike/userconfig.cfg", "bind j \"+jump\"\r\n");
+    saveTracks(here, {"Rain.mp3"});
+    EXPECT_TRUE(removeJukebox(here.file("cstrike"), false).failures.empty());
+    EXPECT_EQ(here.read("cstrike/gfx/shell/kb_act.lst.jukewright-backup"), PlayerList);
+    EXPECT_EQ(here.read("cstrike/userconfig.cfg.jukewright-backup"), PlayerConfig);
+
+    // Files the program made itself need no copy.
+    fs::create_directories(here.path() / "valve");
+    saveTracks(here, {"Rain.mp3"}, "valve");
+    EXPECT_TRUE(fs::exists(here.path() / "valve/userconfig.cfg"));
+    EXPECT_FALSE(fs::exists(here.path() / "valve/userconfig.cfg.jukewright-backup"));
+    EXPECT_FALSE(fs::exists(here.path() / "valve/gfx/shell/kb_act.lst.jukewright-backup"));
+}
+
+TEST(JukeboxRemoval, TakesOutOnlyTheJukeboxAndKeepsTracksUnlessAsked) {
+    // Rows that merely look like the hook, mixed line ends and a last row without one stay as they were.
+    const std::string config = "bind k \"kill\"\nexec mp3.cfg\r\n exec mp3.cfg\rexec mp3.cfg\r\nexec MP3.cfg\r\nname x";
+    const std::string kept = "bind k \"kill\"\n exec mp3.cfg\rexec MP3.cfg\r\nname x";
+    for (const bool tracks : {false, true}) {
+        SCOPED_TRACE(tracks);
+        test::TempFolder here;
+        saveJukebox(here);
+        here.write("cstrike/userconfig.cfg", config);
+        EXPECT_TRUE(removeJukebox(here.file("cstrike"), tracks).failures.empty());
+        EXPECT_EQ(here.read("cstrike/userconfig.cfg"), kept);
+        EXPECT_EQ(here.read("cstrike/gfx/shell/kb_act.lst"), PlayerList);
+        EXPECT_FALSE(fs::exists(here.path() / "cstrike/mp3.cfg"));
+        EXPECT_EQ(fs::exists(here.path() / "cstrike/mp3s"), !tracks);
+        EXPECT_EQ(here.read("Music/Rain.mp3"), "rain");
+        // Nothing is left to take out.
+        const RemovalReport again = removeJukebox(here.file("cstrike"), tracks);
+        EXPECT_TRUE(again.done.empty() && again.kept.empty() && again.failures.empty()) << lines(again);
+    }
+}
+
+// What a removal keeps of the player's, and the line that names it.
+TEST(JukeboxRemoval, KeepsThePlayersFilesAndNamesThem) {
+    struct Case {
+        const char* what;
+        std::function<void(const test::TempFolder&)> before;
+        std::vector<const char*> kept;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"own mp3.cfg without a jukebox",
+         [](const auto& here) { here.write("cstrike/mp3.cfg", "bind m \"+jump\"\r\n"); },
+         {"mp3.cfg"},
+         "kept mp3.cfg: it is not a Jukewright script\n"},
+        {"own files in mp3s",
+         [](const auto& here) {
+             saveJukebox(here);
+             here.write("cstrike/mp3s/Rain2.mp3", "mine");
+             here.write("cstrike/mp3s/Old/a.mp3", "mine");
+         },
+         {"mp3s/Rain2.mp3", "mp3s/Old/a.mp3"},
+         "deleted the 2 tracks Jukewright copied into mp3s\n"
+         "kept mp3s and the 2 files in it that Jukewright did not copy: Old, Rain2.mp3\n"},
+        {"no list of copies",
+         [](const auto& here) {
+             saveJukebox(here);
+             fs::remove(here.path() / "cstrike/.jukewright-copies");
+         },
+         {"mp3s/BlueSky.mp3", "mp3s/Rain.mp3"},
+         "(there is no list of the copies it made, .jukewright-copies"},
+        {"a copy the player changed",
+         [](const auto& here) {
+             saveJukebox(here);
+             here.write("cstrike/mp3s/Rain.mp3", "my own rain");
+         },
+         {"mp3s/Rain.mp3"},
+         "deleted the 1 track Jukewright copied into mp3s\n"},
+#ifndef _WIN32
+        // The song the link leads to has the listed size and time, but a link is never a copy of ours.
+        {"a link the player put at a copy's place",
+         [](const auto& here) {
+             saveJukebox(here);
+             fs::remove(here.path() / "cstrike/mp3s/Rain.mp3");
+             fs::create_symlink(here.path() / "Music/Rain.mp3", here.path() / "cstrike/mp3s/Rain.mp3");
+         },
+         {"mp3s/Rain.mp3"},
+         "deleted the 1 track Jukewright copied into mp3s\n"},
+#endif
+        {"part that is the player's",
+         [](const auto& here) {
+             saveJukebox(here);
+             here.write("cstrike/mp3_part1.cfg", "bind m \"+jump\"\r\n");
+         },
+         {"mp3_part1.cfg"},
+         "kept mp3_part1.cfg: not a part of a Jukewright script\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempFolder here;
+        fs::create_directories(here.path() / "cstrike");
+        c.before(here);
+        std::vector<std::string> kept;
+        for (const char* file : c.kept)
+            kept.push_back(here.read(std::string("cstrike/") + file));
+        const RemovalReport report = removeJukebox(here.file("cstrike"), true);
+        EXPECT_TRUE(report.failures.empty());
+        EXPECT_THAT(lines(report), HasSubstr(c.line));
+        for (std::size_t i = 0; i < kept.size(); ++i)
+            EXPECT_EQ(here.read(std::string("cstrike/") + c.kept[i]), kept[i]) << c.kept[i];
+    }
+}
+
+#ifndef _WIN32
+// A linked mp3s is covered by the save's fault tests; here, what a removal cannot change.
+TEST(JukeboxRemoval, NamesAndKeepsAReadOnlyFileAndAFileWhereMp3sShouldBe) {
+    test::TempFolder here;
+    saveJukebox(here);
+    const std::string config = here.read("cstrike/userconfig.cfg");
+    fs::permissions(here.path() / "cstrike/userconfig.cfg", fs::perms::owner_write, fs::perm_options::remove);
+    fs::remove_all(here.path() / "cstrike/mp3s");
+    here.write("cstrike/mp3s", "not tracks");
+    const RemovalReport report = removeJukebox(here.file("cstrike"), true);
+    EXPECT_THAT(report.failures, Contains(failure("userconfig.cfg", "read-only")));
+    EXPECT_THAT(report.failures, Contains(failure("mp3s", "not a folder")));
+    EXPECT_EQ(here.read("cstrike/userconfig.cfg"), config);
+    EXPECT_EQ(here.read("cstrike/mp3s"), "not tracks");
+    EXPECT_EQ(here.read("cstrike/gfx/shell/kb_act.lst"), PlayerList);
+    EXPECT_FALSE(fs::exists(here.path() / "cstrike/mp3.cfg"));
+}
+#endif
