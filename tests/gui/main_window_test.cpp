@@ -1,4 +1,4 @@
-#include "core/layout/skin_layout.h"
+#include "core/skin/skin_layout.h"
 #include "gui/dialogs/media_library.h"
 #include "gui/shell/open_file_dialog.h"
 #include "gui/shell/picture_button.h"

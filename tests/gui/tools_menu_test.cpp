@@ -1,5 +1,5 @@
-#include "core/integration/jukebox_check.h"
-#include "core/script/save_script.h"
+#include "core/jukebox/jukebox_check.h"
+#include "core/jukebox/save_script.h"
 #include "gui/dialogs/check_dialog.h"
 #include "support/modal_steps.h"
 #include "support/steam_home.h"
