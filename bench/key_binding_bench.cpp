@@ -1,4 +1,4 @@
-#include "core/integration/key_binding_list.h"
+#include "core/mod_files/key_binding_list.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

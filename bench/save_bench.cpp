@@ -5,8 +5,8 @@
 #include "bench_views.h"
 #include "core/playlist/track_list.h"
 #include "core/script/copy_names.h"
-#include "core/script/save_script.h"
-#include "core/script/track_folder_files.h"
+#include "core/jukebox/save_script.h"
+#include "core/jukebox/track_folder_files.h"
 #include "core/system/data_folder.h"
 
 #include <benchmark/benchmark.h>

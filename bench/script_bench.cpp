@@ -4,7 +4,8 @@
 #include "core/script/copy_names.h"
 #include "core/script/script_parts.h"
 #include "core/script/script_text.h"
-#include "core/system/file_ops.h"
+#include "core/system/file_io.h"
+#include "core/system/file_queries.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

@@ -2,9 +2,11 @@
 
 #include "cli/cli_items.h"
 #include "cli/exit_status.h"
-#include "core/integration/jukebox_check.h"
+#include "core/jukebox/check_report.h"
+#include "core/jukebox/jukebox_check.h"
 
 #include <algorithm>
+#include <cctype>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -13,16 +15,11 @@ namespace jukewright::cli {
 
 namespace {
 
-const char* prefixOf(CheckSeverity severity) {
-    switch (severity) {
-    case CheckSeverity::Ok:
-        return "ok: ";
-    case CheckSeverity::Warning:
-        return "warning: ";
-    case CheckSeverity::Problem:
-        break;
-    }
-    return "problem: ";
+// "ok: ", "warning: " or "problem: ", the window's words in lower case.
+std::string prefixOf(CheckSeverity severity) {
+    std::string word = severityWord(severity);
+    std::ranges::transform(word, word.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return word + ": ";
 }
 
 struct CheckOptions {
@@ -51,10 +48,7 @@ std::function<int()> addCheckCommand(CLI::App& app) {
     auto options = std::make_shared<CheckOptions>();
     CLI::App* command =
         app.add_subcommand("check", "Check the jukebox of a mod folder the way the game loads it at start");
-    command
-        ->add_option("--mod", options->modFolder,
-                     "The mod folder, for example .../Half-Life/cstrike, or the name of an installed mod (see mods)")
-        ->required();
+    addModOption(*command, options->modFolder);
     addEngineOption(*command, options->engine,
                     "The engine whose console to judge by: goldsrc (Half-Life), xash3d (Xash3D FWGS) or auto (the "
                     "default: xash3d when its program is in the folder above the mod folder, else goldsrc)");

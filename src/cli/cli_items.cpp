@@ -1,12 +1,12 @@
 #include "cli/cli_items.h"
 
-#include "core/integration/engine_detection.h"
+#include "core/console/engine_detection.h"
 #include "core/playlist/playlist_import.h"
 #include "core/playlist/track_list.h"
 #include "core/script/script_text.h"
 #include "core/steam/mod_folders.h"
 #include "core/steam/steam_libraries.h"
-#include "core/system/file_exists.h"
+#include "core/system/file_queries.h"
 #include "core/system/native_path.h"
 
 #include <filesystem>
@@ -31,22 +31,9 @@ std::string modFolderItem(const std::string& text) {
     return absoluteItem(choice.folder);
 }
 
-namespace {
-
-// The folder query also answers for files, and reads a trailing separator as "the folder's contents"
-// (false for an empty folder): drop one separator, as the save does, and ask for a folder.
-bool isExistingFolder(std::string path) {
-    if (path.size() > 1 && isSeparator(path.back()))
-        path.pop_back();
-    std::error_code error;
-    return FolderExists(path) && std::filesystem::is_directory(fsPath(path), error);
-}
-
-} // namespace
-
 std::string existingModFolder(const std::string& text) {
     const std::string folder = modFolderItem(text);
-    if (isExistingFolder(folder))
+    if (isExistingFolderText(folder))
         return folder;
     std::cerr << "Mod Folder can not be found, check you have typed the right path: " << text << '\n';
     return {};
@@ -110,6 +97,13 @@ void addPlaylistOptions(CLI::App& command, PlaylistOptions& options) {
     addVolumeOption(command, "--mp3-volume", options.mp3Volume, "Initial MP3 volume, 0 to 100");
     addVolumeOption(command, "--game-volume", options.gameVolume, "Initial game volume, 0 to 100");
     command.add_option("ITEM", options.items, "MP3 files, or .pls, .m3u and .m3u8 playlists to import");
+}
+
+void addModOption(CLI::App& command, std::string& modFolder) {
+    command
+        .add_option("--mod", modFolder,
+                    "The mod folder, for example .../Half-Life/cstrike, or the name of an installed mod (see mods)")
+        ->required();
 }
 
 void addEngineOption(CLI::App& command, EngineOption& option, const std::string& description) {

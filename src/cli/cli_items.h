@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/app_state.h"
-#include "core/integration/engine_rules.h"
+#include "core/console/engine_rules.h"
 #include "core/playlist/playlist_view.h"
-#include "core/script/script_layout.h"
+#include "core/script_layout.h"
 
 #include <CLI/CLI.hpp>
 #include <memory>
@@ -48,6 +48,9 @@ struct EngineOption {
     // The layout of a save: auto leaves it to the save's detection.
     ScriptLayout layout() const;
 };
+
+// Registers the required --mod option: a mod folder or the name of an installed mod.
+void addModOption(CLI::App& command, std::string& modFolder);
 
 // Registers --engine; any name but the three is a usage error.
 void addEngineOption(CLI::App& command, EngineOption& option, const std::string& description);

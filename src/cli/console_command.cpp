@@ -2,7 +2,7 @@
 
 #include "cli/cli_items.h"
 #include "cli/exit_status.h"
-#include "core/integration/game_console.h"
+#include "core/console/game_console.h"
 
 #include <iostream>
 #include <memory>
@@ -49,10 +49,7 @@ std::function<int()> addConsoleCommand(CLI::App& app) {
     auto options = std::make_shared<ConsoleOptions>();
     CLI::App* command = app.add_subcommand(
         "console", "Start a mod's game console on the mod folder (userconfig.cfg first) and run commands in it");
-    command
-        ->add_option("--mod", options->modFolder,
-                     "The mod folder, for example .../Half-Life/cstrike, or the name of an installed mod (see mods)")
-        ->required();
+    addModOption(*command, options->modFolder);
     addEngineOption(*command, options->engine,
                     "The engine whose console to follow: goldsrc (Half-Life), xash3d (Xash3D FWGS) or auto (the "
                     "default: xash3d when its program is in the folder above the mod folder, else goldsrc)");

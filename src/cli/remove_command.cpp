@@ -2,7 +2,7 @@
 
 #include "cli/cli_items.h"
 #include "cli/exit_status.h"
-#include "core/integration/jukebox_removal.h"
+#include "core/jukebox/jukebox_removal.h"
 #include "core/system/native_path.h"
 
 #include <iostream>
@@ -51,10 +51,7 @@ std::function<int()> addRemoveCommand(CLI::App& app) {
     CLI::App* command = app.add_subcommand(
         "remove", "Take the jukebox out of a mod folder: the controls section, the userconfig.cfg hook and mp3.cfg (a "
                   "player's own mp3.cfg is kept)");
-    command
-        ->add_option("--mod", options->modFolder,
-                     "The mod folder, for example .../Half-Life/cstrike, or the name of an installed mod (see mods)")
-        ->required();
+    addModOption(*command, options->modFolder);
     command->add_flag("--tracks", options->tracks,
                       "Delete the tracks Jukewright copied into mp3s too, and mp3s when nothing else is left in it "
                       "(the player's own files there are kept)");

@@ -3,7 +3,7 @@
 #include "cli/cli_items.h"
 #include "cli/exit_status.h"
 #include "cli/terminal_save_view.h"
-#include "core/script/save_script.h"
+#include "core/jukebox/save_script.h"
 #include "core/system/data_folder.h"
 
 #include <memory>
@@ -32,10 +32,7 @@ std::function<int()> addSaveCommand(CLI::App& app) {
     auto options = std::make_shared<SaveOptions>();
     CLI::App* command = app.add_subcommand(
         "save", "Save the playlist as a jukebox into a mod folder: mp3.cfg, the tracks in mp3s and the game hooks");
-    command
-        ->add_option("--mod", options->modFolder,
-                     "The mod folder, for example .../Half-Life/cstrike, or the name of an installed mod (see mods)")
-        ->required();
+    addModOption(*command, options->modFolder);
     addEngineOption(*command, options->engine,
                     "The engine the jukebox is for: goldsrc (Half-Life) writes one mp3.cfg, xash3d writes the "
                     "aliases in parts mp3_part1.cfg, mp3_part2.cfg, ... of at most 16 KB, run one after another "

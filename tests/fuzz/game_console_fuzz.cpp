@@ -2,7 +2,7 @@
 // starts a mod: it always ends, within its bounds, and the buffer is empty afterwards. (A loop runs
 // to the bound of half a million commands, so inputs that loop are slow to fuzz; the seeds hold
 // none.)
-#include "core/integration/game_console.h"
+#include "core/console/game_console.h"
 #include "fuzz_support.h"
 
 using namespace jukewright;

@@ -2,7 +2,7 @@
 // and keeps in order every non-empty row except the title rows and the rows an old section may be
 // made of (the "blank" rows just around a title, and the section's own commands and blank-only rows
 // after it).
-#include "core/integration/key_binding_list.h"
+#include "core/mod_files/key_binding_list.h"
 #include "core/system/text_rows.h"
 #include "fuzz_support.h"
 

@@ -1,6 +1,6 @@
 // The userconfig hook on any file: afterwards the file holds the hook row where the game runs it,
 // keeps every byte it had, and a second hook leaves it as it is.
-#include "core/integration/userconfig_hook.h"
+#include "core/mod_files/userconfig_hook.h"
 #include "core/system/text_rows.h"
 #include "fuzz_support.h"
 

@@ -1,4 +1,4 @@
-#include "core/integration/jukebox_check.h"
+#include "core/jukebox/jukebox_check.h"
 #include "gui/dialogs/media_library.h"
 #include "gui/shell/open_file_dialog.h"
 #include "gui/shell/picture_button.h"

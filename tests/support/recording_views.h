@@ -2,7 +2,7 @@
 
 #include "core/message.h"
 #include "core/playlist/playlist_view.h"
-#include "core/script/save_view.h"
+#include "core/jukebox/save_view.h"
 
 #include <set>
 #include <string>

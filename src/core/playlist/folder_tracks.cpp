@@ -1,5 +1,7 @@
 #include "core/playlist/folder_tracks.h"
 
+#include "core/system/native_path.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -11,15 +13,6 @@ namespace fs = std::filesystem;
 namespace jukewright {
 
 namespace {
-
-fs::path toPath(std::string_view text) {
-    return fs::path(std::u8string(text.begin(), text.end()));
-}
-
-std::string toText(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
 
 bool lessAnyCase(const std::string& a, const std::string& b) {
     const auto lower = [](char c) { return std::tolower(static_cast<unsigned char>(c)); };
@@ -38,7 +31,7 @@ FolderEntries readFolder(const fs::path& folder) {
     FolderEntries entries;
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::string name = toText(it->path().filename());
+        const std::string name = pathUtf8(it->path().filename());
         std::error_code typeError;
         if (it->is_directory(typeError)) {
             if (!name.starts_with('.'))
@@ -54,14 +47,14 @@ FolderEntries readFolder(const fs::path& folder) {
 
 void walk(const std::string& folder, std::set<fs::path>& walked, std::vector<std::string>& tracks) {
     std::error_code error;
-    const fs::path real = fs::canonical(toPath(folder), error);
+    const fs::path real = fs::canonical(utf8Path(folder), error);
     if (error || !walked.insert(real).second)
         return;
-    const FolderEntries entries = readFolder(toPath(folder));
+    const FolderEntries entries = readFolder(utf8Path(folder));
     for (const std::string& file : entries.files)
-        tracks.push_back(toText(toPath(folder) / toPath(file)));
+        tracks.push_back(pathUtf8(utf8Path(folder) / utf8Path(file)));
     for (const std::string& subfolder : entries.folders)
-        walk(toText(toPath(folder) / toPath(subfolder)), walked, tracks);
+        walk(pathUtf8(utf8Path(folder) / utf8Path(subfolder)), walked, tracks);
 }
 
 } // namespace

@@ -1,10 +1,29 @@
 #include "core/playlist/m3u_import.h"
 
-#include "core/playlist/path_utils.h"
 #include "core/playlist/playlist_entry.h"
 #include "core/playlist/playlist_file.h"
+#include "core/system/path_text.h"
+
+#include <algorithm>
+#include <utility>
 
 namespace jukewright {
+
+std::string getm3upath(AppState& state, const std::string& s_listitem) {
+    std::size_t count = 0;
+    for (std::size_t i = s_listitem.find("..\\"); i != std::string::npos; i = s_listitem.find("..\\", i + 3))
+        ++count;
+    // One step up per "..\" and that many three-character groups off the front, each done once: a
+    // long entry must not be erased from three characters at a time. Above the root the folder stays.
+    for (std::size_t i = 0; i < count; ++i) {
+        std::string up = NavUp(state.M3uBaseFolder);
+        if (up == state.M3uBaseFolder)
+            break;
+        state.M3uBaseFolder = std::move(up);
+    }
+    const std::size_t cut = std::min(s_listitem.size(), 3 * count);
+    return state.M3uBaseFolder + "\\" + s_listitem.substr(cut);
+}
 
 std::size_t m3uload(AppState& state, PlaylistView& view, const std::string& s_path, PlaylistFull& full) {
     const auto rows = readPlaylistRows(view, s_path);

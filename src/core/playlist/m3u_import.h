@@ -16,4 +16,8 @@ inline constexpr const char* NotExtendedM3uText = "This is not a valid extented 
 // noted in `full`. Answers the number of MP3 entries the playlist names.
 std::size_t m3uload(AppState& state, PlaylistView& view, const std::string& s_path, PlaylistFull& full);
 
+// Resolves a playlist entry against state.M3uBaseFolder, moving that folder up once for every
+// "..\" anywhere in the entry and dropping that many leading three-character groups.
+std::string getm3upath(AppState& state, const std::string& s_listitem);
+
 } // namespace jukewright

@@ -1,9 +1,9 @@
 #include "core/playlist/playlist_file.h"
 
-#include "core/playlist/path_utils.h"
 #include "core/playlist/track_list.h"
 #include "core/system/code_page.h"
 #include "core/system/native_path.h"
+#include "core/system/path_text.h"
 #include "core/system/text_rows.h"
 
 namespace jukewright {

@@ -1,8 +1,8 @@
 #include "core/playlist/playlist_import.h"
 
 #include "core/playlist/m3u_import.h"
-#include "core/playlist/path_utils.h"
 #include "core/playlist/pls_import.h"
+#include "core/system/path_text.h"
 
 namespace jukewright {
 

@@ -1,9 +1,10 @@
 #include "core/playlist/pls_import.h"
 
-#include "core/playlist/path_utils.h"
 #include "core/playlist/playlist_entry.h"
 #include "core/playlist/playlist_file.h"
-#include "core/system/file_ops.h"
+#include "core/system/file_io.h"
+#include "core/system/file_queries.h"
+#include "core/system/path_text.h"
 
 namespace jukewright {
 

@@ -3,7 +3,7 @@
 #include "core/playlist/folder_tracks.h"
 #include "core/playlist/playlist_import.h"
 #include "core/playlist/track_list.h"
-#include "core/system/folder_queries.h"
+#include "core/system/file_queries.h"
 
 namespace jukewright {
 

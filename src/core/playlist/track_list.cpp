@@ -1,10 +1,10 @@
 #include "core/playlist/track_list.h"
 
-#include "core/playlist/path_utils.h"
 #include "core/system/code_page.h"
-#include "core/system/file_exists.h"
-#include "core/system/file_ops.h"
+#include "core/system/file_io.h"
+#include "core/system/file_queries.h"
 #include "core/system/native_path.h"
+#include "core/system/path_text.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,7 +1,6 @@
 #include "core/script/copy_names.h"
 
 #include "core/script/console_safe_name.h"
-#include "core/script/track_folder_files.h"
 
 #include <algorithm>
 #include <string_view>
@@ -20,7 +19,7 @@ namespace {
 
 class NameTable {
 public:
-    explicit NameTable(const TrackFolderFiles* found) : m_found(found) {}
+    explicit NameTable(const PlayersNames* found) : m_found(found) {}
 
     bool isFree(const std::string& name) const { return !isTrackName(name) && !isPlayers(name); }
     bool isTrackName(const std::string& name) const { return m_taken.contains(foldAsciiCase(name)); }
@@ -43,7 +42,7 @@ public:
     }
 
 private:
-    const TrackFolderFiles* m_found;
+    const PlayersNames* m_found;
     std::unordered_set<std::string> m_taken;
     std::unordered_map<std::string, int> m_nextNumber;
 };
@@ -90,7 +89,7 @@ std::string fittedName(std::string name, int trackNumber) {
 
 } // namespace
 
-ScriptNames assignScriptNames(const AppState& state, const TrackFolderFiles* found) {
+ScriptNames assignScriptNames(const AppState& state, const PlayersNames* found) {
     ScriptNames names;
     names.copy.reserve(static_cast<std::size_t>(state.TrackCount));
     names.chat.reserve(static_cast<std::size_t>(state.TrackCount));

@@ -23,7 +23,16 @@ struct ScriptNames {
     std::vector<std::string> chat;
 };
 
-class TrackFolderFiles;
+// The names in "mp3s" that are the player's, which no copy may take: a save asks what the folder
+// holds (see TrackFolderFiles); without one every name is free.
+class PlayersNames {
+public:
+    virtual ~PlayersNames() = default;
+    // Whether something of the player's holds the name, ASCII case ignored.
+    virtual bool isPlayers(const std::string& name) const = 0;
+    // Whether the player's file by exactly this name is the track's source itself.
+    virtual bool isSourceItself(const std::string& name, const std::string& source) const = 0;
+};
 
 // Copy names: a track whose console-safe name is empty is called "track<k>.mp3", a run of dots
 // becomes one dot, a name that starts with a dot gets "track<k>" before it, and a long name is cut
@@ -31,7 +40,7 @@ class TrackFolderFiles;
 // file systems do): a later one gets the lowest free number before its extension. The same source
 // file keeps one name. With `found` (what "mp3s" holds), a name held by the player's file is not free
 // either, unless that file is the track's source itself.
-ScriptNames assignScriptNames(const AppState& state, const TrackFolderFiles* found = nullptr);
+ScriptNames assignScriptNames(const AppState& state, const PlayersNames* found = nullptr);
 
 // The name with ASCII letters in lower case, as names are compared.
 std::string foldAsciiCase(std::string name);

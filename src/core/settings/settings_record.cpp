@@ -1,6 +1,6 @@
 #include "core/settings/settings_record.h"
 
-#include "core/settings/settings_layout.h"
+#include "core/settings/settings_records.h"
 
 namespace jukewright::settings {
 

@@ -1,7 +1,7 @@
 #include "core/settings/settings_store.h"
 
-#include "core/settings/settings_layout.h"
 #include "core/settings/settings_record.h"
+#include "core/settings/settings_records.h"
 #include "core/system/code_page.h"
 #include "core/system/native_path.h"
 #include "core/system/record_file.h"

@@ -1,7 +1,7 @@
 #include "core/steam/mod_folders.h"
 
 #include "core/steam/steam_libraries.h"
-#include "core/system/folder_queries.h"
+#include "core/system/file_queries.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 
 #include "core/steam/vdf.h"
 #include "core/system/environment.h"
-#include "core/system/file_ops.h"
-#include "core/system/folder_queries.h"
+#include "core/system/file_io.h"
+#include "core/system/file_queries.h"
 #include "core/system/native_path.h"
 #include "core/system/text_rows.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/system/file_ops.h"
+#include "core/system/file_io.h"
+#include "core/system/file_queries.h"
 
 #include <filesystem>
 #include <functional>

@@ -44,6 +44,10 @@ public:
     std::error_code error() const { return m_error; }
 
 private:
+    // The error of a try that found the lock held by another run.
+    static std::error_code busyError();
+    // Opens the lock file, creating it when missing.
+    std::error_code openLockFile(const std::filesystem::path& folder);
     std::error_code tryLock();
 
 #ifdef _WIN32

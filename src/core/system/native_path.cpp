@@ -1,8 +1,9 @@
 #include "core/system/native_path.h"
 
+#include "core/system/environment.h"
+
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -15,23 +16,23 @@ namespace {
 // A leading "~/" means the home folder.
 std::string withHomeFolder(std::string path) {
     if (path.starts_with("~/") || path.starts_with("~\\")) {
-        const char* home = std::getenv("HOME");
-#ifdef _WIN32
-        if (!home)
-            home = std::getenv("USERPROFILE");
-#endif
-        if (home && *home)
-            path = std::string(home) + path.substr(1);
+        if (const std::string home = homeFolder(); !home.empty())
+            path = home + path.substr(1);
     }
     return path;
 }
 
-std::filesystem::path utf8Path(const std::string& path) {
+} // namespace
+
+std::filesystem::path utf8Path(std::string_view text) {
     // Strings are UTF-8 inside the program; on Windows the path must be told so.
-    return std::filesystem::path(std::u8string(path.begin(), path.end()));
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }
 
-} // namespace
+std::string pathUtf8(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
 
 bool isSeparator(char c) {
     return c == '\\' || c == '/';

@@ -20,6 +20,10 @@ std::wstring widePath(std::string_view path);
 std::string utf8FromWide(std::wstring_view text);
 #endif
 
+// A path and its UTF-8 text, taken as they are: no separator is touched.
+std::filesystem::path utf8Path(std::string_view text);
+std::string pathUtf8(const std::filesystem::path& path);
+
 // A path the person or a playlist supplied, to read from: on POSIX "\" is an ordinary character of
 // a file name ("AC\DC - Back.mp3"), so the path is taken as given when that names an existing
 // entry, and turned like fsPath otherwise. Paths the program writes to always go through fsPath.

@@ -1,6 +1,7 @@
 #include "core/system/record_file.h"
 
-#include "core/system/file_ops.h"
+#include "core/system/file_io.h"
+#include "core/system/file_queries.h"
 #include "core/system/native_path.h"
 
 #include <cerrno>

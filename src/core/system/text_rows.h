@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/system/file_io.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -20,16 +22,6 @@ enum class LineEnds {
 // Splits text into rows the way a row-by-row reader sees them: no row after a final line end, and
 // a text of zero bytes has no rows at all. The rows keep their bytes.
 std::vector<std::string> splitRows(std::string_view text, LineEnds ends);
-
-// The whole content of a file, or the error that stopped the read.
-struct FileContent {
-    std::string bytes;
-    std::error_code error;
-};
-// A file of more than `maxBytes` bytes is not read: the error is std::errc::file_too_large.
-FileContent readFileBytes(std::string_view path, std::size_t maxBytes = SIZE_MAX);
-// The same for a path the system takes as it is (see fsPath and sourceFsPath).
-FileContent readNativeFileBytes(const std::filesystem::path& path, std::size_t maxBytes = SIZE_MAX);
 
 struct FileRows {
     std::vector<std::string> rows;

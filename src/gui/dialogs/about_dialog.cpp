@@ -1,6 +1,6 @@
 #include "gui/dialogs/about_dialog.h"
 
-#include "core/layout/twips.h"
+#include "core/skin/twips.h"
 #include "gui/dialogs/dialog_look.h"
 
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 #include "gui/dialogs/browse_dialog.h"
 
+#include "core/browse/folder_tree.h"
 #include "core/steam/mod_list_rows.h"
 #include "core/steam/steam_libraries.h"
-#include "core/system/folder_tree.h"
 #include "gui/dialogs/dialog_look.h"
 #include "gui/dialogs/directory_list.h"
 #include "gui/shell/dialogs.h"

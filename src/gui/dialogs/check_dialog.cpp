@@ -1,6 +1,6 @@
 #include "gui/dialogs/check_dialog.h"
 
-#include "core/check/check_request.h"
+#include "core/jukebox/check_report.h"
 #include "gui/dialogs/dialog_look.h"
 #include "gui/shell/window_colours.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/integration/jukebox_check.h"
+#include "core/jukebox/jukebox_check.h"
 
 #include <QDialog>
 #include <string>

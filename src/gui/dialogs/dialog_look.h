@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/layout/twips.h"
+#include "core/skin/twips.h"
 
 #include <QFont>
 #include <QString>

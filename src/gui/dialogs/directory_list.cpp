@@ -1,6 +1,6 @@
 #include "gui/dialogs/directory_list.h"
 
-#include "core/system/folder_tree.h"
+#include "core/browse/folder_tree.h"
 
 #include <QKeyEvent>
 #include <QStyle>

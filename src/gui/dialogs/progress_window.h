@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/script/save_view.h"
+#include "core/jukebox/save_view.h"
 
 #include <QWidget>
 

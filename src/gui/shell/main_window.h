@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/app_state.h"
+#include "core/jukebox/save_script.h"
+#include "core/jukebox/save_view.h"
 #include "core/playlist/playlist_view.h"
-#include "core/script/save_script.h"
-#include "core/script/save_view.h"
 #include "core/settings/settings_store.h"
 #include "gui/dialogs/dialog_keeper.h"
 #include "gui/shell/open_file_dialog.h"

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/app_state.h"
-#include "core/script/save_script.h"
-#include "core/script/save_view.h"
+#include "core/jukebox/save_script.h"
+#include "core/jukebox/save_view.h"
 
 #include <QObject>
 #include <atomic>

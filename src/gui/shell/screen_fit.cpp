@@ -1,7 +1,7 @@
 #include "gui/shell/screen_fit.h"
 
-#include "core/layout/screen_fit.h"
-#include "core/layout/twips.h"
+#include "core/skin/screen_fit.h"
+#include "core/skin/twips.h"
 
 #include <QMainWindow>
 #include <QMenuBar>

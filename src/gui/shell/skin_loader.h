@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/layout/skin_layout.h"
+#include "core/skin/skin_layout.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/startup/start_up.h"
+#include "core/startup/startup.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/script/script_layout.h"
+#include "core/script_layout.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
-#include "core/check/check_request.h"
-#include "core/script/save_script.h"
+#include "core/jukebox/check_report.h"
+#include "core/jukebox/save_script.h"
 #include "support/fixtures.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "core/integration/jukebox_removal.h"
+#include "core/jukebox/jukebox_removal.h"
 #include "core/playlist/track_list.h"
-#include "core/script/save_script.h"
+#include "core/jukebox/save_script.h"
 #include "support/fixtures.h"
 #include "support/recording_views.h"
 

@@ -1,4 +1,4 @@
-#include "core/integration/userconfig_hook.h"
+#include "core/mod_files/userconfig_hook.h"
 #include "support/fixtures.h"
 
 #include <chrono>

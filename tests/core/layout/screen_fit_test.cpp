@@ -1,4 +1,4 @@
-#include "core/layout/screen_fit.h"
+#include "core/skin/screen_fit.h"
 
 #include <gtest/gtest.h>
 

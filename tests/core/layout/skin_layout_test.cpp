@@ -1,4 +1,4 @@
-#include "core/layout/skin_layout.h"
+#include "core/skin/skin_layout.h"
 
 #include <gtest/gtest.h>
 

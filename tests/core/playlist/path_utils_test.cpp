@@ -1,5 +1,6 @@
 #include "core/app_state.h"
-#include "core/playlist/path_utils.h"
+#include "core/playlist/m3u_import.h"
+#include "core/system/path_text.h"
 
 #include <array>
 #include <gtest/gtest.h>

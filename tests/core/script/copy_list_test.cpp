@@ -1,4 +1,4 @@
-#include "core/script/copy_list.h"
+#include "core/jukebox/copy_list.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 // starved saves, and saves run as root and as another user.
 #ifndef _WIN32
 
-#include "core/integration/jukebox_removal.h"
+#include "core/jukebox/jukebox_removal.h"
 #include "core/playlist/track_list.h"
-#include "core/script/save_script.h"
+#include "core/jukebox/save_script.h"
 #include "core/system/folder_lock.h"
 #include "support/child_process.h"
 #include "support/fixtures.h"

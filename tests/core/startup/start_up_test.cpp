@@ -1,4 +1,4 @@
-#include "core/startup/start_up.h"
+#include "core/startup/startup.h"
 #include "support/fixtures.h"
 #include "support/recording_views.h"
 

@@ -1,4 +1,4 @@
-#include "core/system/file_backup.h"
+#include "core/mod_files/file_backup.h"
 #include "support/fixtures.h"
 
 #include <filesystem>

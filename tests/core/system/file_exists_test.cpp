@@ -1,4 +1,4 @@
-#include "core/system/file_exists.h"
+#include "core/system/file_queries.h"
 #include "support/fixtures.h"
 
 #include <gtest/gtest.h>

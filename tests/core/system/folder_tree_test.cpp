@@ -1,4 +1,4 @@
-#include "core/system/folder_tree.h"
+#include "core/browse/folder_tree.h"
 #include "support/child_process.h"
 #include "support/fixtures.h"
 
@@ -19,7 +19,9 @@ TEST(BrowseStart, OpensInSteamsGameFoldersWhereTheyExistElseInTheWorkingFolder) 
         {{}, "<work>"},
         {{".steam/steam/steamapps"}, ".steam/steam/steamapps"},
         {{".local/share/Steam/steamapps"}, ".local/share/Steam/steamapps"},
-        {{".local/share/Steam/steamapps", ".steam/steam/steamapps"}, ".steam/steam/steamapps"},
+        {{".local/share/Steam/steamapps", ".steam/steam/steamapps"}, ".local/share/Steam/steamapps"},
+        {{".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps"},
+         ".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps"},
         {{".steam/steam"}, "<work>"},
     };
     for (const auto& [folders, expected] : rows) {
