@@ -2,9 +2,9 @@
 // painted window, and how long the window can go without its events during a long save.
 #include "core/app_state.h"
 #include "core/playlist/track_list.h"
-#include "gui/shell/desktop.h"
-#include "gui/shell/main_window.h"
-#include "gui/shell/qt_dialogs.h"
+#include "gui/main_window/main_window.h"
+#include "gui/platform/desktop.h"
+#include "gui/platform/qt_dialogs.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "gui/shell/desktop.h"
-#include "gui/shell/desktop_folders.h"
+#include "gui/platform/desktop.h"
+#include "gui/platform/desktop_folders.h"
 #include "support/recording_views.h"
 
 #include <QApplication>

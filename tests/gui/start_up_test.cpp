@@ -1,6 +1,6 @@
 #include "core/settings/settings_store.h"
-#include "gui/shell/desktop_folders.h"
-#include "gui/shell/picture_button.h"
+#include "gui/platform/desktop_folders.h"
+#include "gui/widgets/picture_button.h"
 #include "support/window_fixture.h"
 
 #include <QAction>

@@ -5,8 +5,8 @@
 #include "core/system/folder_tree.h"
 #include "gui/dialogs/dialog_look.h"
 #include "gui/dialogs/directory_list.h"
-#include "gui/shell/dialogs.h"
-#include "gui/shell/window_colours.h"
+#include "gui/platform/dialogs.h"
+#include "gui/widgets/window_colours.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "core/check/check_request.h"
 #include "gui/dialogs/dialog_look.h"
-#include "gui/shell/window_colours.h"
+#include "gui/widgets/window_colours.h"
 
 #include <QDir>
 #include <QFontMetrics>

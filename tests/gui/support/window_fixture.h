@@ -2,9 +2,9 @@
 
 #include "core/app_state.h"
 #include "core/settings/settings_store.h"
-#include "gui/shell/desktop.h"
-#include "gui/shell/desktop_folders.h"
-#include "gui/shell/main_window.h"
+#include "gui/main_window/main_window.h"
+#include "gui/platform/desktop.h"
+#include "gui/platform/desktop_folders.h"
 #include "support/fake_dialogs.h"
 
 #include <QCoreApplication>

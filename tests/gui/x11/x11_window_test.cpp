@@ -1,5 +1,5 @@
 #include "core/playlist/track_list.h"
-#include "gui/shell/program_identity.h"
+#include "gui/platform/program_identity.h"
 #include "support/window_fixture.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "gui/shell/main_window.h"
+#include "gui/main_window/main_window.h"
 
 #include "core/check/check_request.h"
 #include "core/integration/jukebox_check.h"
@@ -12,17 +12,17 @@
 #include "gui/dialogs/media_library.h"
 #include "gui/dialogs/options_dialog.h"
 #include "gui/dialogs/progress_window.h"
-#include "gui/shell/click_label.h"
-#include "gui/shell/desktop.h"
-#include "gui/shell/desktop_folders.h"
-#include "gui/shell/dialogs.h"
-#include "gui/shell/main_window_layout.h"
-#include "gui/shell/picture_button.h"
-#include "gui/shell/save_run.h"
-#include "gui/shell/screen_fit.h"
-#include "gui/shell/start_up_view.h"
-#include "gui/shell/twips_geometry.h"
-#include "gui/shell/window_colours.h"
+#include "gui/main_window/main_window_geometry.h"
+#include "gui/main_window/save_run.h"
+#include "gui/main_window/start_up_view.h"
+#include "gui/platform/desktop.h"
+#include "gui/platform/desktop_folders.h"
+#include "gui/platform/dialogs.h"
+#include "gui/platform/screen_fit.h"
+#include "gui/widgets/click_label.h"
+#include "gui/widgets/picture_button.h"
+#include "gui/widgets/twips_geometry.h"
+#include "gui/widgets/window_colours.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -116,7 +116,7 @@ frmMain::~frmMain() = default;
 
 void frmMain::createControls() {
     auto* background = new Background(this);
-    background->setFixedSize(toPixels(MainWindowLayout::ClientArea));
+    background->setFixedSize(toPixels(MainWindowGeometry::ClientArea));
     paintOrange(*background);
     setCentralWidget(background);
     connect(background, &Background::pointerMoved, this, [this] { hideHoversExcept(nullptr); });
@@ -231,7 +231,7 @@ void frmMain::createMenus() {
 }
 
 void frmMain::placeControls() {
-    using L = MainWindowLayout;
+    using L = MainWindowGeometry;
     const auto place = [](QWidget* control, const TwipsRect& rect) { control->setGeometry(toPixels(rect)); };
     place(lstPlaylist, L::lstPlaylist);
     place(imgModFold, L::imgModFold);

@@ -1,4 +1,4 @@
-#include "gui/shell/window_preferences.h"
+#include "gui/main_window/window_preferences.h"
 
 #include <QFileInfo>
 #include <QSettings>

@@ -6,9 +6,9 @@
 #include "core/script/save_view.h"
 #include "core/settings/settings_store.h"
 #include "gui/dialogs/dialog_keeper.h"
-#include "gui/shell/open_file_dialog.h"
-#include "gui/shell/skin_loader.h"
-#include "gui/shell/window_preferences.h"
+#include "gui/main_window/skin_loader.h"
+#include "gui/main_window/window_preferences.h"
+#include "gui/platform/open_file_dialog.h"
 
 #include <QMainWindow>
 #include <QPointer>
