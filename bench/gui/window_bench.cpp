@@ -52,8 +52,8 @@ void BM_ReloadFullList(benchmark::State& run) {
     Window w;
     fill(w.state, FullList);
     for (auto _ : run) {
-        reloadplaylst(w.state, w.window);
-        benchmark::DoNotOptimize(w.window.rowCount());
+        reloadplaylst(w.state, w.window.trackList());
+        benchmark::DoNotOptimize(w.window.trackList().rowCount());
     }
 }
 BENCHMARK(BM_ReloadFullList)->Unit(benchmark::kMillisecond);
@@ -65,8 +65,8 @@ void BM_RemoveEverySecondRow(benchmark::State& run) {
     for (auto _ : run) {
         run.PauseTiming();
         fill(w.state, FullList);
-        reloadplaylst(w.state, w.window);
-        benchmark::DoNotOptimize(w.window.rowCount());
+        reloadplaylst(w.state, w.window.trackList());
+        benchmark::DoNotOptimize(w.window.trackList().rowCount());
         QItemSelection second;
         for (int row = 0; row < FullList; row += 2)
             second.select(list->model()->index(row, 0), list->model()->index(row, 0));

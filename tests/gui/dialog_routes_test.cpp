@@ -103,7 +103,7 @@ private Q_SLOTS:
         QDir().mkpath(mod);
         f->dialogs.nextFileNames.push_back(track);
         f->find<QAction>("mnuAddTrack")->trigger();
-        f->window->setModFolderText(mod.toStdString());
+        f->find<QComboBox>("cboSteamFolder")->setEditText(mod);
         QSignalSpy ended(f->window.get(), &gui::frmMain::saveEnded);
         f->find<QAction>("mnuSaveScript")->trigger();
         QTRY_COMPARE(ended.size(), 1);

@@ -129,43 +129,15 @@ private Q_SLOTS:
         QVERIFY(!f->find<QAction>("mnuXash3d")->isChecked());
         QCOMPARE(f->state->Layout, ScriptLayout::Automatic);
         QVERIFY(f->dialogs.messages.empty());
-    }
 
-    void aLayoutThatCannotBeStoredHoldsForThisRunAndSaysSo() {
-        const QString preferences = QFileInfo(QString::fromStdString(gui::settingsFilePath()))
-                                        .dir()
-                                        .filePath(QStringLiteral("preferences.ini"));
-        QVERIFY(QDir().mkpath(preferences)); // a folder where the file would go
+        // A choice that cannot be stored holds for this run and says where it was to go.
+        const QString preferences = QFileInfo(settings).dir().filePath(QStringLiteral("preferences.ini"));
+        QVERIFY(QFile::remove(preferences) && QDir().mkpath(preferences));
         f->find<QAction>("mnuXash3d")->trigger();
         QCOMPARE(f->state->Layout, ScriptLayout::Parts);
         QCOMPARE(f->dialogs.messages.size(), 1u);
         QVERIFY(f->dialogs.messages[0].text.ends_with(QDir::toNativeSeparators(preferences).toStdString()));
         QCOMPARE(f->dialogs.messages[0].icon, MessageIcon::Stop);
-    }
-
-    void aPreferencesFileThatIsNotOursIsLeftAlone() {
-        const QString preferences = QFileInfo(QString::fromStdString(gui::settingsFilePath()))
-                                        .dir()
-                                        .filePath(QStringLiteral("preferences.ini"));
-        const QString notes = QFileInfo(preferences).dir().filePath(QStringLiteral("notes.txt"));
-        for (const QByteArray& content : {QByteArray("buy milk\nrcon_password hunter2\n"),
-                                          QByteArray("[shopping]\nmilk = 2\n"), QByteArray("\xFF\xD8\xFF\xE0")}) {
-            QFile::remove(notes);
-            QFile::remove(preferences);
-            QFile file(notes);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(content);
-            file.close();
-            QVERIFY(QFile::link(notes, preferences));
-            f->dialogs.messages.clear();
-            f->find<QAction>("mnuXash3d")->trigger();
-            QCOMPARE(f->dialogs.messages.size(), 1u);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), content);
-            file.close();
-            QVERIFY(QFileInfo(preferences).isSymLink());
-            f->find<QAction>("mnuXash3d")->trigger();
-        }
     }
 
     void aModInstalledThroughSteamIsChosenInTheBrowserWithOneClick() {

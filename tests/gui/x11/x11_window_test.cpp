@@ -53,7 +53,7 @@ private Q_SLOTS:
     // The server repeats a held key as releases and presses; only letting it go removes, once.
     void holdingDeleteRemovesOneRow() {
         for (int i = 0; i < 12; ++i)
-            addTrackCommand(*f->state, *f->window, QStringLiteral("/music/T%1.mp3").arg(i).toStdString());
+            addTrackCommand(*f->state, f->window->trackList(), QStringLiteral("/music/T%1.mp3").arg(i).toStdString());
         auto* list = control<QListWidget>(f->window.get(), "lstPlaylist");
         QTRY_COMPARE(list->count(), 12);
         list->setFocus();
