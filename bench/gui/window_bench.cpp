@@ -2,9 +2,9 @@
 // painted window, and how long the window can go without its events during a long save.
 #include "core/app_state.h"
 #include "core/playlist/track_list.h"
-#include "gui/shell/desktop.h"
-#include "gui/shell/main_window.h"
-#include "gui/shell/qt_dialogs.h"
+#include "gui/main_window/main_window.h"
+#include "gui/platform/desktop.h"
+#include "gui/platform/qt_dialogs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,8 +52,8 @@ void BM_ReloadFullList(benchmark::State& run) {
     Window w;
     fill(w.state, FullList);
     for (auto _ : run) {
-        reloadplaylst(w.state, w.window);
-        benchmark::DoNotOptimize(w.window.rowCount());
+        reloadplaylst(w.state, w.window.trackList());
+        benchmark::DoNotOptimize(w.window.trackList().rowCount());
     }
 }
 BENCHMARK(BM_ReloadFullList)->Unit(benchmark::kMillisecond);
@@ -65,8 +65,8 @@ void BM_RemoveEverySecondRow(benchmark::State& run) {
     for (auto _ : run) {
         run.PauseTiming();
         fill(w.state, FullList);
-        reloadplaylst(w.state, w.window);
-        benchmark::DoNotOptimize(w.window.rowCount());
+        reloadplaylst(w.state, w.window.trackList());
+        benchmark::DoNotOptimize(w.window.trackList().rowCount());
         QItemSelection second;
         for (int row = 0; row < FullList; row += 2)
             second.select(list->model()->index(row, 0), list->model()->index(row, 0));

@@ -1,11 +1,11 @@
 #include "core/app_state.h"
 #include "core/system/data_folder.h"
-#include "gui/shell/desktop.h"
-#include "gui/shell/display_check.h"
-#include "gui/shell/main_window.h"
-#include "gui/shell/program_door.h"
-#include "gui/shell/program_identity.h"
-#include "gui/shell/qt_dialogs.h"
+#include "gui/main_window/main_window.h"
+#include "gui/platform/desktop.h"
+#include "gui/platform/display_check.h"
+#include "gui/platform/program_door.h"
+#include "gui/platform/program_identity.h"
+#include "gui/platform/qt_dialogs.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "core/jukebox/jukebox_check.h"
 #include "gui/dialogs/media_library.h"
-#include "gui/shell/open_file_dialog.h"
-#include "gui/shell/picture_button.h"
-#include "gui/shell/program_door.h"
+#include "gui/platform/open_file_dialog.h"
+#include "gui/widgets/picture_button.h"
+#include "gui/platform/program_door.h"
 #include "support/recording_views.h"
 #include "support/window_fixture.h"
 

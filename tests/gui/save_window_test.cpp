@@ -1,6 +1,6 @@
 #include "core/system/folder_lock.h"
 #include "gui/dialogs/progress_window.h"
-#include "gui/shell/picture_button.h"
+#include "gui/widgets/picture_button.h"
 #include "support/window_fixture.h"
 
 #include <QComboBox>

@@ -5,10 +5,9 @@
 #include "core/steam/steam_libraries.h"
 #include "gui/dialogs/dialog_look.h"
 #include "gui/dialogs/directory_list.h"
-#include "gui/shell/dialogs.h"
-#include "gui/shell/window_colours.h"
+#include "gui/platform/dialogs.h"
+#include "gui/widgets/window_colours.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -35,7 +34,7 @@ BrowsePlaces BrowsePlaces::ofThisSystem() {
 
 frmBrowse::frmBrowse(std::function<void(const QString&)> setModFolder, Dialogs& dialogs, BrowsePlaces places,
                      QWidget* parent)
-    : QDialog(parent), m_setModFolder(std::move(setModFolder)), m_dialogs(dialogs), m_places(std::move(places)) {
+    : KeptDialog(parent), m_setModFolder(std::move(setModFolder)), m_dialogs(dialogs), m_places(std::move(places)) {
     setObjectName(QStringLiteral("frmBrowse"));
     setWindowTitle(QStringLiteral("Jukewright - Browse Folders"));
     setFont(arialFont(8.25));
@@ -72,15 +71,6 @@ frmBrowse::frmBrowse(std::function<void(const QString&)> setModFolder, Dialogs& 
     Form_Load();
 }
 
-void frmBrowse::reject() {
-    cmdCancel_Click();
-}
-
-void frmBrowse::closeEvent(QCloseEvent* event) {
-    event->accept();
-    deleteLater();
-}
-
 void frmBrowse::showEvent(QShowEvent* event) {
     findMods();
     QDialog::showEvent(event);
@@ -111,7 +101,7 @@ void frmBrowse::cmdOk_Click() {
 }
 
 void frmBrowse::cmdCancel_Click() {
-    QDialog::reject();
+    hideCancelled();
 }
 
 // Looked for again at each showing, so a mod installed while the program runs is listed. Only this

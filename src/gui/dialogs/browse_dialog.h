@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/steam/mod_folders.h"
+#include "gui/dialogs/kept_dialog.h"
 
-#include <QDialog>
 #include <functional>
 #include <string>
 #include <vector>
@@ -34,19 +34,14 @@ struct BrowsePlaces {
 // path box's text, unchanged, to the mod-folder box; Cancel changes nothing. OK and Cancel hide the
 // dialog, its close box destroys it. Beside the folders, the Half-Life mods installed through Steam,
 // looked for at every showing: choosing one opens its folder and confirms it, as OK would.
-class frmBrowse : public QDialog {
+class frmBrowse : public KeptDialog {
     Q_OBJECT
 
 public:
     frmBrowse(std::function<void(const QString&)> setModFolder, Dialogs& dialogs, BrowsePlaces places,
               QWidget* parent = nullptr);
 
-    // Esc: the Cancel button.
-    void reject() override;
-
 protected:
-    // The close box: destroyed without changing the mod-folder box.
-    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -54,7 +49,7 @@ private:
     void Drive1_Change(int index);
     void dirBrowse_Change();
     void cmdOk_Click();
-    void cmdCancel_Click();
+    void cmdCancel_Click() override;
     void findMods();
     void lstMods_Choose(QListWidgetItem* item);
     // Shows the folder in the directory list; a folder that cannot be read is reported and the list

@@ -2,7 +2,7 @@
 
 #include "core/jukebox/check_report.h"
 #include "gui/dialogs/dialog_look.h"
-#include "gui/shell/window_colours.h"
+#include "gui/widgets/window_colours.h"
 
 #include <QDir>
 #include <QFontMetrics>

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "gui/dialogs/kept_dialog.h"
+
 #include <QPointer>
 #include <functional>
+#include <type_traits>
 #include <utility>
 
 namespace jukewright::gui {
@@ -13,6 +16,7 @@ public:
     explicit DialogKeeper(std::function<Dialog*()> create) : m_create(std::move(create)) {}
 
     Dialog* dialog() {
+        static_assert(std::is_base_of_v<KeptDialog, Dialog>, "only a dialog whose OK and Cancel hide it is kept");
         if (!m_dialog)
             m_dialog = m_create();
         return m_dialog;

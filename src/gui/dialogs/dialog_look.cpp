@@ -1,7 +1,7 @@
 #include "gui/dialogs/dialog_look.h"
 
-#include "gui/shell/twips_geometry.h"
-#include "gui/shell/window_colours.h"
+#include "gui/widgets/twips_geometry.h"
+#include "gui/widgets/window_colours.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "gui/dialogs/media_library.h"
 
-#include "gui/shell/window_colours.h"
+#include "gui/widgets/window_colours.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -2,7 +2,6 @@
 
 #include "gui/dialogs/dialog_look.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,7 +20,7 @@ Control* makeControl(QWidget* parent, const char* name, const QString& text, con
 } // namespace
 
 frmOptions::frmOptions(AppState& state, std::function<void()> saveVolumeSettings, QWidget* parent)
-    : QDialog(parent), m_state(state), m_saveVolumeSettings(std::move(saveVolumeSettings)) {
+    : KeptDialog(parent), m_state(state), m_saveVolumeSettings(std::move(saveVolumeSettings)) {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Jukewright - Options"));
     setFont(arialFont(8.25));
@@ -44,15 +43,6 @@ frmOptions::frmOptions(AppState& state, std::function<void()> saveVolumeSettings
     connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
 
     Form_Load();
-}
-
-void frmOptions::reject() {
-    cmdCancel_Click();
-}
-
-void frmOptions::closeEvent(QCloseEvent* event) {
-    event->accept();
-    deleteLater();
 }
 
 void frmOptions::Form_Load() {
@@ -85,7 +75,7 @@ void frmOptions::cmdOk_Click() {
 
 void frmOptions::cmdCancel_Click() {
     Form_Load();
-    QDialog::reject();
+    hideCancelled();
 }
 
 void frmOptions::showBoxes(const VolumeBoxes& boxes) {

@@ -2,8 +2,8 @@
 
 #include "core/app_state.h"
 #include "core/settings/volume_text.h"
+#include "gui/dialogs/kept_dialog.h"
 
-#include <QDialog>
 #include <functional>
 
 class QLabel;
@@ -15,25 +15,18 @@ namespace jukewright::gui {
 // The options dialog: the two initial volumes of the jukebox. The boxes refuse out-of-range text
 // while it is typed; Apply stores the volumes in the state and, through the given function, in the
 // settings file at once. OK and Cancel hide the dialog, its close box destroys it.
-class frmOptions : public QDialog {
+class frmOptions : public KeptDialog {
     Q_OBJECT
 
 public:
     frmOptions(AppState& state, std::function<void()> saveVolumeSettings, QWidget* parent = nullptr);
-
-    // Esc: the Cancel button.
-    void reject() override;
-
-protected:
-    // The close box: destroyed without applying.
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load();
     void validvolume(QLineEdit* textbox);
     void cmdApply_Click();
     void cmdOk_Click();
-    void cmdCancel_Click();
+    void cmdCancel_Click() override;
     void showBoxes(const VolumeBoxes& boxes);
 
     AppState& m_state;

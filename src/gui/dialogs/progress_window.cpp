@@ -1,6 +1,6 @@
 #include "gui/dialogs/progress_window.h"
 
-#include "gui/shell/window_colours.h"
+#include "gui/widgets/window_colours.h"
 
 #include <QCloseEvent>
 #include <QLabel>

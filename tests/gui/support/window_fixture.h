@@ -2,10 +2,10 @@
 
 #include "core/app_state.h"
 #include "core/settings/settings_store.h"
-#include "gui/shell/desktop.h"
-#include "gui/shell/desktop_folders.h"
-#include "gui/shell/dialogs.h"
-#include "gui/shell/main_window.h"
+#include "gui/platform/desktop.h"
+#include "gui/platform/desktop_folders.h"
+#include "gui/platform/dialogs.h"
+#include "gui/main_window/main_window.h"
 
 #include <QAction>
 #include <QApplication>

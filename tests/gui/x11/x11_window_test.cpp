@@ -1,5 +1,5 @@
 #include "core/playlist/track_list.h"
-#include "gui/shell/program_identity.h"
+#include "gui/platform/program_identity.h"
 #include "support/window_fixture.h"
 
 #include <QProcess>
@@ -51,7 +51,7 @@ private Q_SLOTS:
     // The server repeats a held key as releases and presses; only letting it go removes, once.
     void holdingDeleteRemovesOneRow() {
         for (int i = 0; i < 12; ++i)
-            addTrackCommand(*f->state, *f->window, QStringLiteral("/music/T%1.mp3").arg(i).toStdString());
+            addTrackCommand(*f->state, f->window->trackList(), QStringLiteral("/music/T%1.mp3").arg(i).toStdString());
         auto* list = f->find<QListWidget>("lstPlaylist");
         QTRY_COMPARE(list->count(), 12);
         list->setFocus();

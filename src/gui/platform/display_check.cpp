@@ -1,4 +1,4 @@
-#include "gui/shell/display_check.h"
+#include "gui/platform/display_check.h"
 
 #include <QList>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "gui/shell/desktop_folders.h"
+#include "gui/platform/desktop_folders.h"
 
 #include <QCoreApplication>
 #include <QDir>

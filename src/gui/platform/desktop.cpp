@@ -1,4 +1,4 @@
-#include "gui/shell/desktop.h"
+#include "gui/platform/desktop.h"
 
 #include <QDesktopServices>
 #include <QProcess>

@@ -1,4 +1,4 @@
-#include "gui/shell/save_run.h"
+#include "gui/main_window/save_run.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,4 +1,4 @@
-#include "gui/shell/qt_dialogs.h"
+#include "gui/platform/qt_dialogs.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

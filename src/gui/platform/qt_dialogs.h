@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/shell/dialogs.h"
+#include "gui/platform/dialogs.h"
 
 namespace jukewright::gui {
 

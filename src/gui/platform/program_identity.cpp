@@ -1,4 +1,4 @@
-#include "gui/shell/program_identity.h"
+#include "gui/platform/program_identity.h"
 
 #include <QGuiApplication>
 

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "core/app_state.h"
-#include "core/jukebox/save_script.h"
-#include "core/jukebox/save_view.h"
 #include "core/playlist/playlist_view.h"
+#include "core/jukebox/save_script.h"
+#include "core/settings/preferences.h"
 #include "core/settings/settings_store.h"
 #include "gui/dialogs/dialog_keeper.h"
-#include "gui/shell/open_file_dialog.h"
-#include "gui/shell/skin_loader.h"
-#include "gui/shell/window_preferences.h"
+#include "gui/main_window/skin_loader.h"
+#include "gui/platform/open_file_dialog.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -30,17 +29,18 @@ class ClickLabel;
 class Desktop;
 class Dialogs;
 class PictureButton;
+class PlaylistRows;
 class SaveRun;
+class WindowSaveView;
 class frmBrowse;
 class frmMediaLib;
 class frmOptions;
-class frmScript;
 
 // The main window: the track list and the mod-folder box inside the skin, the four commands as picture
 // buttons with highlighted twins under the pointer, the menus, the language switch, and the doors to
-// the other windows. It is the view of the track commands and of the save; the commands themselves
-// live in the core.
-class frmMain : public QMainWindow, public PlaylistView, public SaveView {
+// the other windows. The track commands and the save see it through views of their own (PlaylistRows,
+// WindowSaveView); the commands themselves live in the core.
+class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -61,27 +61,10 @@ public:
     void addFiles(const QStringList& paths);
 
     // Shows a message box with this window as its owner.
-    void showMessage(const Message& message) override;
+    void showMessage(const Message& message);
 
-    // PlaylistView
-    void clearRows() override;
-    void appendRow(const std::string& text) override;
-    int rowCount() const override;
-    bool isRowSelected(int row) const override;
-    void selectRow(int row) override;
-    void hideHoverImages() override;
-
-    // SaveView
-    void pumpEvents() override;
-    std::string modFolderText() const override;
-    void setModFolderText(const std::string& text) override;
-    void setModFolderEnabled(bool enabled) override;
-    void addModFolderToList(const std::string& folder) override;
-    void setProgressStage(SaveStage stage) override;
-    void showProgressWindow() override;
-    void setProgressCaption(const std::string& caption) override;
-    void setProgressMaximum(int maximum) override;
-    void setProgressValue(int value, std::string_view copiedName) override;
+    // The track list as the track commands see it.
+    PlaylistView& trackList();
 
 Q_SIGNALS:
     // The program ends now: no window's own close handling runs any more.
@@ -127,13 +110,9 @@ private:
     void hideHoversExcept(PictureButton* twin);
     void openDataFile(const QString& name, const std::string& what);
     void saveFinished(SaveOutcome outcome);
-    frmScript& progressWindow();
+    void hideHoverImages();
     frmOptions* createOptions();
     frmBrowse* createBrowse();
-
-    // Rows are appended in batches: the list takes them all at once before anyone looks at it.
-    void flushRows() const;
-    const std::vector<bool>& selection() const;
 
 private Q_SLOTS:
     // The modal dialogs; while a save runs none of them opens.
@@ -147,10 +126,8 @@ private:
     Desktop& m_desktop;
     const std::string m_dataFolder;
     OpenFileDialog cdcMain;
-    // settings.jst, read at start-up, stored at shutdown and by the options dialog.
-    SettingsStore m_settings;
     // What settings.jst has no record for: the script layout.
-    WindowPreferences m_preferences;
+    Preferences m_preferences;
 
     PictureButton* imgTitle = nullptr;
     PictureButton* imgLeftside = nullptr;
@@ -194,20 +171,21 @@ private:
     QAction* mnuReadme = nullptr;
     QAction* mnuAbout = nullptr;
 
-    QPointer<frmScript> m_progress;
+    // The track list and the mod-folder box as the core's commands and the save see them; made with
+    // the controls.
+    std::unique_ptr<PlaylistRows> m_rows;
+    std::unique_ptr<WindowSaveView> m_saveView;
+    // settings.jst, read at start-up, stored at shutdown and by the options dialog; its messages have
+    // this window as their owner.
+    std::unique_ptr<SettingsStore> m_settings;
+
     QPointer<frmMediaLib> m_mediaLibrary;
     // Options and Browse keep their state between showings until their close box destroys them.
     DialogKeeper<frmOptions> m_options{[this] { return createOptions(); }};
     DialogKeeper<frmBrowse> m_browse{[this] { return createBrowse(); }};
 
-    mutable QStringList m_pendingRows;
-    mutable std::vector<bool> m_selection;
-    mutable bool m_selectionKnown = false;
-
     bool m_closeAfterSave = false;
     QStringList m_filesAfterSave;
-    // The running save has shown the progress window.
-    bool m_progressShown = false;
     // The timestamps of Delete releases not yet acted on: a press with the same one makes it a repeat.
     std::vector<quint64> m_deleteReleases;
     // The last Delete release, and whether the press it belongs to has removed already.

@@ -1,6 +1,6 @@
-#include "gui/shell/start_up_view.h"
+#include "gui/main_window/startup_view.h"
 
-#include "gui/shell/dialogs.h"
+#include "gui/platform/dialogs.h"
 
 #include <QComboBox>
 #include <QWidget>

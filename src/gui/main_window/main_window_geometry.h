@@ -7,7 +7,7 @@ namespace jukewright::gui {
 // The main window as designed, in twips. The skin controls are placed by the skin (see skin_layout.h);
 // these are the controls the skin does not move. The list lies on the list background, the mod-folder
 // caption, box and "..." below it, the media library, links and flags along the bottom edge.
-struct MainWindowLayout {
+struct MainWindowGeometry {
     static constexpr TwipsSize ClientArea{15330, 11490};
 
     static constexpr TwipsRect lstPlaylist{450, 3525, 14430, 6000};

@@ -1,4 +1,4 @@
-#include "gui/shell/screen_fit.h"
+#include "gui/platform/screen_fit.h"
 
 #include "core/skin/screen_fit.h"
 #include "core/skin/twips.h"

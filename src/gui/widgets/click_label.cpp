@@ -1,4 +1,4 @@
-#include "gui/shell/click_label.h"
+#include "gui/widgets/click_label.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "gui/shell/program_door.h"
+#include "gui/platform/program_door.h"
 
 #include <QDataStream>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "gui/shell/picture_button.h"
+#include "gui/widgets/picture_button.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "gui/shell/main_window.h"
+#include "gui/main_window/main_window.h"
 
 #include "core/jukebox/check_report.h"
 #include "core/jukebox/jukebox_check.h"
@@ -11,22 +11,22 @@
 #include "gui/dialogs/check_dialog.h"
 #include "gui/dialogs/media_library.h"
 #include "gui/dialogs/options_dialog.h"
-#include "gui/dialogs/progress_window.h"
-#include "gui/shell/click_label.h"
-#include "gui/shell/desktop.h"
-#include "gui/shell/desktop_folders.h"
-#include "gui/shell/dialogs.h"
-#include "gui/shell/main_window_layout.h"
-#include "gui/shell/picture_button.h"
-#include "gui/shell/save_run.h"
-#include "gui/shell/screen_fit.h"
-#include "gui/shell/start_up_view.h"
-#include "gui/shell/twips_geometry.h"
-#include "gui/shell/window_colours.h"
+#include "gui/main_window/main_window_geometry.h"
+#include "gui/main_window/playlist_rows.h"
+#include "gui/main_window/save_run.h"
+#include "gui/main_window/save_view.h"
+#include "gui/main_window/startup_view.h"
+#include "gui/platform/desktop.h"
+#include "gui/platform/desktop_folders.h"
+#include "gui/platform/dialogs.h"
+#include "gui/platform/screen_fit.h"
+#include "gui/widgets/click_label.h"
+#include "gui/widgets/picture_button.h"
+#include "gui/widgets/twips_geometry.h"
+#include "gui/widgets/window_colours.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -99,12 +99,16 @@ QAction* item(QMenu* menu, const char* name, const QString& caption) {
 
 frmMain::frmMain(AppState& state, Dialogs& dialogs, Desktop& desktop, std::string dataFolder, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_dialogs(dialogs), m_desktop(desktop), m_dataFolder(std::move(dataFolder)),
-      cdcMain(dialogs), m_settings(settingsFilePath(), static_cast<PlaylistView&>(*this)),
-      m_preferences(preferencesFilePath()) {
+      cdcMain(dialogs), m_preferences(preferencesFilePath().toStdString()) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Caption);
     setWindowIcon(QIcon(storedPicture(QStringLiteral("jukewright"))));
     createControls();
+    m_rows = std::make_unique<PlaylistRows>(
+        PlaylistRows::Parts{this, m_dialogs, lstPlaylist, [this] { hideHoverImages(); }});
+    m_saveView = std::make_unique<WindowSaveView>(
+        WindowSaveView::Parts{this, m_dialogs, cboSteamFolder, [this] { hideHoverImages(); }});
+    m_settings = std::make_unique<SettingsStore>(settingsFilePath(), *m_rows);
     createMenus();
     placeControls();
     connectRoutes();
@@ -116,7 +120,7 @@ frmMain::~frmMain() = default;
 
 void frmMain::createControls() {
     auto* background = new Background(this);
-    background->setFixedSize(toPixels(MainWindowLayout::ClientArea));
+    background->setFixedSize(toPixels(MainWindowGeometry::ClientArea));
     paintOrange(*background);
     setCentralWidget(background);
     connect(background, &Background::pointerMoved, this, [this] { hideHoversExcept(nullptr); });
@@ -231,7 +235,7 @@ void frmMain::createMenus() {
 }
 
 void frmMain::placeControls() {
-    using L = MainWindowLayout;
+    using L = MainWindowGeometry;
     const auto place = [](QWidget* control, const TwipsRect& rect) { control->setGeometry(toPixels(rect)); };
     place(lstPlaylist, L::lstPlaylist);
     place(imgModFold, L::imgModFold);
@@ -299,26 +303,26 @@ void frmMain::Form_Load() {
         twin->move(button->pos());
     fitToScreen(*this, *lstPlaylist);
 
-    ResolveSpecialFolders(m_state, static_cast<PlaylistView&>(*this));
+    ResolveSpecialFolders(m_state, *m_rows);
     cdcMain.setInitialFolder(QString::fromStdString(m_state.MusicFolder));
-    WindowStartUpView view({this, m_dialogs, *this, cboSteamFolder, [this] { imgEnglish_Click(); },
-                            [this] { imgGerman_Click(); }, [this] { flushRows(); }});
-    startFromSettings(m_state, m_settings, view, m_dataFolder);
-    flushRows();
+    WindowStartUpView view({this, m_dialogs, *m_rows, cboSteamFolder, [this] { imgEnglish_Click(); },
+                            [this] { imgGerman_Click(); }, [this] { m_rows->flushRows(); }});
+    startFromSettings(m_state, *m_settings, view, m_dataFolder);
+    m_rows->flushRows();
     m_state.Layout = m_preferences.scriptLayout();
     mnuXash3d->setChecked(m_state.Layout == ScriptLayout::Parts);
 }
 
 // The shutdown the close box runs: the settings save belongs here, before the program ends.
 void frmMain::Form_Unload() {
-    m_settings.SaveExitSettings(m_state);
+    m_settings->SaveExitSettings(m_state);
     endProgram();
 }
 
 void frmMain::endProgram() {
     // Other windows go without their own close handling.
     delete m_mediaLibrary;
-    delete m_progress;
+    m_saveView->dropProgressWindow();
     Q_EMIT programEnds();
 }
 
@@ -397,8 +401,8 @@ void frmMain::imgAdd_Click() {
         return;
     hideHoverImages();
     const QString name = cdcMain.showOpen(this, OpenFileDialog::Mp3Filter);
-    addTrackCommand(m_state, *this, name.toStdString());
-    flushRows();
+    addTrackCommand(m_state, *m_rows, name.toStdString());
+    m_rows->flushRows();
 }
 
 void frmMain::imgAddb_Click() {
@@ -411,8 +415,8 @@ void frmMain::imgPlaylist_Click() {
         return;
     hideHoverImages();
     const QString name = cdcMain.showOpen(this, OpenFileDialog::PlaylistFilter);
-    importPlaylistCommand(m_state, *this, name.toStdString());
-    flushRows();
+    importPlaylistCommand(m_state, *m_rows, name.toStdString());
+    m_rows->flushRows();
 }
 
 // Each dropped file is added or imported in the order dropped; what is neither is named once.
@@ -434,8 +438,8 @@ void frmMain::addFiles(const QStringList& paths) {
     files.reserve(static_cast<std::size_t>(paths.size()));
     for (const QString& path : paths)
         files.push_back(path.toStdString());
-    dropFilesCommand(m_state, *this, files);
-    flushRows();
+    dropFilesCommand(m_state, *m_rows, files);
+    m_rows->flushRows();
 }
 
 void frmMain::imgPlaylistb_Click() {
@@ -446,34 +450,23 @@ void frmMain::imgPlaylistb_Click() {
 void frmMain::imgRemove_Click() {
     if (isSaving())
         return;
-    removeTrackCommand(m_state, *this);
-    flushRows();
+    removeTrackCommand(m_state, *m_rows);
+    m_rows->flushRows();
 }
 
 void frmMain::imgWriteScript_Click() {
     if (isSaving())
         return;
-    m_saveRun = std::make_unique<SaveRun>(m_state, *this, m_dataFolder);
+    m_saveRun = std::make_unique<SaveRun>(m_state, *m_saveView, m_dataFolder);
     connect(m_saveRun.get(), &SaveRun::finished, this, &frmMain::saveFinished);
-    if (m_progress)
-        m_progress->setSaving(true);
-    m_progressShown = false;
+    m_saveView->saveStarts();
     m_saveRun->start();
 }
 
 void frmMain::saveFinished(SaveOutcome outcome) {
     // The run is inside its own signal: it goes once the signal has returned.
     m_saveRun.release()->deleteLater();
-    if (m_progress) {
-        m_progress->setSaving(false);
-        // A window left over from the save must not look as if it still ran.
-        // The save's messages have had the front; the window comes back above this one.
-        if (m_progressShown && outcome != SaveOutcome::Complete) {
-            m_progress->showFailed();
-            if (m_progress->isVisible())
-                m_progress->raise();
-        }
-    }
+    m_saveView->saveEnds(outcome);
     Q_EMIT saveEnded(outcome);
     if (m_closeAfterSave) {
         close();
@@ -543,11 +536,11 @@ void frmMain::mnuAbout_Click() {
 
 frmOptions* frmMain::createOptions() {
     return new frmOptions(
-        m_state, [this] { m_settings.SaveVolumeSettings(m_state); }, this);
+        m_state, [this] { m_settings->SaveVolumeSettings(m_state); }, this);
 }
 
 frmBrowse* frmMain::createBrowse() {
-    return new frmBrowse([this](const QString& text) { setModFolderText(text.toStdString()); }, m_dialogs,
+    return new frmBrowse([this](const QString& text) { cboSteamFolder->setEditText(text); }, m_dialogs,
                          BrowsePlaces::ofThisSystem(), this);
 }
 
@@ -583,7 +576,7 @@ void frmMain::mnuCheckJukebox_Click() {
     if (isSaving())
         return;
     hideHoverImages();
-    const CheckRequest request = checkRequestFor(modFolderText());
+    const CheckRequest request = checkRequestFor(cboSteamFolder->currentText().toStdString());
     if (request.refusal) {
         showMessage(*request.refusal);
         return;
@@ -602,7 +595,7 @@ void frmMain::mnuXash3d_Click(bool checked) {
     m_state.Layout = checked ? ScriptLayout::Parts : ScriptLayout::Automatic;
     if (!m_preferences.setScriptLayout(m_state.Layout))
         showMessage({"Error: the script layout could not be remembered for the next start in " +
-                         QDir::toNativeSeparators(m_preferences.filePath()).toStdString(),
+                         QDir::toNativeSeparators(QString::fromStdString(m_preferences.filePath())).toStdString(),
                      TitleError, MessageIcon::Stop});
 }
 
@@ -627,120 +620,12 @@ void frmMain::showMessage(const Message& message) {
     m_dialogs.showMessage(this, message);
 }
 
-void frmMain::clearRows() {
-    m_pendingRows.clear();
-    lstPlaylist->clear();
-    m_selectionKnown = false;
-}
-
-void frmMain::appendRow(const std::string& text) {
-    // Whoever appends without looking at the list afterwards still sees the rows when the events run.
-    if (m_pendingRows.isEmpty())
-        QTimer::singleShot(0, this, [this] { flushRows(); });
-    m_pendingRows << QString::fromStdString(text);
-    m_selectionKnown = false;
-}
-
-void frmMain::flushRows() const {
-    if (m_pendingRows.isEmpty())
-        return;
-    lstPlaylist->addItems(m_pendingRows);
-    m_pendingRows.clear();
-}
-
-int frmMain::rowCount() const {
-    flushRows();
-    return lstPlaylist->count();
-}
-
-// Read once per command: asking the list row by row costs a search of its selection for every row.
-const std::vector<bool>& frmMain::selection() const {
-    flushRows();
-    if (!m_selectionKnown) {
-        m_selection.assign(static_cast<std::size_t>(lstPlaylist->count()), false);
-        for (const QItemSelectionRange& range : lstPlaylist->selectionModel()->selection())
-            for (int row = range.top(); row <= range.bottom(); ++row)
-                m_selection[static_cast<std::size_t>(row)] = true;
-        m_selectionKnown = true;
-    }
-    return m_selection;
-}
-
-bool frmMain::isRowSelected(int row) const {
-    const auto& rows = selection();
-    return row >= 0 && static_cast<std::size_t>(row) < rows.size() && rows[static_cast<std::size_t>(row)];
-}
-
-void frmMain::selectRow(int row) {
-    flushRows();
-    lstPlaylist->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-    m_selectionKnown = false;
+PlaylistView& frmMain::trackList() {
+    return *m_rows;
 }
 
 void frmMain::hideHoverImages() {
     hideHoversExcept(nullptr);
-}
-
-void frmMain::pumpEvents() {
-    QCoreApplication::processEvents();
-}
-
-std::string frmMain::modFolderText() const {
-    return cboSteamFolder->currentText().toStdString();
-}
-
-void frmMain::setModFolderText(const std::string& text) {
-    cboSteamFolder->setEditText(QString::fromStdString(text));
-}
-
-void frmMain::setModFolderEnabled(bool enabled) {
-    cboSteamFolder->setEnabled(enabled);
-}
-
-void frmMain::addModFolderToList(const std::string& folder) {
-    const QString text = cboSteamFolder->currentText();
-    cboSteamFolder->addItem(QString::fromStdString(folder));
-    cboSteamFolder->setEditText(text);
-}
-
-frmScript& frmMain::progressWindow() {
-    if (!m_progress) {
-        m_progress = new frmScript(this);
-        m_progress->setAttribute(Qt::WA_DeleteOnClose);
-        m_progress->setSaving(isSaving());
-    }
-    return *m_progress;
-}
-
-void frmMain::setProgressStage(SaveStage stage) {
-    frmScript& progress = progressWindow();
-    if (stage == SaveStage::GeneratingScript)
-        progress.startOver();
-    progress.setStage(stage);
-}
-
-void frmMain::showProgressWindow() {
-    frmScript& progress = progressWindow();
-    m_progressShown = true;
-    // Over the middle of this window, where the platform lets a program place its windows; the
-    // frame's size is known once the window is shown.
-    const bool opening = !progress.isVisible();
-    progress.show();
-    if (opening)
-        progress.move(frameGeometry().center() - QRect(QPoint(), progress.frameSize()).center());
-    progress.raise();
-}
-
-void frmMain::setProgressCaption(const std::string& caption) {
-    progressWindow().setWindowTitle(QString::fromStdString(caption));
-}
-
-void frmMain::setProgressMaximum(int maximum) {
-    progressWindow().setMaximum(maximum);
-}
-
-void frmMain::setProgressValue(int value, std::string_view) {
-    progressWindow().setValue(value);
 }
 
 } // namespace jukewright::gui

@@ -1,4 +1,4 @@
-#include "gui/shell/open_file_dialog.h"
+#include "gui/platform/open_file_dialog.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
-#include "gui/shell/skin_loader.h"
+#include "gui/main_window/skin_loader.h"
 
-#include "gui/shell/picture_button.h"
-#include "gui/shell/twips_geometry.h"
+#include "gui/widgets/picture_button.h"
+#include "gui/widgets/twips_geometry.h"
 
 #include <QDir>
 #include <QImageReader>
