@@ -341,10 +341,8 @@ TEST_F(SaveFaults, ReadOnlyFilesThatNeedNoChangeAreNoFailure) {
 }
 
 TEST_F(SaveFaults, TracksThatAreNotRegularFilesAreNamedAndTheOthersCopied) {
-    fs::create_directories(root.path() / "music" / "folder.mp3");
-    ASSERT_EQ(::mkfifo((root.path() / "music" / "fifo.mp3").c_str(), 0644), 0);
-    add(root.file("music/folder.mp3"));
-    add(root.file("music/fifo.mp3"));
+    fs::create_directories(add(root.file("music/folder.mp3")));
+    ASSERT_EQ(::mkfifo(add(root.file("music/fifo.mp3")).c_str(), 0644), 0);
     add("/dev/null");
     track("fine.mp3", "song");
     EXPECT_EQ(save(), SaveOutcome::Failed);
