@@ -9,12 +9,8 @@ namespace fs = std::filesystem;
 
 namespace jukewright::test {
 
-std::string fixturePath(std::string_view name) {
-    return (fs::path(JUKEWRIGHT_FIXTURES_DIR) / name).string();
-}
-
 std::string fixtureBytes(std::string_view name) {
-    return readBytes(fixturePath(name));
+    return readBytes(fs::path(JUKEWRIGHT_FIXTURES_DIR) / name);
 }
 
 std::string twoTrackScript() {

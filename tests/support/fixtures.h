@@ -8,7 +8,6 @@ namespace jukewright::test {
 
 // The bytes of a committed fixture in tests/fixtures.
 std::string fixtureBytes(std::string_view name);
-std::string fixturePath(std::string_view name);
 
 // The mp3.cfg of the two-track jukebox (Blue Sky, Rain-Dance (Live); volumes 50 and 80) as this
 // platform writes it: Windows names the copies "mp3s\NAME", every other system "mp3s/NAME".

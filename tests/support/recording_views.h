@@ -51,7 +51,7 @@ public:
         messages.push_back(message);
         events.push_back("message: " + message.text);
     }
-    void pumpEvents() override { ++pumps; }
+    void pumpEvents() override {}
     void hideHoverImages() override { events.push_back("hide hover images"); }
     std::string modFolderText() const override { return modFolder; }
     void setModFolderText(const std::string& text) override { modFolder = text; }
@@ -79,7 +79,6 @@ public:
     std::vector<Message> messages;
     std::vector<std::string> copied;
     std::string caption = "Jukewright - Generating...";
-    int pumps = 0;
     int maximum = 0;
     int progress = 0;
 };

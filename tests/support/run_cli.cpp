@@ -20,12 +20,7 @@ namespace {
 #ifdef _WIN32
 
 std::wstring wide(const std::string& utf8) {
-    if (utf8.empty())
-        return {};
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(), length);
-    return text;
+    return utf8Path(utf8).wstring();
 }
 
 // One argument quoted so that the program's CommandLineToArgvW gives it back unchanged.
@@ -86,17 +81,13 @@ std::string shellQuoted(const std::string& text) {
 
 #endif
 
-} // namespace
-
+// Runs the program with the arguments and environment variables, its standard streams read from
+// and written to the given files; answers its exit status.
 #ifdef _WIN32
 
-CliResult runCli(const std::vector<std::string>& arguments, const std::string& workingFolder, const std::string& input,
-                 const std::vector<std::string>& environment) {
-    TempFolder streams;
-    const std::string in = streams.write("in", input);
-    // A home folder of its own, unless the test gives one (see below for POSIX).
-    std::vector<std::string> variables{"HOME=" + streams.str()};
-    variables.insert(variables.end(), environment.begin(), environment.end());
+int runProgram(const std::vector<std::string>& arguments, const std::string& workingFolder,
+               const std::vector<std::string>& variables, const std::string& in, const std::string& out,
+               const std::string& err) {
     std::wstring commandLine = quotedArgument(wide(JUKEWRIGHT_CLI));
     for (const auto& argument : arguments)
         commandLine += L" " + quotedArgument(wide(argument));
@@ -105,51 +96,57 @@ CliResult runCli(const std::vector<std::string>& arguments, const std::string& w
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = inheritedFile(in, false);
-    startup.hStdOutput = inheritedFile(streams.file("out"), true);
-    startup.hStdError = inheritedFile(streams.file("err"), true);
+    startup.hStdOutput = inheritedFile(out, true);
+    startup.hStdError = inheritedFile(err, true);
     PROCESS_INFORMATION process{};
-    CliResult result;
+    DWORD status = static_cast<DWORD>(-1);
     if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT, block.data(),
                        wide(workingFolder).c_str(), &startup, &process)) {
         WaitForSingleObject(process.hProcess, INFINITE);
-        DWORD status = 0;
-        if (GetExitCodeProcess(process.hProcess, &status))
-            result.status = static_cast<int>(status);
+        if (!GetExitCodeProcess(process.hProcess, &status))
+            status = static_cast<DWORD>(-1);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }
     for (HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError})
         CloseHandle(handle);
-    result.out = streams.read("out");
-    result.err = streams.read("err");
-    return result;
+    return static_cast<int>(status);
 }
 
 #else
 
-CliResult runCli(const std::vector<std::string>& arguments, const std::string& workingFolder, const std::string& input,
-                 const std::vector<std::string>& environment) {
-    TempFolder streams;
-    const std::string in = streams.write("in", input);
-    // A home folder of its own, unless the test gives one: a mod name must never reach the Steam
-    // installation of the machine running the tests.
-    std::string command = "cd " + shellQuoted(workingFolder) + " && env " + shellQuoted("HOME=" + streams.str());
-    for (const auto& variable : environment)
+int runProgram(const std::vector<std::string>& arguments, const std::string& workingFolder,
+               const std::vector<std::string>& variables, const std::string& in, const std::string& out,
+               const std::string& err) {
+    std::string command = "cd " + shellQuoted(workingFolder) + " && env";
+    for (const auto& variable : variables)
         command += " " + shellQuoted(variable);
     command += " " + shellQuoted(JUKEWRIGHT_CLI);
     for (const auto& argument : arguments)
         command += " " + shellQuoted(argument);
-    command +=
-        " <" + shellQuoted(in) + " >" + shellQuoted(streams.file("out")) + " 2>" + shellQuoted(streams.file("err"));
+    command += " <" + shellQuoted(in) + " >" + shellQuoted(out) + " 2>" + shellQuoted(err);
     const int raw = std::system(command.c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+#endif
+
+} // namespace
+
+CliResult runCli(const std::vector<std::string>& arguments, const std::string& workingFolder, const std::string& input,
+                 const std::vector<std::string>& environment) {
+    TempFolder streams;
+    // A home folder of its own, unless the test gives one: a mod name must never reach the Steam
+    // installation of the machine running the tests.
+    std::vector<std::string> variables{"HOME=" + streams.str()};
+    variables.insert(variables.end(), environment.begin(), environment.end());
     CliResult result;
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.status = runProgram(arguments, workingFolder, variables, streams.write("in", input), streams.file("out"),
+                               streams.file("err"));
     result.out = streams.read("out");
     result.err = streams.read("err");
     return result;
 }
-
-#endif
 
 } // namespace jukewright::test
 

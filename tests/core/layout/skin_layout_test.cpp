@@ -16,19 +16,23 @@ TwipsRect at(const SkinTable<TwipsRect>& layout, SkinPart part) {
     return layout[indexOf(part)];
 }
 
-TEST(SkinLayout, PicturesOfTheDesignedSizesGiveTheDesignedPlacesWithTheListBackgroundUnderTheRow) {
-    const auto layout = packSkin(designedPictures());
-    for (std::size_t i = 0; i < SkinPartCount; ++i) {
-        if (i == indexOf(SkinPart::Plbg))
-            continue;
-        EXPECT_EQ(layout[i], DesignedSkinLayout[i]) << SkinPictures[i].control;
+// Pictures of the designed sizes, and no pictures at all, give the designed places; the list's
+// background always lies under the row of buttons.
+TEST(SkinLayout, DesignedPicturesOrNoneGiveTheDesignedPlacesWithTheListBackgroundUnderTheRow) {
+    for (const auto& pictures : {designedPictures(), SkinTable<std::optional<TwipsSize>>{}}) {
+        const auto layout = packSkin(pictures);
+        for (std::size_t i = 0; i < SkinPartCount; ++i)
+            if (i != indexOf(SkinPart::Plbg)) {
+                EXPECT_EQ(layout[i], DesignedSkinLayout[i]) << SkinPictures[i].control;
+            }
+        EXPECT_EQ(at(layout, SkinPart::Plbg), (TwipsRect{-15, 3225, 15360, 8295}));
     }
-    EXPECT_EQ(at(layout, SkinPart::Plbg), (TwipsRect{-15, 3225, 15360, 8295}));
 }
 
-TEST(SkinLayout, AWiderAddButtonMovesTheRestOfTheRowAndTheirTwins) {
+TEST(SkinLayout, AWiderAddButtonMovesTheRestOfTheRowAndTheirTwinsUnderATitleOfItsOwnSize) {
     auto pictures = designedPictures();
     pictures[indexOf(SkinPart::Add)]->width += 300;
+    pictures[indexOf(SkinPart::Title)] = TwipsSize{3000, 4500};
     const auto layout = packSkin(pictures);
     const auto designed = packSkin(designedPictures());
     for (SkinPart part : {SkinPart::Playlist, SkinPart::Remove, SkinPart::WriteScript, SkinPart::Rightside,
@@ -38,6 +42,8 @@ TEST(SkinLayout, AWiderAddButtonMovesTheRestOfTheRowAndTheirTwins) {
     }
     EXPECT_EQ(at(layout, SkinPart::Addb).left, at(layout, SkinPart::Add).left);
     EXPECT_EQ(at(layout, SkinPart::Add).width, 2505);
+    EXPECT_EQ(at(layout, SkinPart::Add).top, 2490);
+    EXPECT_EQ(at(layout, SkinPart::Title), (TwipsRect{0, 0, 15360, 2490}));
 }
 
 TEST(SkinLayout, ATallerLeftPieceMovesOnlyTheListBackgroundDown) {
@@ -50,14 +56,6 @@ TEST(SkinLayout, ATallerLeftPieceMovesOnlyTheListBackgroundDown) {
         EXPECT_EQ(at(layout, part).top, 2490);
 }
 
-TEST(SkinLayout, TheTitleKeepsItsOwnSizeWhateverItsPicture) {
-    auto pictures = designedPictures();
-    pictures[indexOf(SkinPart::Title)] = TwipsSize{3000, 4500};
-    const auto layout = packSkin(pictures);
-    EXPECT_EQ(at(layout, SkinPart::Title), (TwipsRect{0, 0, 15360, 2490}));
-    EXPECT_EQ(at(layout, SkinPart::Add).top, 2490);
-}
-
 TEST(SkinLayout, AMissingPictureKeepsItsControlAtTheDesignedSizeSoTheRowStaysInPlace) {
     auto pictures = designedPictures();
     pictures[indexOf(SkinPart::Playlist)] = std::nullopt;
@@ -67,12 +65,6 @@ TEST(SkinLayout, AMissingPictureKeepsItsControlAtTheDesignedSizeSoTheRowStaysInP
     EXPECT_EQ(at(layout, SkinPart::Playlist), (TwipsRect{480 + 3000, 2490, 2430, 735}));
     EXPECT_EQ(at(layout, SkinPart::Remove).left, 480 + 3000 + 2430);
     EXPECT_EQ(at(layout, SkinPart::Removeb), at(layout, SkinPart::Remove));
-}
-
-TEST(SkinLayout, NothingLoadedGivesTheDesignedLayoutWithTheListBackgroundUnderTheRow) {
-    const auto layout = packSkin({});
-    EXPECT_EQ(at(layout, SkinPart::Rightside), DesignedSkinLayout[indexOf(SkinPart::Rightside)]);
-    EXPECT_EQ(at(layout, SkinPart::Plbg).top, 3225);
 }
 
 } // namespace

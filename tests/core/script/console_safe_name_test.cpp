@@ -41,7 +41,32 @@ TEST(ConsoleSafeName, DropsRefusedCharactersOneByOne) {
     EXPECT_EQ(chatSafeName("Rain-Dance (Live), \"Encore\"; part\t2.mp3"), "Rain-Dance (Live), Encore part2.mp3");
 }
 
-TEST(CopyNames, AreAsciiNeverHiddenAndFitTheFileSystem) {
+namespace {
+
+// The copy names a save gives tracks of these paths, in order.
+std::vector<std::string> copyNamesOf(const std::vector<std::string>& paths) {
+    auto state = std::make_unique<AppState>();
+    test::RecordingPlaylistView view;
+    for (const auto& path : paths)
+        appendTrack(*state, view, path);
+    return assignScriptNames(*state).copy;
+}
+
+// Checks each name's copy name, as a track in one list of them all, against the one expected.
+void expectCopyNames(const std::vector<std::pair<std::string, std::string>>& cases) {
+    std::vector<std::string> paths;
+    for (const auto& c : cases)
+        paths.push_back("/m/" + c.first);
+    const auto names = copyNamesOf(paths);
+    for (std::size_t i = 0; i < cases.size(); ++i)
+        EXPECT_EQ(names[i], cases[i].second) << cases[i].first;
+}
+
+} // namespace
+
+// ASCII, never hidden, within the file system's limits, and different sources never share a name
+// while one source keeps one.
+TEST(CopyNames, AreAsciiUniquePerSourceAndFitTheFileSystem) {
     const std::string long255(251, 'a'), notUtf8(196, '\xE9');
     const std::pair<std::vector<std::string>, std::vector<std::string>> cases[] = {
         {{"/m/Bj\u00F6rk \u2013 J\u00F3ga (Live).mp3", "/m/\u041A\u0438\u043D\u043E.mp3", "/m/\u00BD Time?.mp3",
@@ -54,21 +79,6 @@ TEST(CopyNames, AreAsciiNeverHiddenAndFitTheFileSystem) {
         {{"/m/" + std::string(130, 'b'), "/m/x.y" + std::string(200, 'z'),
           "/m/" + std::string(118, 'c') + ".." + std::string(30, 'd')},
          {std::string(120, 'b'), "x.y" + std::string(117, 'z'), std::string(118, 'c') + ".d"}},
-    };
-    for (const auto& [paths, expected] : cases) {
-        auto state = std::make_unique<AppState>();
-        test::RecordingPlaylistView view;
-        for (const auto& path : paths)
-            appendTrack(*state, view, path);
-        const auto names = assignScriptNames(*state).copy;
-        EXPECT_EQ(names, expected) << paths.front();
-        for (const auto& name : names)
-            EXPECT_LE(name.size(), MaxCopyNameBytes) << name;
-    }
-}
-
-TEST(CopyNames, DifferentSourcesNeverShareANameAndOneSourceKeepsOne) {
-    const std::pair<std::vector<std::string>, std::vector<std::string>> cases[] = {
         {{"C:\\A\\Blue Sky.mp3", "C:\\B\\blue-sky.mp3", "C:\\A\\Blue Sky.mp3", "C:\\C\\BLUESKY.mp3"},
          {"BlueSky.mp3", "bluesky2.mp3", "BlueSky.mp3", "BLUESKY3.mp3"}},
         {{"C:\\A\\x2.mp3", "C:\\A\\x.mp3", "C:\\B\\x.mp3"}, {"x2.mp3", "x.mp3", "x3.mp3"}},
@@ -78,40 +88,20 @@ TEST(CopyNames, DifferentSourcesNeverShareANameAndOneSourceKeepsOne) {
          {"a.mp3", "track2.mp3", "track3.mp3", "track4.mp3"}},
     };
     for (const auto& [paths, expected] : cases) {
-        auto state = std::make_unique<AppState>();
-        test::RecordingPlaylistView view;
-        for (const auto& path : paths)
-            appendTrack(*state, view, path);
-        EXPECT_EQ(assignScriptNames(*state).copy, expected) << paths.front();
+        const auto names = copyNamesOf(paths);
+        EXPECT_EQ(names, expected) << paths.front();
+        for (const auto& name : names)
+            EXPECT_LE(name.size(), MaxCopyNameBytes) << name;
     }
 }
 
 namespace {
 
-// The copy names a save gives tracks of these file names, in order.
-std::vector<std::string> copyNamesOf(const std::vector<std::string>& fileNames) {
-    auto state = std::make_unique<AppState>();
-    test::RecordingPlaylistView view;
-    for (const auto& name : fileNames)
-        appendTrack(*state, view, "/m/" + name);
-    return assignScriptNames(*state).copy;
-}
-
-// Checks each name's copy name against the one expected.
-void expectCopyNames(const std::vector<std::pair<std::string, std::string>>& cases) {
-    std::vector<std::string> fileNames;
-    for (const auto& c : cases)
-        fileNames.push_back(c.first);
-    const auto names = copyNamesOf(fileNames);
-    for (std::size_t i = 0; i < cases.size(); ++i)
-        EXPECT_EQ(names[i], cases[i].second) << cases[i].first;
-}
-
-// Every name of up to five characters from a few letters, dots, spaces and dropped characters, and
+// Tracks of every name of up to five characters from a few letters, dots, spaces and dropped characters, and
 // long names whose cut lands among dots and spaces.
 std::vector<std::string> namesAmongDotsAndSpaces() {
     const std::string pieces[] = {"a", ".", " ", "-", "\u00E9"};
-    std::vector<std::string> names = {""};
+    std::vector<std::string> names = {"/m/"};
     for (std::size_t from = 0, length = 1; length <= 5; ++length) {
         const std::size_t to = names.size();
         for (std::size_t i = from; i < to; ++i)
@@ -129,7 +119,7 @@ std::vector<std::string> namesAmongDotsAndSpaces() {
                                  std::string(30, '.') + std::string(20, 'x')};
     for (std::size_t stem = 100; stem <= 125; ++stem)
         for (const auto& tail : tails)
-            names.push_back(std::string(stem, 'c') + tail);
+            names.push_back("/m/" + std::string(stem, 'c') + tail);
     return names;
 }
 

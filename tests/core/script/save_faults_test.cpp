@@ -3,12 +3,9 @@
 #ifndef _WIN32
 
 #include "core/jukebox/jukebox_removal.h"
-#include "core/playlist/track_list.h"
-#include "core/jukebox/save_script.h"
 #include "core/system/folder_lock.h"
 #include "support/child_process.h"
-#include "support/fixtures.h"
-#include "support/recording_views.h"
+#include "support/mod_folder_save.h"
 
 #include <chrono>
 #include <csignal>
@@ -16,13 +13,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <map>
-#include <memory>
 #include <random>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <thread>
+#include <tuple>
 #include <unistd.h>
 
 using namespace jukewright;
@@ -32,42 +29,28 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class SaveFaults : public ::testing::Test {
+class SaveFaults : public test::ModFolderSave {
 protected:
-    SaveFaults() { fs::create_directories(mod()); }
-
-    fs::path mod() const { return root.path() / "cstrike"; }
-    std::string modText() const { return mod().string(); }
-    std::string modFile(const std::string& name) const { return test::readBytes(mod() / name); }
-
-    std::string track(const std::string& name, const std::string& content) {
-        return add(root.write("music/" + name, content));
+    // A save in a child process, as nobody when the tests run as root; its status is the outcome.
+    test::ChildResult saveInChild() {
+        return test::runInChild(
+            [&](std::string& text) {
+                const SaveOutcome outcome = save();
+                text = messages();
+                return static_cast<int>(outcome);
+            },
+            true);
     }
-    std::string add(const std::string& path) {
-        test::RecordingPlaylistView rows;
-        appendTrack(*state, rows, path);
-        return path;
+    // Folders anyone may change, owned by nobody when the tests run as root.
+    void openToNobody(std::initializer_list<fs::path> folders, mode_t mode = 0777) {
+        for (const fs::path& folder : folders) {
+            ::chmod(folder.c_str(), mode);
+            if (test::runningAsRoot()) {
+                ASSERT_EQ(::chown(folder.c_str(), test::NobodyId, test::NobodyId), 0);
+            }
+        }
     }
-
-    SaveOutcome save() {
-        view = test::RecordingSaveView(modText());
-        return saveScriptCommand(*state, view, JUKEWRIGHT_DATA_DIR);
-    }
-    std::string messages() const {
-        std::string text;
-        for (const Message& message : view.messages)
-            text += message.text + "\n";
-        return text;
-    }
-
-    test::TempFolder root;
-    std::unique_ptr<AppState> state = std::make_unique<AppState>();
-    test::RecordingSaveView view{""};
 };
-
-bool isFifo(const fs::path& path) {
-    return fs::is_fifo(fs::symlink_status(path));
-}
 
 std::vector<std::string> temporariesIn(const fs::path& folder) {
     std::vector<std::string> found;
@@ -86,13 +69,20 @@ std::map<std::string, std::string> contentsOf(const fs::path& folder) {
     return contents;
 }
 
+// Every entry of `before` but `except` is still there with the same bytes.
+void expectKept(const std::map<std::string, std::string>& before, const fs::path& except = {}) {
+    for (const auto& [path, bytes] : before)
+        EXPECT_TRUE(path == except.string() || (fs::is_regular_file(path) ? test::readBytes(path) : "") == bytes)
+            << path;
+}
+
 } // namespace
 
 TEST_F(SaveFaults, EverySongStaysWhenTracksAreReadFromTheCopiesFolder) {
     track("a.mp3", "song one");
     ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
     // Our copy is read by the second track while the first one's copy replaces it.
-    state = std::make_unique<AppState>();
+    restart();
     track("new/a.mp3", "the new song");
     add(root.file("cstrike/mp3s/a.mp3"));
     ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
@@ -100,7 +90,7 @@ TEST_F(SaveFaults, EverySongStaysWhenTracksAreReadFromTheCopiesFolder) {
     EXPECT_EQ(modFile("mp3s/a2.mp3"), "song one");
 
     // A track that is its own copy is already in place, and so is the player's own file.
-    state = std::make_unique<AppState>();
+    restart();
     add(root.file("cstrike/mp3s/a2.mp3"));
     add(root.write("cstrike/mp3s/mine.mp3", "the player's song"));
     EXPECT_EQ(save(), SaveOutcome::Complete) << messages();
@@ -137,97 +127,65 @@ TEST_F(SaveFaults, LinksAtFileTargetsAreReplacedNeverWrittenThroughAndALinkedTra
 // while the list of copies names it as it was copied; everything else there is the player's and
 // stays as it was.
 TEST_F(SaveFaults, ThePlayersFilesInTheCopiesFolderAreNeverReplaced) {
-    const auto savedBefore = [&] {
-        track("Intro.mp3", "our old copy");
-        ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
-        state = std::make_unique<AppState>();
-    };
     const auto editList = [&](const std::string& from, const std::string& to) {
-        std::string list = modFile(".jukewright-copies");
-        ASSERT_NE(list.find(from), std::string::npos) << list;
-        test::writeBytes(mod() / ".jukewright-copies", list.replace(list.find(from), from.size(), to));
+        return [=, this] {
+            std::string list = modFile(".jukewright-copies");
+            ASSERT_NE(list.find(from), std::string::npos) << list;
+            test::writeBytes(mod() / ".jukewright-copies", list.replace(list.find(from), from.size(), to));
+        };
     };
     struct Case {
         const char* what;
-        std::function<void()> before;
+        bool savedBefore; // Intro.mp3 copied by an earlier save
+        std::vector<std::string> players;
+        std::function<void()> list; // what then happens to the list of copies
         const char* copy;
-        const char* players; // the file of the player's in mp3s, or nothing
     };
     const Case cases[] = {
-        {"our copy", savedBefore, "Intro.mp3", nullptr},
-        {"player's file", [&] { root.write("cstrike/mp3s/Intro.mp3", "mine"); }, "Intro2.mp3", "Intro.mp3"},
-        {"other case", [&] { root.write("cstrike/mp3s/intro.MP3", "mine"); }, "Intro2.mp3", "intro.MP3"},
-        {"folder", [&] { root.write("cstrike/mp3s/Intro.mp3/inside", "mine"); }, "Intro2.mp3", "Intro.mp3/inside"},
-        {"taken number",
-         [&] {
-             root.write("cstrike/mp3s/Intro.mp3", "mine");
-             root.write("cstrike/mp3s/Intro2.mp3", "mine too");
-         },
-         "Intro3.mp3", "Intro2.mp3"},
-        {"changed by the player",
-         [&] {
-             savedBefore();
-             root.write("cstrike/mp3s/Intro.mp3", "the player's own");
-         },
-         "Intro2.mp3", "Intro.mp3"},
-        {"no list",
-         [&] {
-             savedBefore();
-             fs::remove(mod() / ".jukewright-copies");
-         },
-         "Intro2.mp3", "Intro.mp3"},
-        {"list of another form",
-         [&] {
-             savedBefore();
-             editList("Jukewright copies 1", "Jukewright copies 2");
-         },
-         "Intro2.mp3", "Intro.mp3"},
-        {"damaged row",
-         [&] {
-             savedBefore();
-             editList("\tIntro.mp3\t", "\tIntro.mp3\t%G");
-         },
-         "Intro2.mp3", "Intro.mp3"},
+        {"our copy", true, {}, [] {}, "Intro.mp3"},
+        {"player's file", false, {"Intro.mp3"}, [] {}, "Intro2.mp3"},
+        {"other case", false, {"intro.MP3"}, [] {}, "Intro2.mp3"},
+        {"folder", false, {"Intro.mp3/inside"}, [] {}, "Intro2.mp3"},
+        {"taken number", false, {"Intro.mp3", "Intro2.mp3"}, [] {}, "Intro3.mp3"},
+        {"changed by the player", true, {"Intro.mp3"}, [] {}, "Intro2.mp3"},
+        {"no list", true, {}, [&] { fs::remove(mod() / ".jukewright-copies"); }, "Intro2.mp3"},
+        {"list of another form", true, {}, editList("Jukewright copies 1", "Jukewright copies 2"), "Intro2.mp3"},
+        {"damaged row", true, {}, editList("\tIntro.mp3\t", "\tIntro.mp3\t%G"), "Intro2.mp3"},
         {"list is a link",
+         true,
+         {},
          [&] {
-             savedBefore();
              fs::rename(mod() / ".jukewright-copies", root.path() / "elsewhere");
              fs::create_symlink(root.path() / "elsewhere", mod() / ".jukewright-copies");
          },
-         "Intro2.mp3", "Intro.mp3"},
+         "Intro2.mp3"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         fs::remove_all(mod());
         fs::create_directories(mod() / "mp3s");
-        state = std::make_unique<AppState>();
-        c.before();
-        const std::string players = c.players ? modFile(std::string("mp3s/") + c.players) : "";
-        track("Intro.mp3", "the new song");
-        ASSERT_EQ(save(), SaveOutcome::Complete) << c.what << "\n" << messages();
-        EXPECT_EQ(modFile(std::string("mp3s/") + c.copy), "the new song") << c.what;
-        EXPECT_THAT(modFile("mp3.cfg"), HasSubstr(std::string("mp3s/") + c.copy + ";")) << c.what;
-        if (c.players) {
-            EXPECT_EQ(modFile(std::string("mp3s/") + c.players), players) << c.what;
+        restart();
+        if (c.savedBefore) {
+            track("Intro.mp3", "our old copy");
+            ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
+            restart();
         }
+        for (const std::string& file : c.players)
+            root.write("cstrike/mp3s/" + file, "mine " + file);
+        c.list();
+        const auto before = contentsOf(mod() / "mp3s");
+        const fs::path copy = mod() / "mp3s" / c.copy;
+        track("Intro.mp3", "the new song");
+        ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
+        EXPECT_EQ(test::readBytes(copy), "the new song");
+        EXPECT_THAT(modFile("mp3.cfg"), HasSubstr(std::string("mp3s/") + c.copy + ";"));
+        expectKept(before, copy);
         // The copy is ours from now on.
         track("Other.mp3", "another song");
-        ASSERT_EQ(save(), SaveOutcome::Complete) << c.what << "\n" << messages();
-        EXPECT_EQ(modFile(std::string("mp3s/") + c.copy), "the new song") << c.what;
+        ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
+        EXPECT_EQ(test::readBytes(copy), "the new song");
     }
 }
-
-namespace {
-
-// Every file under the folder (links not followed) with its bytes.
-std::map<std::string, std::string> filesUnder(const fs::path& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-        if (entry.is_regular_file() && !entry.is_symlink())
-            files[fs::relative(entry.path(), folder).string()] = test::readBytes(entry.path());
-    return files;
-}
-
-} // namespace
 
 // mp3s linked to the player's music folder: saves copy beside the player's files, and a removal
 // takes out only the copies and keeps the link.
@@ -235,30 +193,26 @@ TEST_F(SaveFaults, ALinkedCopiesFolderKeepsThePlayersFilesThroughSavesAndRemoval
     root.write("Music/Intro.mp3", "my intro");
     root.write("Music/Song1.mp3", "my song");
     root.write("Music/Live/Intro.mp3", "my live intro");
-    const auto players = filesUnder(root.path() / "Music");
+    const auto players = contentsOf(root.path() / "Music");
     fs::create_directory_symlink("../Music", mod() / "mp3s");
-    const auto unchanged = [&](const char* when) {
-        for (const auto& [name, bytes] : players)
-            EXPECT_EQ(root.read("Music/" + name), bytes) << name << " " << when;
-    };
 
     track("AlbumB/Intro.mp3", "album intro");
     track("AlbumB/Song 1.mp3", "album song");
     ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
-    unchanged("after the save");
+    expectKept(players);
     EXPECT_EQ(root.read("Music/Intro2.mp3"), "album intro");
     EXPECT_EQ(root.read("Music/Song12.mp3"), "album song");
 
-    state = std::make_unique<AppState>();
+    restart();
     track("AlbumC/Live.mp3", "album live");
     track("AlbumC/Intro.mp3", "another intro");
     ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
-    unchanged("after the second save");
+    expectKept(players);
     EXPECT_EQ(root.read("Music/Intro2.mp3"), "another intro");
 
     const RemovalReport report = removeJukebox(modText(), true);
     EXPECT_TRUE(report.failures.empty());
-    EXPECT_EQ(filesUnder(root.path() / "Music"), players);
+    EXPECT_EQ(contentsOf(root.path() / "Music"), players);
     EXPECT_TRUE(fs::is_symlink(fs::symlink_status(mod() / "mp3s")));
     EXPECT_FALSE(fs::exists(mod() / ".jukewright-copies"));
     EXPECT_THAT(report.kept, ::testing::ElementsAre("kept mp3s and the 3 files in it that Jukewright did not copy: "
@@ -267,12 +221,9 @@ TEST_F(SaveFaults, ALinkedCopiesFolderKeepsThePlayersFilesThroughSavesAndRemoval
 
 // Each obstacle is named with its reason and left as it is; everything else is written.
 TEST_F(SaveFaults, TargetsThatMayNotBeReplacedAreNamedAndKept) {
-    struct Obstacle {
-        const char* target;
-        const char* kind; // "read-only", "folder", "fifo" or "UTF-16"
-        const char* reason;
-    };
-    const Obstacle obstacles[] = {
+    const std::string mine = "\"mine\" \"Mine\"\r\n", wideList("\xFE\xFF\0\"\0m\0\"\0\r\0\n", 12);
+    // the obstacle's kind: a read-only file, a folder, a fifo or a UTF-16 list
+    const std::tuple<const char*, std::string_view, const char*> obstacles[] = {
         {"userconfig.cfg", "read-only", "read-only"},
         {"gfx/shell/kb_act.lst", "read-only", "read-only"},
         {"mp3.cfg", "read-only", "read-only"},
@@ -282,37 +233,31 @@ TEST_F(SaveFaults, TargetsThatMayNotBeReplacedAreNamedAndKept) {
         {"gfx/shell/kb_act.lst", "fifo", "not a regular file"},
         {"gfx/shell/kb_act.lst", "UTF-16", "UTF-16 text: the controls section is not added to it"},
     };
-    const std::string wideList("\xFE\xFF\0\"\0m\0\"\0\r\0\n", 12);
     track("a.mp3", "song");
     track("b.mp3", "other song");
     for (const auto& [target, kind, reason] : obstacles) {
+        SCOPED_TRACE(std::string(target) + " " + std::string(kind));
         fs::remove_all(mod());
         const fs::path path = mod() / target;
-        fs::create_directories(path.parent_path());
-        if (kind == std::string("folder")) {
-            fs::create_directories(path);
-        } else if (kind == std::string("fifo")) {
+        fs::create_directories(kind == "folder" ? path : path.parent_path());
+        if (kind == "fifo") {
             ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
-        } else if (kind == std::string("UTF-16")) {
-            test::writeBytes(path, wideList);
-        } else {
-            test::writeBytes(path, "\"mine\" \"Mine\"\r\n");
+        } else if (kind != "folder") {
+            test::writeBytes(path, kind == "UTF-16" ? wideList : mine);
+        }
+        if (kind == "read-only")
             fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
-        }
-        EXPECT_EQ(save(), SaveOutcome::Failed) << target << " " << kind;
+        EXPECT_EQ(save(), SaveOutcome::Failed);
         const std::string message = messages();
-        EXPECT_THAT(message, HasSubstr("These files could not be written:\n")) << target;
+        EXPECT_THAT(message, HasSubstr("These files could not be written:\n"));
         // Named by its whole path in the system's own form, never a mix of "/" and "\".
-        EXPECT_THAT(message, HasSubstr("\n" + path.string() + " (")) << target << " " << kind;
-        EXPECT_THAT(message, HasSubstr(std::string(reason) + ")\n")) << target << " " << kind;
+        EXPECT_THAT(message, HasSubstr("\n" + path.string() + " (" + reason + ")\n"));
         EXPECT_EQ(std::ranges::count(message, '\n'), 2) << message;
-        if (kind == std::string("read-only")) {
-            EXPECT_EQ(test::readBytes(path), "\"mine\" \"Mine\"\r\n") << target;
-        }
-        EXPECT_TRUE(kind != std::string("UTF-16") || test::readBytes(path) == wideList) << target;
-        EXPECT_TRUE(kind != std::string("fifo") || isFifo(path)) << target;
-        EXPECT_TRUE(kind != std::string("folder") || fs::is_directory(path)) << target;
-        EXPECT_EQ(modFile("mp3s/b.mp3"), "other song") << target;
+        EXPECT_TRUE(kind != "read-only" || test::readBytes(path) == mine);
+        EXPECT_TRUE(kind != "UTF-16" || test::readBytes(path) == wideList);
+        EXPECT_TRUE(kind != "fifo" || fs::is_fifo(fs::symlink_status(path)));
+        EXPECT_TRUE(kind != "folder" || fs::is_directory(path));
+        EXPECT_EQ(modFile("mp3s/b.mp3"), "other song");
     }
 }
 
@@ -375,7 +320,7 @@ TEST_F(SaveFaults, APartsSaveThatCannotWriteOnePartChangesNoScriptFile) {
     ASSERT_EQ(save(), SaveOutcome::Complete);
     ASSERT_TRUE(fs::exists(mod() / "mp3_part2.cfg"));
     // The same tracks the other way round: every part changes.
-    state = std::make_unique<AppState>();
+    restart();
     state->Layout = ScriptLayout::Parts;
     for (auto it = tracks.rbegin(); it != tracks.rend(); ++it)
         add(*it);
@@ -396,10 +341,8 @@ TEST_F(SaveFaults, ReadOnlyFilesThatNeedNoChangeAreNoFailure) {
 }
 
 TEST_F(SaveFaults, TracksThatAreNotRegularFilesAreNamedAndTheOthersCopied) {
-    fs::create_directories(root.path() / "music" / "folder.mp3");
-    ASSERT_EQ(::mkfifo((root.path() / "music" / "fifo.mp3").c_str(), 0644), 0);
-    add(root.file("music/folder.mp3"));
-    add(root.file("music/fifo.mp3"));
+    fs::create_directories(add(root.file("music/folder.mp3")));
+    ASSERT_EQ(::mkfifo(add(root.file("music/fifo.mp3")).c_str(), 0644), 0);
     add("/dev/null");
     track("fine.mp3", "song");
     EXPECT_EQ(save(), SaveOutcome::Failed);
@@ -431,7 +374,7 @@ TEST_F(SaveFaults, ASaveAgainCopiesOnlyTracksThatChanged) {
 
     // Café.mp3 and Cafe.mp3 are both copied as Cafe.mp3: of one size and time, they are still two songs.
     for (const auto& [name, song] : {std::pair{"Caf\u00E9.mp3", "one"}, std::pair{"Cafe.mp3", "two"}}) {
-        state = std::make_unique<AppState>();
+        restart();
         fs::last_write_time(track(name, song), time);
         ASSERT_EQ(save(), SaveOutcome::Complete);
         EXPECT_EQ(modFile("mp3s/Cafe.mp3"), song);
@@ -481,13 +424,7 @@ TEST_F(SaveFaults, ASaveAsRootKeepsThePlayersFilesThePlayers) {
 
     // The player's own later save still works.
     fs::last_write_time(music, fs::file_time_type::clock::now() + std::chrono::seconds(5));
-    const auto later = test::runInChild(
-        [&](std::string& text) {
-            const SaveOutcome outcome = save();
-            text = messages();
-            return static_cast<int>(outcome);
-        },
-        true);
+    const auto later = saveInChild();
     EXPECT_EQ(later.status, static_cast<int>(SaveOutcome::Complete)) << later.text;
 }
 
@@ -497,25 +434,14 @@ TEST_F(SaveFaults, FilesThisUserMayNotReadOrWriteAreNamedWithTheirCauseAndKept) 
     const std::string list = root.write("cstrike/gfx/shell/kb_act.lst", "\"a\" \"A\"\r\n");
     for (const std::string& path : {config, list})
         ::chmod(path.c_str(), 0);
-    for (const fs::path& folder : {root.path(), mod(), mod() / "gfx", mod() / "gfx" / "shell"}) {
-        ::chmod(folder.c_str(), 0777);
-        if (test::runningAsRoot()) {
-            ASSERT_EQ(::chown(folder.c_str(), test::NobodyId, test::NobodyId), 0);
-        }
-    }
+    openToNobody({root.path(), mod(), mod() / "gfx", mod() / "gfx" / "shell"});
     // Root's file in the player's folder: writable by its owner alone.
     const std::string roots = root.write("cstrike/mp3.cfg", "root's");
     ::chmod(roots.c_str(), 0644);
     track("a.mp3", "song");
     ::chmod((root.path() / "music").c_str(), 0755);
     ::chmod(root.file("music/a.mp3").c_str(), 0644);
-    const auto result = test::runInChild(
-        [&](std::string& text) {
-            const SaveOutcome outcome = save();
-            text = messages();
-            return static_cast<int>(outcome);
-        },
-        true);
+    const auto result = saveInChild();
     ::chmod(config.c_str(), 0644);
     ::chmod(list.c_str(), 0644);
     EXPECT_EQ(result.status, static_cast<int>(SaveOutcome::Failed));
@@ -537,19 +463,9 @@ TEST_F(SaveFaults, ACopiesFolderThatCannotBeListedStillKeepsThePlayersFiles) {
     ::chmod((root.path() / "music").c_str(), 0755);
     ::chmod(root.file("music/a.mp3").c_str(), 0644);
     ::chmod(mine.c_str(), 0666);
-    for (const fs::path& folder : {root.path(), mod(), mod() / "mp3s"}) {
-        ::chmod(folder.c_str(), folder == mod() / "mp3s" ? 0333 : 0777);
-        if (test::runningAsRoot()) {
-            ASSERT_EQ(::chown(folder.c_str(), test::NobodyId, test::NobodyId), 0);
-        }
-    }
-    const auto result = test::runInChild(
-        [&](std::string& text) {
-            const SaveOutcome outcome = save();
-            text = messages();
-            return static_cast<int>(outcome);
-        },
-        true);
+    openToNobody({root.path(), mod()});
+    openToNobody({mod() / "mp3s"}, 0333);
+    const auto result = saveInChild();
     ::chmod((mod() / "mp3s").c_str(), 0755);
     EXPECT_EQ(result.status, static_cast<int>(SaveOutcome::Complete)) << result.text;
     EXPECT_EQ(test::readBytes(mine), "mine");
@@ -572,7 +488,7 @@ TEST_F(SaveFaults, CopiesOfASaveKilledBeforeItsEndStayOurs) {
     test::writeBytes(mod() / "mp3s/a.mp3", "the player's own a");
     const int status = test::waitForChild(test::startChild([&] {
         DyingView dying(modText());
-        saveScriptCommand(*state, dying, JUKEWRIGHT_DATA_DIR);
+        save(dying);
     }));
     ASSERT_EQ(status, 9);
     ASSERT_EQ(modFile("mp3s/a2.mp3"), "song a");
@@ -586,26 +502,25 @@ TEST_F(SaveFaults, CopiesOfASaveKilledBeforeItsEndStayOurs) {
 // Killed anywhere, a save leaves every file old or new and every copy whole, old or absent; the next
 // save leaves no temporary file behind.
 TEST_F(SaveFaults, ASaveKilledAtAnyPointLosesNothing) {
-    const std::string oldList = "\"+jump\" \"Jump\"\r\n";
-    const std::string oldConfig = "bind x y\r\n";
-    const std::string oldScript = "old script\r\n";
-    const std::string oldCopy = "old copy";
+    const std::map<std::string, std::string> old = {{"gfx/shell/kb_act.lst", "\"+jump\" \"Jump\"\r\n"},
+                                                    {"userconfig.cfg", "bind x y\r\n"},
+                                                    {"mp3.cfg", "old script\r\n"},
+                                                    {"mp3s/t0.mp3", "old copy"}};
     std::vector<std::string> songs;
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < 6; ++i) {
         songs.push_back(std::string(std::size_t{1} << 20, static_cast<char>('a' + i)));
-    for (int i = 0; i < 6; ++i)
-        track("t" + std::to_string(i) + ".mp3", songs[static_cast<std::size_t>(i)]);
+        track("t" + std::to_string(i) + ".mp3", songs.back());
+    }
     const auto reset = [&] {
-        test::writeBytes(mod() / "gfx/shell/kb_act.lst", oldList);
-        test::writeBytes(mod() / "userconfig.cfg", oldConfig);
-        test::writeBytes(mod() / "mp3.cfg", oldScript);
-        test::writeBytes(mod() / "mp3s/t0.mp3", oldCopy);
+        for (const auto& [file, bytes] : old)
+            test::writeBytes(mod() / file, bytes);
     };
     reset();
     ASSERT_EQ(save(), SaveOutcome::Complete);
-    const std::string newList = modFile("gfx/shell/kb_act.lst");
-    const std::string newScript = modFile("mp3.cfg");
-    const std::string newConfig = oldConfig + "exec mp3.cfg\r\n";
+    std::map<std::string, std::string> fresh;
+    for (const auto& [file, bytes] : old)
+        fresh[file] = modFile(file);
+    EXPECT_EQ(fresh["userconfig.cfg"], "bind x y\r\nexec mp3.cfg\r\n");
 
     // Kill points spread over the length of a whole save.
     const auto start = std::chrono::steady_clock::now();
@@ -615,6 +530,7 @@ TEST_F(SaveFaults, ASaveKilledAtAnyPointLosesNothing) {
     const auto length = std::chrono::steady_clock::now() - start;
     std::mt19937 random(12345);
     for (int kill = 0; kill < 24; ++kill) {
+        SCOPED_TRACE("cut at kill " + std::to_string(kill));
         reset();
         for (int i = 1; i < 6; ++i)
             fs::remove(mod() / ("mp3s/t" + std::to_string(i) + ".mp3"));
@@ -622,18 +538,11 @@ TEST_F(SaveFaults, ASaveKilledAtAnyPointLosesNothing) {
         std::this_thread::sleep_for(length * std::uniform_real_distribution<double>(0.0, 1.2)(random));
         ::kill(child, SIGKILL);
         test::waitForChild(child);
-        const auto oldOrNew = [&](const char* file, const std::string& before, const std::string& after) {
-            const std::string bytes = modFile(file);
-            EXPECT_TRUE(bytes == before || bytes == after) << file << " cut at kill " << kill;
-        };
-        oldOrNew("gfx/shell/kb_act.lst", oldList, newList);
-        oldOrNew("userconfig.cfg", oldConfig, newConfig);
-        oldOrNew("mp3.cfg", oldScript, newScript);
-        oldOrNew("mp3s/t0.mp3", oldCopy, songs[0]);
+        for (const auto& [file, bytes] : old)
+            EXPECT_TRUE(modFile(file) == bytes || modFile(file) == fresh[file]) << file;
         for (int i = 1; i < 6; ++i) {
             const fs::path copy = mod() / ("mp3s/t" + std::to_string(i) + ".mp3");
-            EXPECT_TRUE(!fs::exists(copy) || test::readBytes(copy) == songs[static_cast<std::size_t>(i)])
-                << copy << " cut at kill " << kill;
+            EXPECT_TRUE(!fs::exists(copy) || test::readBytes(copy) == songs[static_cast<std::size_t>(i)]) << copy;
         }
     }
     ASSERT_EQ(save(), SaveOutcome::Complete);

@@ -1,15 +1,11 @@
 #include "core/jukebox/jukebox_removal.h"
-#include "core/playlist/track_list.h"
 #include "core/script/copy_names.h"
-#include "core/jukebox/save_script.h"
 #include "core/script/script_parts.h"
 #include "core/script/script_text.h"
-#include "support/fixtures.h"
-#include "support/recording_views.h"
+#include "support/mod_folder_save.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <memory>
 
 using namespace jukewright;
 using ::testing::ElementsAre;
@@ -18,23 +14,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class SaveScript : public ::testing::Test {
+class SaveScript : public test::ModFolderSave {
 protected:
-    SaveScript() { fs::create_directories(mod()); }
-
-    fs::path mod() const { return music.path() / "cstrike"; }
-    std::string modText() const { return mod().string(); }
-    std::string modFile(const std::string& name) const { return test::readBytes(mod() / name); }
-
-    // A track in the list; `content` empty means its file does not exist.
-    void track(const std::string& name, const std::string& content) {
-        const std::string path = content.empty() ? music.file(name) : music.write(name, content);
-        test::RecordingPlaylistView rows;
-        appendTrack(*state, rows, path);
+    void numberedTracks(int from, int to, const std::string& name = "Song ") {
+        for (int k = from; k <= to; ++k)
+            track(name + std::to_string(k) + ".mp3", "x");
     }
-
-    SaveOutcome save(test::RecordingSaveView& on) { return saveScriptCommand(*state, on, JUKEWRIGHT_DATA_DIR); }
-    SaveOutcome save() { return save(view); }
 
     // The only message of the save, which must name every failure.
     std::string failureMessage() const {
@@ -45,10 +30,6 @@ protected:
         EXPECT_NE(view.caption, "Done");
         return view.messages.at(0).text;
     }
-
-    test::TempFolder music;
-    std::unique_ptr<AppState> state = std::make_unique<AppState>();
-    test::RecordingSaveView view{modText()};
 };
 
 } // namespace
@@ -104,7 +85,7 @@ TEST_F(SaveScript, RemovesOneTrailingSeparatorAndRemembersEachFolderOnce) {
     test::RecordingSaveView twice(modText() + "//");
     ASSERT_EQ(save(twice), SaveOutcome::Complete);
     EXPECT_EQ(twice.modFolder, modText() + "/") << "only the last of two separators goes";
-    const fs::path otherCase = music.path() / "CStrike";
+    const fs::path otherCase = root.path() / "CStrike";
     fs::create_directories(otherCase);
     test::RecordingSaveView other(otherCase.string());
     ASSERT_EQ(save(other), SaveOutcome::Complete);
@@ -117,8 +98,7 @@ TEST_F(SaveScript, RemovesOneTrailingSeparatorAndRemembersEachFolderOnce) {
 TEST_F(SaveScript, ReplacesOldFilesAndKeepsCopiesOfCollidingNamesApart) {
     track("Old/Blue Sky.mp3", "old copy");
     ASSERT_EQ(save(), SaveOutcome::Complete);
-    state = std::make_unique<AppState>();
-    view = test::RecordingSaveView(modText());
+    restart();
     test::writeBytes(mod() / "mp3.cfg", std::string(9000, 'x'));
     test::writeBytes(mod() / "mp3s" / "keep.mp3", "someone else's");
     track("A/Blue Sky.mp3", "one");
@@ -137,13 +117,13 @@ TEST_F(SaveScript, ReplacesOldFilesAndKeepsCopiesOfCollidingNamesApart) {
 TEST_F(SaveScript, NamesEachFileItCouldNotWriteAndDoesTheRest) {
     fs::create_directories(mod() / "mp3.cfg"); // as root nothing is read-only: a folder blocks the file
     track("a.mp3", "a");
-    track("gone.mp3", "");
+    add(root.file("music/gone.mp3"));
     track("c.mp3", "c");
     EXPECT_EQ(save(), SaveOutcome::Failed);
     const std::string message = failureMessage();
     EXPECT_TRUE(message.starts_with("These files could not be written:\n"));
-    EXPECT_THAT(message, HasSubstr("mp3.cfg ("));
-    EXPECT_THAT(message, HasSubstr("gone.mp3"));
+    for (const char* named : {"mp3.cfg (", "gone.mp3"})
+        EXPECT_THAT(message, HasSubstr(named));
     EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 2);
     EXPECT_EQ(modFile("userconfig.cfg"), "exec mp3.cfg\r\n");
     EXPECT_TRUE(fs::exists(mod() / "gfx" / "shell" / "kb_act.lst"));
@@ -159,7 +139,7 @@ TEST_F(SaveScript, ATrackFolderThatCannotBeMadeIsNamed) {
 }
 
 TEST_F(SaveScript, AModWithoutKeyBindingListIsANoticeNotAFailure) {
-    const fs::path ns = music.path() / "ns";
+    const fs::path ns = root.path() / "ns";
     fs::create_directories(ns);
     track("a.mp3", "a");
     test::RecordingSaveView nsView(ns.string());
@@ -183,8 +163,7 @@ TEST_F(SaveScript, AFullListStopsAfterItsMessageBeforeAnythingIsWritten) {
 }
 
 TEST_F(SaveScript, PartsLayoutWritesPartsAndNoPartOfAnEarlierSaveStays) {
-    for (int k = 1; k <= 200; ++k)
-        track("Song number " + std::to_string(k) + ".mp3", "x");
+    numberedTracks(1, 200, "Song number ");
     // What an earlier, larger save left, and files that merely look like parts.
     for (const char* name :
          {"mp3_part40.cfg", "mp3_part7.cfg", "mp3_part01.cfg", "MP3_PART90.cfg", "mp3_part2.cfg.bak"})
@@ -210,8 +189,6 @@ TEST_F(SaveScript, PartsLayoutWritesPartsAndNoPartOfAnEarlierSaveStays) {
 
     // Back to one file: every part goes, and the script is the single file, which is too large for
     // Xash3D-based engines and says so once the save is done.
-    view.messages.clear();
-    view.events.clear();
     state->Layout = ScriptLayout::SingleFile;
     ASSERT_EQ(save(), SaveOutcome::Complete);
     EXPECT_EQ(modFile("mp3.cfg"), single);
@@ -219,30 +196,27 @@ TEST_F(SaveScript, PartsLayoutWritesPartsAndNoPartOfAnEarlierSaveStays) {
         EXPECT_FALSE(fs::exists(mod() / scriptPartName(n))) << n;
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].title, "Jukewright");
-    EXPECT_THAT(view.messages[0].text, HasSubstr("Xash3D-based engines"));
-    EXPECT_THAT(view.messages[0].text, HasSubstr("\"Xash3D-compatible script\" in the Tools menu"));
-    EXPECT_THAT(view.messages[0].text, HasSubstr("--engine xash3d"));
+    for (const char* text :
+         {"Xash3D-based engines", "\"Xash3D-compatible script\" in the Tools menu", "--engine xash3d"})
+        EXPECT_THAT(view.messages[0].text, HasSubstr(text));
     ASSERT_GE(view.events.size(), 3u);
     EXPECT_THAT(std::vector<std::string>(view.events.end() - 3, view.events.end()),
                 ElementsAre("stage complete", "message: " + view.messages[0].text, "enable box"));
 }
 
 TEST_F(SaveScript, ASingleFileWithinTheXashLimitSaysNothingMore) {
-    for (int k = 1; k <= 30; ++k)
-        track("Song " + std::to_string(k) + ".mp3", "x");
+    numberedTracks(1, 30);
     ASSERT_EQ(save(), SaveOutcome::Complete);
     EXPECT_LE(modFile("mp3.cfg").size(), MaxPortableScriptBytes);
     EXPECT_TRUE(view.messages.empty());
-    for (int k = 31; k <= 60; ++k)
-        track("Song " + std::to_string(k) + ".mp3", "x");
+    numberedTracks(31, 60);
     ASSERT_EQ(save(), SaveOutcome::Complete);
     EXPECT_GT(modFile("mp3.cfg").size(), MaxPortableScriptBytes);
     EXPECT_EQ(view.messages.size(), 1u);
 }
 
 TEST_F(SaveScript, RemovingTheJukeboxDeletesItsParts) {
-    for (int k = 1; k <= 100; ++k)
-        track("Song " + std::to_string(k) + ".mp3", "x");
+    numberedTracks(1, 100);
     state->Layout = ScriptLayout::Parts;
     ASSERT_EQ(save(), SaveOutcome::Complete);
     test::writeBytes(mod() / "mp3_part1.cfg.bak", "mine");
@@ -250,8 +224,7 @@ TEST_F(SaveScript, RemovingTheJukeboxDeletesItsParts) {
     const RemovalReport report = removeJukebox(modText(), false);
     EXPECT_TRUE(report.failures.empty());
     EXPECT_THAT(report.done, ::testing::Contains(::testing::StartsWith("deleted mp3_part1.cfg, mp3_part2.cfg")));
-    EXPECT_FALSE(fs::exists(mod() / "mp3.cfg"));
-    EXPECT_FALSE(fs::exists(mod() / "mp3_part1.cfg"));
-    EXPECT_FALSE(fs::exists(mod() / "mp3_part2.cfg"));
+    for (const char* gone : {"mp3.cfg", "mp3_part1.cfg", "mp3_part2.cfg"})
+        EXPECT_FALSE(fs::exists(mod() / gone)) << gone;
     EXPECT_TRUE(fs::exists(mod() / "mp3_part1.cfg.bak"));
 }

@@ -14,14 +14,18 @@ using ::testing::HasSubstr;
 
 namespace {
 
-std::vector<std::string> scriptLines(const std::vector<std::string>& paths, int mp3Volume = 50, int gameVolume = 80) {
+std::string scriptBytes(const std::vector<std::string>& paths, int mp3Volume = 50, int gameVolume = 80) {
     auto state = std::make_unique<AppState>();
     test::RecordingPlaylistView view;
     for (const auto& path : paths)
         appendTrack(*state, view, path);
     state->Mp3Volume = static_cast<std::int16_t>(mp3Volume);
     state->GameVolume = static_cast<std::int16_t>(gameVolume);
-    const std::string bytes = scriptFileBytes(*state, assignScriptNames(*state));
+    return scriptFileBytes(*state, assignScriptNames(*state));
+}
+
+std::vector<std::string> scriptLines(const std::vector<std::string>& paths, int mp3Volume = 50, int gameVolume = 80) {
+    const std::string bytes = scriptBytes(paths, mp3Volume, gameVolume);
     EXPECT_TRUE(bytes.ends_with("\r\n"));
     std::vector<std::string> lines;
     for (std::size_t start = 0, end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
@@ -44,12 +48,7 @@ std::vector<std::string> numberedTracks(int count) {
 } // namespace
 
 TEST(ScriptText, TwoTrackExampleIsExactToTheByte) {
-    auto state = std::make_unique<AppState>();
-    test::RecordingPlaylistView view;
-    appendTrack(*state, view, "C:\\Music\\Blue Sky.mp3");
-    appendTrack(*state, view, "D:\\Tunes\\Rain-Dance (Live).mp3");
-    state->Mp3Volume = 50;
-    const std::string bytes = scriptFileBytes(*state, assignScriptNames(*state));
+    const std::string bytes = scriptBytes({"C:\\Music\\Blue Sky.mp3", "D:\\Tunes\\Rain-Dance (Live).mp3"});
     EXPECT_EQ(bytes, test::twoTrackScript());
     EXPECT_EQ(bytes.size(), 5214u);
     // The two forms differ in the separator of the four play and loop lines alone.
@@ -92,10 +91,10 @@ TEST(ScriptText, NextAndPreviousWrapAtTheEndsOfTheList) {
 
 TEST(ScriptText, VolumesOffTheLadderAreWrittenAsStored) {
     const auto lines = scriptLines({"C:\\a.mp3"}, 37, 0);
-    EXPECT_THAT(lines, Contains("vol37"));
-    EXPECT_THAT(lines, Contains("gvol0"));
-    EXPECT_THAT(lines, Contains("alias vol100 \"mp3volume 1.00; alias mp3volup vol100; alias mp3voldown vol95;\""));
-    EXPECT_THAT(lines, Contains("alias gvol9 \"volume 0.09; alias gvolup gvol13; alias gvoldown gvol5;\""));
+    for (const char* line :
+         {"vol37", "gvol0", "alias vol100 \"mp3volume 1.00; alias mp3volup vol100; alias mp3voldown vol95;\"",
+          "alias gvol9 \"volume 0.09; alias gvolup gvol13; alias gvoldown gvol5;\""})
+        EXPECT_THAT(lines, Contains(line));
 }
 
 TEST(ScriptText, NamesNeverEndACommandList) {

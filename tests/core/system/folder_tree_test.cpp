@@ -14,30 +14,25 @@ using namespace jukewright;
 #ifndef _WIN32
 
 TEST(BrowseStart, OpensInSteamsGameFoldersWhereTheyExistElseInTheWorkingFolder) {
-    // folders made below the home folder, where the browser opens
+    // files made below the home folder, where the browser opens
     const std::pair<std::vector<std::string>, std::string> rows[] = {
         {{}, "<work>"},
-        {{".steam/steam/steamapps"}, ".steam/steam/steamapps"},
-        {{".local/share/Steam/steamapps"}, ".local/share/Steam/steamapps"},
-        {{".local/share/Steam/steamapps", ".steam/steam/steamapps"}, ".local/share/Steam/steamapps"},
-        {{".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps"},
+        {{".steam/steam/steamapps/x"}, ".steam/steam/steamapps"},
+        {{".local/share/Steam/steamapps/x"}, ".local/share/Steam/steamapps"},
+        {{".local/share/Steam/steamapps/x", ".steam/steam/steamapps/x"}, ".local/share/Steam/steamapps"},
+        {{".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/x"},
          ".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps"},
-        {{".steam/steam"}, "<work>"},
+        {{".steam/steam/x"}, "<work>"},
+        {{".steam/steam/steamapps"}, "<work>"}, // a file where the folder would be
     };
-    for (const auto& [folders, expected] : rows) {
+    for (const auto& [files, expected] : rows) {
         test::TempFolder home;
-        for (const std::string& folder : folders)
-            home.write(folder + "/appmanifest.acf", "x");
+        for (const std::string& file : files)
+            home.write(file, "x");
         const std::string start = browseStartFolder(home.str(), "/work");
         EXPECT_EQ(start, expected == "<work>" ? "/work" : home.str() + "/" + expected);
     }
     EXPECT_EQ(browseStartFolder("", "/work"), "/work");
-}
-
-TEST(BrowseStart, AStartFolderThatIsAFileIsNotOpened) {
-    test::TempFolder home;
-    home.write(".steam/steam/steamapps", "not a folder");
-    EXPECT_EQ(browseStartFolder(home.str(), "/work"), "/work");
 }
 
 TEST(FolderList, ListsSubfoldersHiddenOnesIncludedSortedIgnoringCase) {

@@ -15,13 +15,14 @@ namespace {
 struct Transliterated {
     const char* name;
     const char* withIcu;
-    // Windows decomposes and keeps what is Latin; other scripts have no Latin form there.
-    const char* onWindows;
+    // Windows decomposes and keeps what is Latin; other scripts have no Latin form there. Nothing
+    // here: as with ICU.
+    const char* onWindows = nullptr;
 };
 
 const char* expectedHere(const Transliterated& row) {
 #ifdef _WIN32
-    return row.onWindows;
+    return row.onWindows ? row.onWindows : row.withIcu;
 #else
     return row.withIcu;
 #endif
@@ -45,30 +46,29 @@ std::string wholeNameTransliterated(const std::string& name) {
 
 TEST(Transliteration, SpellsLatinLettersInAsciiAndOtherScriptsWhereThePlatformCan) {
     const Transliterated rows[] = {
-        {"Bj\u00F6rk \u2013 J\u00F3ga (Live).mp3", "Bjork - Joga (Live).mp3", "Bjork - Joga (Live).mp3"},
-        {"\u00C5ngstr\u00F6m \u00D1and\u00FA \u010Cesk\u00FD \u0218tef\u0103nescu", "Angstrom Nandu Cesky Stefanescu",
-         "Angstrom Nandu Cesky Stefanescu"},
+        {"Bj\u00F6rk \u2013 J\u00F3ga (Live).mp3", "Bjork - Joga (Live).mp3"},
+        {"\u00C5ngstr\u00F6m \u00D1and\u00FA \u010Cesk\u00FD \u0218tef\u0103nescu", "Angstrom Nandu Cesky Stefanescu"},
         // a name stored decomposed: ICU leaves a lone mark for the caller to drop
         {"Cafe\u0301", "Cafe\u0301", "Cafe"},
         // letters without a decomposition of their own
         {"Stra\u00DFe \u00C6ther \u00E6 \u00D8rsted \u00F8l \u0152uvre \u0153uf \u0141\u00F3d\u017A \u0142",
-         "Strasse AEther ae Orsted ol OEuvre oeuf Lodz l", "Strasse AEther ae Orsted ol OEuvre oeuf Lodz l"},
-        {"\u0110or\u0111e \u00D0 \u00F0 \u0131 \u0126 \u0127", "Dorde D d i H h", "Dorde D d i H h"},
+         "Strasse AEther ae Orsted ol OEuvre oeuf Lodz l"},
+        {"\u0110or\u0111e \u00D0 \u00F0 \u0131 \u0126 \u0127", "Dorde D d i H h"},
         {"\u00DE\u00F3rir \u00FEorn", "THorir thorn", "Thorir thorn"},
         // compatibility forms
         {"\uFB01n \uFB02ow \uFF33\uFF4F\uFF4E\uFF47 \uFF11 \u01C6 \u0132 \u0149 \u017F \u2026",
-         "fin flow Song 1 dz IJ 'n s ...", "fin flow Song 1 dz IJ 'n s ..."},
-        {"\u00A0nbsp\u3000ideographic", " nbsp ideographic", " nbsp ideographic"},
+         "fin flow Song 1 dz IJ 'n s ..."},
+        {"\u00A0nbsp\u3000ideographic", " nbsp ideographic"},
         {"\u00BD Time", " 1/2 Time", "1/2 Time"},
         {"\u2460 \u00B2 \u216B \u2122", "\u2460 \u00B2 XII \u2122", "1 2 XII TM"},
-        {"\u201CQuote\u201D \u2018x\u2019 \u00ABfr\u00BB", "\"Quote\" 'x' <<fr>>", "\"Quote\" 'x' <<fr>>"},
+        {"\u201CQuote\u201D \u2018x\u2019 \u00ABfr\u00BB", "\"Quote\" 'x' <<fr>>"},
         // scripts without Latin letters, and what no platform spells
         {"\u041A\u0438\u043D\u043E - \u0413\u0440\u0443\u043F\u043F\u0430 \u043A\u0440\u043E\u0432\u0438.mp3",
          "Kino - Gruppa krovi.mp3", " -  .mp3"},
         {"\u03A3\u03BF\u03C5 \u03C4\u03B1 \u03BB\u03AD\u03C9", "Sou ta leo", "  "},
         {"\u65E5\u672C \u306E\u6B4C 01", "ri ben no ge 01", "  01"},
         {"\U0001F600 smile \U0001F3B5", "\U0001F600 smile \U0001F3B5", " smile "},
-        {"plain ASCII, as it was.mp3", "plain ASCII, as it was.mp3", "plain ASCII, as it was.mp3"},
+        {"plain ASCII, as it was.mp3", "plain ASCII, as it was.mp3"},
     };
     for (const auto& row : rows) {
         // Twice, so that the second answer comes from what was already seen.

@@ -1,23 +1,15 @@
-// What only Windows has: file attributes, drive letters, the ANSI code page, UNC paths.
+// What only Windows has: file attributes, drive letters, the ANSI code page, UNC paths, files held open.
 #ifdef _WIN32
 
-#include "core/playlist/playlist_import.h"
-#include "core/steam/mod_folders.h"
-#include "core/steam/steam_libraries.h"
 #include "core/system/code_page.h"
 #include "core/system/file_queries.h"
 #include "core/system/file_io.h"
 #include "core/system/native_path.h"
 #include "core/system/text_rows.h"
 #include "support/fixtures.h"
-#include "support/playlist_folder.h"
-#include "support/steam_home.h"
 
-#include <algorithm>
-#include <cwctype>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <optional>
 #include <tuple>
 #include <windows.h>
 
@@ -41,7 +33,9 @@ std::string missingDrive() {
 
 } // namespace
 
-TEST(WindowsFileExistence, HiddenAndSystemEntriesAreNotSeenReadOnlyAndArchiveFilesAre) {
+// Hidden and system entries are not seen, read-only and archive files are, and every query the
+// system fails is false.
+TEST(WindowsFileExistence, HiddenAndSystemEntriesAndFailingQueriesAreNotSeen) {
     test::TempFolder root;
     for (const char* file : {"Music/hidden.mp3", "Music/system.mp3", "Music/kept.mp3", "OnlyHidden/song.mp3",
                              "HiddenFolder/x.mp3", "SystemFolder/x.mp3"})
@@ -52,37 +46,35 @@ TEST(WindowsFileExistence, HiddenAndSystemEntriesAreNotSeenReadOnlyAndArchiveFil
     setAttributes(root, "OnlyHidden/song.mp3", FILE_ATTRIBUTE_HIDDEN);
     setAttributes(root, "HiddenFolder", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN);
     setAttributes(root, "SystemFolder", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM);
-    // path below the folder, FileExists, FolderExists
+    const std::string r = root.str() + "\\", drive = missingDrive();
+    ASSERT_FALSE(drive.empty());
+    // path, FileExists, FolderExists
     const std::tuple<std::string, bool, bool> rows[] = {
-        {"Music\\hidden.mp3", false, false},
-        {"Music\\system.mp3", false, false},
-        {"Music\\kept.mp3", true, true},
-        {"Music\\*.mp3", true, true},
-        {"Music\\s*.mp3", false, false},
-        {"Music\\?idden.mp3", false, false},
-        {"OnlyHidden\\", false, true}, // the folder's own "." entry
-        {"OnlyHidden\\*.mp3", false, false},
-        {"HiddenFolder", false, false},
-        {"SystemFolder", false, false},
-        {"HiddenFolder\\x.mp3", true, true}, // a hidden folder on the way does not matter
-        {"Music", false, true},
-        {"Music/kept.mp3", true, true}, // either separator, as the system takes it
+        {r + "Music\\hidden.mp3", false, false},
+        {r + "Music\\system.mp3", false, false},
+        {r + "Music\\kept.mp3", true, true},
+        {r + "Music\\*.mp3", true, true},
+        {r + "Music\\s*.mp3", false, false},
+        {r + "Music\\?idden.mp3", false, false},
+        {r + "OnlyHidden\\", false, true}, // the folder's own "." entry
+        {r + "OnlyHidden\\*.mp3", false, false},
+        {r + "HiddenFolder", false, false},
+        {r + "SystemFolder", false, false},
+        {r + "HiddenFolder\\x.mp3", true, true}, // a hidden folder on the way does not matter
+        {r + "Music", false, true},
+        {r + "Music/kept.mp3", true, true}, // either separator, as the system takes it
+        {drive + "\\song.mp3", false, false},
+        {drive + "\\", false, false},
+        {drive + "\\*", false, false},
+        {"C:\\a<b>.mp3", false, false},
+        {"\\\\no-such-server\\share\\song.mp3", false, false},
+        {"Music\xFF.mp3", false, false},
     };
     for (const auto& [path, file, folder] : rows) {
-        EXPECT_EQ(FileExists(root.str() + "\\" + path), file) << path;
-        EXPECT_EQ(FolderExists(root.str() + "\\" + path), folder) << path;
+        EXPECT_EQ(FileExists(path), file) << path;
+        EXPECT_EQ(FolderExists(path), folder) << path;
     }
     setAttributes(root, "Music/kept.mp3", FILE_ATTRIBUTE_NORMAL);
-}
-
-TEST(WindowsFileExistence, EveryFailingQueryIsFalse) {
-    const std::string drive = missingDrive();
-    ASSERT_FALSE(drive.empty());
-    for (const std::string& path : {drive + "\\song.mp3", drive + "\\", drive + "\\*", std::string("C:\\a<b>.mp3"),
-                                    std::string("\\\\no-such-server\\share\\song.mp3"), std::string("Music\xFF.mp3")}) {
-        EXPECT_FALSE(FileExists(path)) << path;
-        EXPECT_FALSE(FolderExists(path)) << path;
-    }
 }
 
 TEST(WindowsCodePage, NamesInTheAnsiCodePageRoundTripAndNameTheirFiles) {
@@ -184,74 +176,6 @@ TEST(WindowsFileOps, AFileAnotherProgramHoldsOpenAloneIsAnErrorNotAnEmptyFile) {
     const FileContent after = readFileBytes(path);
     EXPECT_FALSE(after.error);
     EXPECT_EQ(after.bytes, "[playlist]\r\n");
-}
-
-class WindowsPlaylistPaths : public ::testing::Test, protected test::PlaylistFolder {};
-
-TEST_F(WindowsPlaylistPaths, DriveLetterEntriesAreAbsoluteAndUncEntriesAreJoinedToThePlaylistsFolder) {
-    const std::string absolute = track("Music/one.mp3");
-    track("Lists/server/share/two.mp3");
-    importPlaylistCommand(
-        *state, view,
-        playlist("Lists/mix.pls", {"[playlist]", "File1=" + absolute, "File2=\\\\server\\share\\two.mp3",
-                                   "File3=Z:\\nothing\\three.mp3", "File4=\\\\no-such-server\\share\\two.mp3"}));
-    ASSERT_EQ(absolute.substr(1, 2), ":\\");
-    // The system reads the doubled separator of a joined UNC entry as one.
-    EXPECT_THAT(paths(), ElementsAre(absolute, root() + "/Lists\\\\\\server\\share\\two.mp3"));
-}
-
-// Sets Steam's own registry value for the test and puts the value that was there back afterwards.
-class SteamPathValue {
-public:
-    SteamPathValue() {
-        RegCreateKeyExW(HKEY_CURRENT_USER, Key, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &m_key, nullptr);
-        DWORD size = 0;
-        if (RegGetValueW(m_key, nullptr, L"SteamPath", RRF_RT_REG_SZ, nullptr, nullptr, &size) == ERROR_SUCCESS) {
-            std::wstring old(size / sizeof(wchar_t), L'\0');
-            RegGetValueW(m_key, nullptr, L"SteamPath", RRF_RT_REG_SZ, nullptr, old.data(), &size);
-            old.resize(std::wcslen(old.c_str()));
-            m_old = old;
-        }
-    }
-    ~SteamPathValue() {
-        if (m_old)
-            set(*m_old);
-        else
-            RegDeleteValueW(m_key, L"SteamPath");
-        RegCloseKey(m_key);
-    }
-    SteamPathValue(const SteamPathValue&) = delete;
-    SteamPathValue& operator=(const SteamPathValue&) = delete;
-
-    void set(const std::wstring& value) const {
-        RegSetValueExW(m_key, L"SteamPath", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-    }
-
-private:
-    static constexpr const wchar_t* Key = L"Software\\Valve\\Steam";
-    HKEY m_key = nullptr;
-    std::optional<std::wstring> m_old;
-};
-
-TEST(WindowsSteam, TheSteamFolderInTheRegistryIsSearchedFirstAndItsModsAreFound) {
-    test::SteamHome steam;
-    const std::string cstrike = steam.mod("Steam", "cstrike");
-    // Steam stores its folder in lower case with "/" between the folders.
-    std::wstring stored = widePath(steam.path("Steam"));
-    std::replace(stored.begin(), stored.end(), L'\\', L'/');
-    std::transform(stored.begin(), stored.end(), stored.begin(), [](wchar_t c) { return std::towlower(c); });
-    SteamPathValue value;
-    value.set(stored);
-
-    const std::vector<std::string> folders = systemSteamFolders();
-    ASSERT_FALSE(folders.empty());
-    EXPECT_TRUE(std::filesystem::equivalent(widePath(folders.front()), widePath(steam.path("Steam"))))
-        << folders.front();
-    const InstalledMods found = findInstalledMods(folders);
-    ASSERT_EQ(found.mods.size(), 1u);
-    EXPECT_EQ(found.mods[0].name, "cstrike");
-    EXPECT_TRUE(std::filesystem::equivalent(widePath(found.mods[0].folder), widePath(cstrike)));
 }
 
 #endif
