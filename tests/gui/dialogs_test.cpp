@@ -1,7 +1,6 @@
 #include "core/steam/steam_libraries.h"
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/browse_dialog.h"
-#include "gui/dialogs/dialog_keeper.h"
 #include "gui/dialogs/directory_list.h"
 #include "support/steam_home.h"
 #include "support/window_fixture.h"
@@ -40,44 +39,11 @@ std::pair<int, int> storedVolumes() {
 class DialogsTest : public WindowTest {
     Q_OBJECT
 
-    // A browser of its own, with a disc that is not there among its drives.
-    FakeDialogs m_dialogs;
-    std::unique_ptr<SteamHome> m_steam;
-    QStringList m_modFolderBox; // every text the browser's OK put into the mod-folder box
-    std::unique_ptr<gui::DialogKeeper<gui::frmBrowse>> m_browse;
-
-    QWidget* showBrowser() {
-        gui::frmBrowse* dialog = m_browse->dialog();
-        dialog->show();
-        if (!QTest::qWaitForWindowExposed(dialog))
-            qFatal("the dialog did not show");
-        return dialog;
-    }
     QString browseFromTheWindow(const std::function<void(QWidget*)>& steps) {
         return onModal(steps, [this] { QTest::mouseClick(f->find<QLabel>("lblBrowse"), Qt::LeftButton); });
     }
 
 private Q_SLOTS:
-    void init() {
-        WindowTest::init();
-        m_dialogs = {};
-        m_steam = std::make_unique<SteamHome>();
-        m_modFolderBox.clear();
-        QDir().mkpath(m_home->path(QStringLiteral("games/cstrike")));
-        m_browse = std::make_unique<gui::DialogKeeper<gui::frmBrowse>>([this] {
-            const std::string home = m_home->path().toStdString();
-            gui::BrowsePlaces places{home,
-                                     QDir::currentPath().toStdString(),
-                                     {"/", home, home + "/missing-disc"},
-                                     posixSteamFolders(m_steam->path())};
-            return new gui::frmBrowse([this](const QString& text) { m_modFolderBox << text; }, m_dialogs, places);
-        });
-    }
-    void cleanup() {
-        delete m_browse->dialog();
-        WindowTest::cleanup();
-    }
-
     void theOptionsStoreTheVolumesBeforeTheDialogGoesOn_data() {
         QTest::addColumn<QByteArray>("action");
         QTest::addColumn<bool>("kept");
@@ -113,6 +79,7 @@ private Q_SLOTS:
     // Cancel and Esc keep the folder for the next showing, the close box starts afresh, and only OK
     // puts the path into the mod-folder box.
     void theBrowserKeepsItsFolderUntilClosedAndFillsTheBoxOnOkOnly() {
+        QDir().mkpath(m_home->path(QStringLiteral("games/cstrike")));
         auto* modFolder = f->find<QComboBox>("cboSteamFolder");
         modFolder->setEditText(QStringLiteral("typed before"));
         QCOMPARE(browseFromTheWindow([](QWidget* dialog) {
@@ -137,36 +104,40 @@ private Q_SLOTS:
         browseFromTheWindow([](QWidget* dialog) { QCOMPARE(box(dialog, "txtPath")->text(), QDir::currentPath()); });
     }
 
-    void aDriveThatCannotBeReadKeepsThePathAndSaysWhy() {
-        QWidget* dialog = showBrowser();
-        auto* drives = control<QComboBox>(dialog, "Drive1");
+    // A drive that cannot be read keeps the path; a mod whose folder went between the showing and the
+    // click is reported, not confirmed; a mod that is there is confirmed once, though a click may also
+    // activate the row.
+    void aBrowserSaysWhatItCannotOpenAndConfirmsAModOnce() {
+        SteamHome steam;
+        const std::string gone = steam.mod(".local/share/Steam", "cstrike");
+        const QString valve = QString::fromStdString(steam.mod(".local/share/Steam", "valve"));
+        const std::string home = m_home->path().toStdString();
+        QStringList modFolderBox;
+        FakeDialogs dialogs;
+        gui::frmBrowse dialog([&modFolderBox](const QString& text) { modFolderBox << text; }, dialogs,
+                              {home,
+                               QDir::currentPath().toStdString(),
+                               {"/", home, home + "/missing-disc"},
+                               posixSteamFolders(steam.path())});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* drives = control<QComboBox>(&dialog, "Drive1");
         QTest::keyClick(drives, Qt::Key_Down); // the person picks the home folder
-        QCOMPARE(box(dialog, "txtPath")->text(), m_home->path());
         QTest::keyClick(drives, Qt::Key_Down); // a disc that is not there
-        QCOMPARE(box(dialog, "txtPath")->text(), m_home->path());
+        QCOMPARE(box(&dialog, "txtPath")->text(), m_home->path());
         QCOMPARE(drives->currentIndex(), 1);
-        QCOMPARE(m_dialogs.messages.size(), 1u);
-        QVERIFY(m_dialogs.messages[0].text.starts_with("This folder could not be opened:\n" +
-                                                       m_home->path(QStringLiteral("missing-disc")).toStdString()));
-    }
-
-    // A mod whose folder went between the showing and the click is reported, not confirmed; a mod that
-    // is there is confirmed once, though a click may also activate the row.
-    void choosingAModConfirmsItsFolderOnce() {
-        const std::string gone = m_steam->mod(".local/share/Steam", "cstrike");
-        const QString valve = QString::fromStdString(m_steam->mod(".local/share/Steam", "valve"));
-        QWidget* dialog = showBrowser();
-        auto* list = control<QListWidget>(dialog, "lstMods");
+        auto* list = control<QListWidget>(&dialog, "lstMods");
         QCOMPARE(rowsOf(list), (QStringList{QStringLiteral("cstrike"), QStringLiteral("valve")}));
-        QVERIFY(!control<QLabel>(dialog, "lblNoMods")->isVisible());
+        QVERIFY(!control<QLabel>(&dialog, "lblNoMods")->isVisible());
         std::filesystem::remove_all(gone);
         for (int row : {0, 1})
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-        QCOMPARE(m_dialogs.messages.size(), 1u);
-        QVERIFY(m_dialogs.messages[0].text.starts_with("This folder could not be opened:\n" + gone));
-        QCOMPARE(m_modFolderBox, QStringList{valve});
-        QVERIFY(!dialog->isVisible());
-        QCOMPARE(control<gui::DirectoryList>(dialog, "dirBrowse")->path(), valve);
+        QCOMPARE(dialogs.messages.size(), 2u);
+        QVERIFY(dialogs.messages[0].text.starts_with("This folder could not be opened:\n" + home + "/missing-disc"));
+        QVERIFY(dialogs.messages[1].text.starts_with("This folder could not be opened:\n" + gone));
+        QCOMPARE(modFolderBox, QStringList{valve});
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(control<gui::DirectoryList>(&dialog, "dirBrowse")->path(), valve);
     }
 
     void aboutRollsTheShippedCreditsFromTheFirstPairEachTime() {
