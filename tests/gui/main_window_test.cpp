@@ -119,11 +119,12 @@ private Q_SLOTS:
             QVERIFY(f->dialogs.messages.empty());
         QCOMPARE(f->state->Language, std::int16_t(command == "english" ? 1 : 2));
         QCOMPARE(f->window->findChildren<gui::frmMediaLib*>().size(), command == "library" ? 1 : 0);
-        const QString file = command == "freetrack" ? QStringLiteral("free_track.txt") : QStringLiteral("readme.txt");
+        const QString opened = command == "freetrack" ? QStringLiteral("/free_track.txt")
+                               : command == "readme"  ? QStringLiteral("/readme.txt")
+                                                      : QString();
         QCOMPARE(f->desktop.opened,
-                 command == "freetrack" || command == "readme"
-                     ? QList<QUrl>{QUrl::fromLocalFile(QStringLiteral(JUKEWRIGHT_DATA_DIR "/") + file)}
-                     : QList<QUrl>{});
+                 opened.isEmpty() ? QList<QUrl>{}
+                                  : QList<QUrl>{QUrl::fromLocalFile(QStringLiteral(JUKEWRIGHT_DATA_DIR) + opened)});
         QCOMPARE(ends.size(), command == "exit" ? 1 : 0);
     }
 
@@ -232,7 +233,7 @@ private Q_SLOTS:
 
     // The first run offers the free track once; the close box stores the language and the mod folders,
     // Exit ends at once and stores nothing.
-    void aRunEndsByTheCloseBoxOrByExit() {
+    void theSettingsFileAcrossRuns() {
         const QString settings = QString::fromStdString(gui::settingsFilePath());
         QFile::remove(settings);
         f = std::make_unique<WindowFixture>(QStringLiteral(JUKEWRIGHT_DATA_DIR), false, QList<bool>{true});
@@ -266,21 +267,20 @@ private Q_SLOTS:
         QVERIFY(f->window->isVisible()); // the other windows are gone, the main one is left to the program
         QCOMPARE(f->window->findChildren<gui::frmMediaLib*>().size(), 0);
         QCOMPARE(readAll(settings), stored);
-    }
 
-    void readOnlySettingsAreUsedToldOnceAndNeverWritten() {
-        const QString settings = QString::fromStdString(gui::settingsFilePath());
+        // Settings that cannot be written are used, told once and never written; the free track is not
+        // offered, as the answer could not be kept.
         storeSettings(2, 0);
         QFile::setPermissions(settings, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-        const QByteArray before = readAll(settings);
+        const QByteArray readOnly = readAll(settings);
         restart();
         QCOMPARE(f->dialogs.messages.size(), std::size_t(1));
         QVERIFY(QString::fromStdString(f->dialogs.messages[0].text).contains(settings));
-        QVERIFY(f->dialogs.questions.isEmpty()); // its answer could not be kept
+        QVERIFY(f->dialogs.questions.isEmpty());
         QVERIFY(f->find<QAction>("mnuGerman")->isChecked());
         QVERIFY(f->window->close());
         QCOMPARE(f->dialogs.messages.size(), std::size_t(1));
-        QCOMPARE(readAll(settings), before);
+        QCOMPARE(readAll(settings), readOnly);
     }
 
     void checkShowsItsResultsAndOnlyReadsTheBox() {
