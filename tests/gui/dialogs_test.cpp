@@ -1,10 +1,7 @@
 #include "core/steam/steam_libraries.h"
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/browse_dialog.h"
-#include "gui/dialogs/dialog_keeper.h"
 #include "gui/dialogs/directory_list.h"
-#include "gui/dialogs/options_dialog.h"
-#include "support/recording_views.h"
 #include "support/steam_home.h"
 #include "support/window_fixture.h"
 
@@ -17,14 +14,6 @@ using namespace jukewright;
 using namespace jukewright::test;
 
 namespace {
-
-template <class Dialog> Dialog* showKept(gui::DialogKeeper<Dialog>& keeper) {
-    Dialog* dialog = keeper.dialog();
-    dialog->show();
-    if (!QTest::qWaitForWindowExposed(dialog))
-        qFatal("the dialog did not show");
-    return dialog;
-}
 
 QLineEdit* box(QWidget* dialog, const char* name) {
     return control<QLineEdit>(dialog, name);
@@ -50,184 +39,105 @@ std::pair<int, int> storedVolumes() {
 class DialogsTest : public WindowTest {
     Q_OBJECT
 
-    AppState m_state;
-    std::vector<bool> m_storedWhileOpen; // one entry per store of the volumes
-    std::unique_ptr<gui::DialogKeeper<gui::frmOptions>> m_options;
-    FakeDialogs m_dialogs;
-    std::unique_ptr<SteamHome> m_steam;
-    QStringList m_modFolderBox; // every text the browser's OK put into the mod-folder box
-    std::unique_ptr<gui::DialogKeeper<gui::frmBrowse>> m_browse;
+    QString browseFromTheWindow(const std::function<void(QWidget*)>& steps) {
+        return onModal(steps, [this] { QTest::mouseClick(f->find<QLabel>("lblBrowse"), Qt::LeftButton); });
+    }
 
 private Q_SLOTS:
-    void init() {
-        WindowTest::init();
-        m_state = AppState();
-        m_storedWhileOpen.clear();
-        m_options = std::make_unique<gui::DialogKeeper<gui::frmOptions>>([this] {
-            auto shown = std::make_shared<QPointer<gui::frmOptions>>();
-            *shown =
-                new gui::frmOptions(m_state, [this, shown] { m_storedWhileOpen.push_back((*shown)->isVisible()); });
-            return shown->data();
-        });
-        m_dialogs = {};
-        m_steam = std::make_unique<SteamHome>();
-        m_modFolderBox.clear();
-        QDir().mkpath(m_home->path(QStringLiteral("games/cstrike")));
-        m_browse = std::make_unique<gui::DialogKeeper<gui::frmBrowse>>([this] {
-            const std::string home = m_home->path().toStdString();
-            gui::BrowsePlaces places{home,
-                                     QDir::currentPath().toStdString(),
-                                     {"/", home, home + "/missing-disc"},
-                                     posixSteamFolders(m_steam->path())};
-            return new gui::frmBrowse([this](const QString& text) { m_modFolderBox << text; }, m_dialogs, places);
-        });
-    }
-    void cleanup() {
-        delete m_options->dialog();
-        delete m_browse->dialog();
-        WindowTest::cleanup();
-    }
-
-    void aVolumeBoxTakesOnlyWhatKeepsItInRange() {
-        QLineEdit* mp3 = box(showKept(*m_options), "txtMP3Vol");
-        mp3->setText(QStringLiteral("100"));
-        QTest::keyClicks(mp3, QStringLiteral("1"));
-        QCOMPARE(mp3->text(), QStringLiteral("100"));
-    }
-
-    void theOptionsButtonsAndKeys_data() {
-        QTest::addColumn<QString>("mp3");
+    void theOptionsStoreTheVolumesBeforeTheDialogGoesOn_data() {
         QTest::addColumn<QByteArray>("action");
-        QTest::addColumn<int>("mp3After");
-        QTest::addColumn<int>("gameAfter");
-        QTest::addColumn<bool>("openAfter");
-        QTest::addColumn<QString>("shownAfter");
-        const auto row = [](const char* name, const char* mp3, const char* action, int mp3After, int gameAfter,
-                            bool openAfter, const char* shownAfter) {
-            QTest::newRow(name) << QString::fromLatin1(mp3) << QByteArray(action) << mp3After << gameAfter << openAfter
-                                << QString::fromLatin1(shownAfter);
-        };
-        row("Apply stores and stays", "35", "cmdApply", 35, 90, true, "35");
-        row("Apply keeps an emptied value", "", "cmdApply", 80, 90, true, "80");
-        row("OK takes halves to even", "2.5", "cmdOk", 2, 90, false, "2.5");
-        row("Enter is OK", "99.5", "Enter", 100, 90, false, "99.5");
-        row("Cancel restores", "35", "cmdCancel", 80, 80, false, "80");
-        row("Esc is Cancel", "35", "Esc", 80, 80, false, "80");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("Apply stores and stays") << QByteArray("cmdApply") << true;
+        QTest::newRow("OK stores and closes") << QByteArray("cmdOk") << true;
+        QTest::newRow("Enter is OK") << QByteArray("Enter") << true;
+        QTest::newRow("Cancel restores") << QByteArray("cmdCancel") << false;
+        QTest::newRow("Esc is Cancel") << QByteArray("Esc") << false;
     }
-    void theOptionsButtonsAndKeys() {
-        QFETCH(QString, mp3);
+    void theOptionsStoreTheVolumesBeforeTheDialogGoesOn() {
         QFETCH(QByteArray, action);
-        QFETCH(int, mp3After);
-        QFETCH(int, gameAfter);
-        QFETCH(bool, openAfter);
-        QFETCH(QString, shownAfter);
-        gui::frmOptions* dialog = showKept(*m_options);
-        box(dialog, "txtMP3Vol")->setText(mp3);
-        box(dialog, "txtGameVol")->setText(QStringLiteral("90"));
-        if (action.startsWith("cmd"))
-            click(dialog, action.constData());
-        else
-            QTest::keyClick(box(dialog, "txtMP3Vol"), action == "Esc" ? Qt::Key_Escape : Qt::Key_Return);
-        QCOMPARE(int{m_state.Mp3Volume}, mp3After);
-        QCOMPARE(int{m_state.GameVolume}, gameAfter);
-        QCOMPARE(dialog->isVisible(), openAfter);
-        QCOMPARE(box(dialog, "txtMP3Vol")->text(), shownAfter);
-        // Stored once, before the dialog hides; never by Cancel.
-        QCOMPARE(m_storedWhileOpen, mp3After == 80 && gameAfter == 80 ? std::vector<bool>{} : std::vector<bool>{true});
-    }
-
-    void theWindowsOptionsStoreTheVolumesBeforeTheDialogGoesOn() {
-        std::vector<std::pair<int, int>> inFile;
+        QFETCH(bool, kept);
+        const std::pair<int, int> start{f->state->Mp3Volume, f->state->GameVolume}, startInFile = storedVolumes();
+        const std::pair<int, int> typed{35, 90};
         const QString seen = onModal(
             [&](QWidget* dialog) {
                 box(dialog, "txtMP3Vol")->setText(QStringLiteral("35"));
-                click(dialog, "cmdApply");
-                inFile.push_back(storedVolumes());
-                box(dialog, "txtGameVol")->setText(QStringLiteral("99.5"));
-                click(dialog, "cmdOk");
-                inFile.push_back(storedVolumes());
+                QTest::keyClicks(box(dialog, "txtMP3Vol"), QStringLiteral("1")); // 351 is out of range
+                box(dialog, "txtGameVol")->setText(QStringLiteral("90"));
+                if (action.startsWith("cmd"))
+                    click(dialog, action.constData());
+                else
+                    QTest::keyClick(box(dialog, "txtMP3Vol"), action == "Esc" ? Qt::Key_Escape : Qt::Key_Return);
+                QCOMPARE(dialog->isVisible(), action == "cmdApply");
+                QCOMPARE(box(dialog, "txtMP3Vol")->text(), QString::number(kept ? typed.first : start.first));
+                QCOMPARE(storedVolumes(), kept ? typed : startInFile);
             },
             [this] { f->trigger("mnuOptions"); });
         QCOMPARE(seen, QStringLiteral("frmOptions"));
-        QCOMPARE(inFile, (std::vector<std::pair<int, int>>{{35, 80}, {35, 100}}));
-        QCOMPARE(f->state->GameVolume, 100);
+        QCOMPARE((std::pair<int, int>{f->state->Mp3Volume, f->state->GameVolume}), kept ? typed : start);
     }
 
-    void theWindowsBrowserPutsThePathIntoTheBoxOnOkOnly() {
+    // Cancel and Esc keep the folder for the next showing, the close box starts afresh, and only OK
+    // puts the path into the mod-folder box.
+    void theBrowserKeepsItsFolderUntilClosedAndFillsTheBoxOnOkOnly() {
+        QDir().mkpath(m_home->path(QStringLiteral("games/cstrike")));
         auto* modFolder = f->find<QComboBox>("cboSteamFolder");
         modFolder->setEditText(QStringLiteral("typed before"));
-        QString startPath;
-        const auto browse = [this](const std::function<void(QWidget*)>& steps) {
-            return onModal(steps, [this] { QTest::mouseClick(f->find<QLabel>("lblBrowse"), Qt::LeftButton); });
-        };
-        QCOMPARE(browse([&startPath](QWidget* dialog) {
-                     startPath = box(dialog, "txtPath")->text();
+        QCOMPARE(browseFromTheWindow([](QWidget* dialog) {
+                     QCOMPARE(box(dialog, "txtPath")->text(), QDir::currentPath()); // no Steam in this home
+                     auto* list = control<gui::DirectoryList>(dialog, "dirBrowse");
+                     list->setCurrentItem(list->rowOf(QStringLiteral("/")));
+                     QCOMPARE(box(dialog, "txtPath")->text(), QDir::currentPath()); // selecting does not open
+                     QTest::keyClick(list, Qt::Key_Return);
+                     QVERIFY(dialog->isVisible()); // Enter in the list opens the folder, not the Ok button
+                     QCOMPARE(box(dialog, "txtPath")->text(), QStringLiteral("/"));
                      box(dialog, "txtPath")->setText(QStringLiteral("~/games/cstrike"));
                      click(dialog, "cmdCancel");
                  }),
                  QStringLiteral("frmBrowse"));
-        QCOMPARE(startPath, QDir::currentPath()); // no Steam in this home
+        browseFromTheWindow([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
         QCOMPARE(modFolder->currentText(), QStringLiteral("typed before"));
-        browse([](QWidget* dialog) { QTest::keyClick(box(dialog, "txtPath"), Qt::Key_Return); });
-        QCOMPARE(modFolder->currentText(), QStringLiteral("~/games/cstrike")); // kept from the Cancelled showing
-        QCOMPARE(modFolder->count(), 0);                                       // only a save remembers a mod folder
-    }
-
-    void browserCancelAndEscKeepTheFolderTheCloseBoxStartsAfresh() {
-        gui::frmBrowse* dialog = showKept(*m_browse);
-        auto* list = control<gui::DirectoryList>(dialog, "dirBrowse");
-        list->setCurrentItem(list->rowOf(QStringLiteral("/")));
-        QCOMPARE(box(dialog, "txtPath")->text(), QDir::currentPath()); // selecting a folder does not open it
-        QTest::keyClick(list, Qt::Key_Return);
-        QVERIFY(dialog->isVisible()); // Enter in the list opens the folder, not the Ok button
-        click(dialog, "cmdCancel");
-        QCOMPARE(showKept(*m_browse), dialog);
-        QCOMPARE(box(dialog, "txtPath")->text(), QStringLiteral("/"));
-        QTest::keyClick(dialog, Qt::Key_Escape);
-        QVERIFY(!dialog->isVisible());
-        QVERIFY(m_modFolderBox.isEmpty());
-        showKept(*m_browse)->close();
+        browseFromTheWindow([](QWidget* dialog) { QTest::keyClick(box(dialog, "txtPath"), Qt::Key_Return); });
+        QCOMPARE(modFolder->currentText(), QStringLiteral("~/games/cstrike"));
+        QCOMPARE(modFolder->count(), 0); // only a save remembers a mod folder
+        browseFromTheWindow([](QWidget* dialog) { dialog->close(); });
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(box(showKept(*m_browse), "txtPath")->text(), QDir::currentPath());
+        browseFromTheWindow([](QWidget* dialog) { QCOMPARE(box(dialog, "txtPath")->text(), QDir::currentPath()); });
     }
 
-    void aDriveThatCannotBeReadKeepsThePathAndSaysWhy() {
-        QWidget* dialog = showKept(*m_browse);
-        auto* drives = control<QComboBox>(dialog, "Drive1");
+    // A drive that cannot be read keeps the path; a mod whose folder went between the showing and the
+    // click is reported, not confirmed; a mod that is there is confirmed once, though a click may also
+    // activate the row.
+    void aBrowserSaysWhatItCannotOpenAndConfirmsAModOnce() {
+        SteamHome steam;
+        const std::string gone = steam.mod(".local/share/Steam", "cstrike");
+        const QString valve = QString::fromStdString(steam.mod(".local/share/Steam", "valve"));
+        const std::string home = m_home->path().toStdString();
+        QStringList modFolderBox;
+        FakeDialogs dialogs;
+        gui::frmBrowse dialog([&modFolderBox](const QString& text) { modFolderBox << text; }, dialogs,
+                              {home,
+                               QDir::currentPath().toStdString(),
+                               {"/", home, home + "/missing-disc"},
+                               posixSteamFolders(steam.path())});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* drives = control<QComboBox>(&dialog, "Drive1");
         QTest::keyClick(drives, Qt::Key_Down); // the person picks the home folder
-        QCOMPARE(box(dialog, "txtPath")->text(), m_home->path());
         QTest::keyClick(drives, Qt::Key_Down); // a disc that is not there
-        QCOMPARE(box(dialog, "txtPath")->text(), m_home->path());
+        QCOMPARE(box(&dialog, "txtPath")->text(), m_home->path());
         QCOMPARE(drives->currentIndex(), 1);
-        QCOMPARE(m_dialogs.messages.size(), 1u);
-        QVERIFY(m_dialogs.messages[0].text.starts_with("This folder could not be opened:\n" +
-                                                       m_home->path(QStringLiteral("missing-disc")).toStdString()));
-    }
-
-    void choosingAModConfirmsItsFolderOnce() {
-        m_steam->mod(".local/share/Steam", "cstrike");
-        const QString valve = QString::fromStdString(m_steam->mod(".local/share/Steam", "valve"));
-        QWidget* dialog = showKept(*m_browse);
-        auto* list = control<QListWidget>(dialog, "lstMods");
+        auto* list = control<QListWidget>(&dialog, "lstMods");
         QCOMPARE(rowsOf(list), (QStringList{QStringLiteral("cstrike"), QStringLiteral("valve")}));
-        QVERIFY(!control<QLabel>(dialog, "lblNoMods")->isVisible());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
-        QCOMPARE(m_modFolderBox, QStringList{valve}); // once, though a click may also activate the row
-        QVERIFY(!dialog->isVisible());
-        QCOMPARE(control<gui::DirectoryList>(dialog, "dirBrowse")->path(), valve);
-        QVERIFY(m_dialogs.messages.empty());
-    }
-
-    void aModFolderThatCannotBeOpenedIsReportedNotConfirmed() {
-        const std::string mod = m_steam->mod(".local/share/Steam", "valve");
-        QWidget* dialog = showKept(*m_browse);
-        std::filesystem::remove_all(mod); // gone between the showing and the click
-        auto* list = control<QListWidget>(dialog, "lstMods");
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
-        QVERIFY(m_modFolderBox.isEmpty());
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(m_dialogs.messages.size(), 1u);
-        QVERIFY(m_dialogs.messages[0].text.starts_with("This folder could not be opened:\n" + mod));
+        QVERIFY(!control<QLabel>(&dialog, "lblNoMods")->isVisible());
+        std::filesystem::remove_all(gone);
+        for (int row : {0, 1})
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        QCOMPARE(dialogs.messages.size(), 2u);
+        QVERIFY(dialogs.messages[0].text.starts_with("This folder could not be opened:\n" + home + "/missing-disc"));
+        QVERIFY(dialogs.messages[1].text.starts_with("This folder could not be opened:\n" + gone));
+        QCOMPARE(modFolderBox, QStringList{valve});
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(control<gui::DirectoryList>(&dialog, "dirBrowse")->path(), valve);
     }
 
     void aboutRollsTheShippedCreditsFromTheFirstPairEachTime() {

@@ -6,23 +6,21 @@
 using namespace jukewright;
 
 // The main window on a screen of 1024 by 768 pixels.
-class SmallScreenTest : public QObject {
+class SmallScreenTest : public test::WindowTest {
     Q_OBJECT
 
 private Q_SLOTS:
     void theWindowFitsWithEveryControlInside() {
         QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry().height(), 768);
-        test::FreshHome home;
-        test::WindowFixture f;
-        QWidget* client = f.window->centralWidget();
-        QVERIFY(f.window->frameGeometry().height() <= 768);
-        QCOMPARE(f.window->menuBar()->height() + client->height(), f.window->height());
+        QWidget* client = f->window->centralWidget();
+        QVERIFY(f->window->frameGeometry().height() <= 768);
+        QCOMPARE(f->window->menuBar()->height() + client->height(), f->window->height());
         // The list's background picture lies under everything and may reach below the edge.
         for (QWidget* control : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (control->objectName() != QStringLiteral("imgPlbg"))
                 QVERIFY2(control->y() >= 0 && control->y() + control->height() <= client->height(),
                          qPrintable(control->objectName()));
-        QVERIFY(f.find<QListWidget>("lstPlaylist")->geometry().bottom() < f.find<QWidget>("cboSteamFolder")->y());
+        QVERIFY(f->find<QListWidget>("lstPlaylist")->geometry().bottom() < f->find<QWidget>("cboSteamFolder")->y());
     }
 };
 

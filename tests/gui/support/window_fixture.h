@@ -6,6 +6,7 @@
 #include "gui/platform/desktop_folders.h"
 #include "gui/platform/dialogs.h"
 #include "gui/main_window/main_window.h"
+#include "support/recording_views.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,16 +43,12 @@ public:
     std::vector<Message> messages;
 };
 
-// Records what it was asked to open and answers as told.
 class FakeDesktop : public gui::Desktop {
 public:
-    void openTextFile(const QString& path, QObject*, std::function<void()> noProgram) override {
+    void openTextFile(const QString& path, QObject*, std::function<void()>) override {
         opened << QUrl::fromLocalFile(path);
-        if (!answer)
-            noProgram();
     }
     QList<QUrl> opened;
-    bool answer = true;
 };
 
 // A control by its written name; a missing one ends the test program with that name.
@@ -129,11 +126,9 @@ private:
 
 // The settings file a run with these values leaves behind.
 inline void storeSettings(std::int16_t language, std::int16_t freeTrackOffered) {
-    class Silent : public MessageView {
-        void showMessage(const Message& message) override { qFatal("settings: %s", message.text.c_str()); }
-    } silent;
+    RecordingMessages messages;
     QFile::remove(QString::fromStdString(gui::settingsFilePath()));
-    SettingsStore store(gui::settingsFilePath(), silent);
+    SettingsStore store(gui::settingsFilePath(), messages);
     store.InitSettingsFile();
     AppState earlier;
     earlier.Language = language;
@@ -141,8 +136,8 @@ inline void storeSettings(std::int16_t language, std::int16_t freeTrackOffered) 
     store.SaveExitSettings(earlier);
 }
 
-// One run of the program on a fresh state. By default the player has started it before in English, so
-// the window starts with an empty list and asks nothing.
+// One run of the program. By default the player has started it before in English, so the window starts
+// with an empty list and asks nothing; otherwise it meets the settings file as it is.
 class WindowFixture {
 public:
     explicit WindowFixture(const QString& dataFolder = QStringLiteral(JUKEWRIGHT_DATA_DIR), bool earlierRun = true,
@@ -159,7 +154,6 @@ public:
     template <typename T> T* find(const char* name) const { return control<T>(window.get(), name); }
     QStringList rows() const { return rowsOf(find<QListWidget>("lstPlaylist")); }
     void trigger(const char* item) const { find<QAction>(item)->trigger(); }
-    // Tracks T0 .. T<count-1>, added as a person adds them.
     void addTracks(int count) {
         for (int i = 0; i < count; ++i) {
             dialogs.nextFileNames.push_back(QStringLiteral("/music/T%1").arg(i));
@@ -173,7 +167,7 @@ public:
     std::unique_ptr<gui::frmMain> window;
 };
 
-// A window test: each test function meets a new player's home and a main window of its own.
+// Each test function meets a new player's home and a main window of its own.
 class WindowTest : public QObject {
     Q_OBJECT
 

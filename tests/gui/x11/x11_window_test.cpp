@@ -21,25 +21,16 @@ QString run(const QString& program, const QStringList& arguments) {
 } // namespace
 
 // The main window on a real X server, as a player meets it: its title bar and the keyboard.
-class X11WindowTest : public QObject {
+class X11WindowTest : public WindowTest {
     Q_OBJECT
 
-    std::unique_ptr<FreshHome> m_home;
-    std::unique_ptr<WindowFixture> f;
-
 private Q_SLOTS:
-    void initTestCase() {
+    void init() {
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
         gui::nameTheProgram();
-        m_home = std::make_unique<FreshHome>();
-        f = std::make_unique<WindowFixture>();
+        WindowTest::init();
         f->window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
-    }
-
-    void cleanupTestCase() {
-        f.reset();
-        m_home.reset();
     }
 
     void theTitleBarReadsTheCaptionAlone() {
