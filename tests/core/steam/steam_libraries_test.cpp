@@ -16,7 +16,7 @@ struct LayoutCase {
     std::string what;
     std::function<void(const test::SteamHome&)> build;
     std::vector<std::string> mods; // "name folder", the folder relative to the home folder
-    std::vector<std::string> problemFiles;
+    std::vector<std::string> problemFiles = {};
 };
 
 #ifndef _WIN32
@@ -28,20 +28,6 @@ std::string replaced(std::string text, const std::string& from, const std::strin
 #endif
 
 } // namespace
-
-#ifndef _WIN32 // Steam's folders in the home folder and their links are POSIX's; Windows asks the registry
-TEST(SteamLibraries, SearchesTheUsualSteamFoldersInOrder) {
-    EXPECT_EQ(posixSteamFolders("/home/p"),
-              (std::vector<std::string>{"/home/p/.local/share/Steam", "/home/p/.steam/steam", "/home/p/.steam/root",
-                                        "/home/p/.steam/debian-installation",
-                                        "/home/p/.var/app/com.valvesoftware.Steam/.local/share/Steam",
-                                        "/home/p/snap/steam/common/.local/share/Steam"}));
-    EXPECT_TRUE(posixSteamFolders("").empty());
-    EXPECT_EQ(windowsSteamFolders({"c:/games/steam", "", "D:\\Steam"}),
-              (std::vector<std::string>{"c:/games/steam", "D:\\Steam", "C:\\Program Files (x86)\\Steam",
-                                        "C:\\Program Files\\Steam"}));
-}
-#endif
 
 TEST(SteamLibraries, ReadsBothLayoutsOfTheLibraryList) {
     const std::vector<std::pair<std::string, LibraryList>> cases = {
@@ -66,6 +52,18 @@ TEST(SteamLibraries, ReadsBothLayoutsOfTheLibraryList) {
 }
 
 #ifndef _WIN32 // Steam's folders in the home folder and their links are POSIX's; Windows asks the registry
+TEST(SteamLibraries, SearchesTheUsualSteamFoldersInOrder) {
+    EXPECT_EQ(posixSteamFolders("/home/p"),
+              (std::vector<std::string>{"/home/p/.local/share/Steam", "/home/p/.steam/steam", "/home/p/.steam/root",
+                                        "/home/p/.steam/debian-installation",
+                                        "/home/p/.var/app/com.valvesoftware.Steam/.local/share/Steam",
+                                        "/home/p/snap/steam/common/.local/share/Steam"}));
+    EXPECT_TRUE(posixSteamFolders("").empty());
+    EXPECT_EQ(windowsSteamFolders({"c:/games/steam", "", "D:\\Steam"}),
+              (std::vector<std::string>{"c:/games/steam", "D:\\Steam", "C:\\Program Files (x86)\\Steam",
+                                        "C:\\Program Files\\Steam"}));
+}
+
 TEST(SteamLibraries, FindsTheModsOfEveryLibraryOnce) {
     const std::vector<LayoutCase> cases = {
         {"nothing installed", [](auto&) {}, {}, {}},
@@ -79,16 +77,13 @@ TEST(SteamLibraries, FindsTheModsOfEveryLibraryOnce) {
              h.link(".steam/root", Native);
          },
          {"cstrike " + Native + "/steamapps/common/Half-Life/cstrike",
-          "valve " + Native + "/steamapps/common/Half-Life/valve"},
-         {}},
+          "valve " + Native + "/steamapps/common/Half-Life/valve"}},
         {"Flatpak",
          [](const test::SteamHome& h) { h.mod(Flatpak, "dod"); },
-         {"dod " + Flatpak + "/steamapps/common/Half-Life/dod"},
-         {}},
+         {"dod " + Flatpak + "/steamapps/common/Half-Life/dod"}},
         {"Snap",
          [](const test::SteamHome& h) { h.mod("snap/steam/common/.local/share/Steam", "tfc"); },
-         {"tfc snap/steam/common/.local/share/Steam/steamapps/common/Half-Life/tfc"},
-         {}},
+         {"tfc snap/steam/common/.local/share/Steam/steamapps/common/Half-Life/tfc"}},
         {"current library list: the Steam folder, a second library, an unplugged one, a link to the first",
          [](const test::SteamHome& h) {
              h.home.write(Native + "/steamapps/common/Other Game/x", "");
@@ -101,8 +96,7 @@ TEST(SteamLibraries, FindsTheModsOfEveryLibraryOnce) {
                  "3" { "path" "HOME/.steam/steam" } })",
                                             "HOME", h.path()));
          },
-         {"cstrike Games/SteamLibrary/steamapps/common/Half-Life/cstrike"},
-         {}},
+         {"cstrike Games/SteamLibrary/steamapps/common/Half-Life/cstrike"}},
         {"old installation: SteamApps in capitals, the old library list",
          [](const test::SteamHome& h) {
              h.mod(".steam/debian-installation", "czero", "SteamApps");
@@ -113,16 +107,14 @@ TEST(SteamLibraries, FindsTheModsOfEveryLibraryOnce) {
                            "SteamApps");
          },
          {"czero .steam/debian-installation/SteamApps/common/Half-Life/czero",
-          "gearbox Old/SteamApps/common/Half-Life/gearbox"},
-         {}},
+          "gearbox Old/SteamApps/common/Half-Life/gearbox"}},
         {"the same mod in two libraries, each listed in search order",
          [](const test::SteamHome& h) {
              h.mod(Flatpak, "cstrike");
              h.mod(Native, "cstrike");
          },
          {"cstrike " + Native + "/steamapps/common/Half-Life/cstrike",
-          "cstrike " + Flatpak + "/steamapps/common/Half-Life/cstrike"},
-         {}},
+          "cstrike " + Flatpak + "/steamapps/common/Half-Life/cstrike"}},
         {"a broken library list is named, the other libraries still found",
          [](const test::SteamHome& h) {
              h.mod(Native, "cstrike");
@@ -149,9 +141,7 @@ TEST(SteamLibraries, FindsTheModsOfEveryLibraryOnce) {
         EXPECT_EQ(installed.problems, problems) << c.what;
     }
 }
-#endif
 
-#ifndef _WIN32 // Steam's folders in the home folder and their links are POSIX's; Windows asks the registry
 TEST(SteamLibraries, ANameOfAnInstalledModSelectsItsFolder) {
     test::SteamHome home;
     const std::string first = home.mod(Native, "cstrike");

@@ -1,6 +1,7 @@
 #include "core/steam/vdf.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace jukewright;
 
@@ -17,21 +18,10 @@ std::string flat(const std::vector<VdfNode>& nodes) {
     return text;
 }
 
-struct ReadCase {
-    std::string text;
-    std::string tree;
-};
-
-struct BrokenCase {
-    std::string text;
-    int line;
-    std::string reason;
-};
-
 } // namespace
 
 TEST(Vdf, ReadsQuotedAndUnquotedTextsBlocksEscapesAndComments) {
-    const std::vector<ReadCase> cases = {
+    const std::pair<std::string, std::string> cases[] = {
         {"", ""},
         {"// only a comment", ""},
         {R"("a" "1" "b" "2")", "a=1;b=2"},
@@ -55,7 +45,7 @@ TEST(Vdf, ReadsQuotedAndUnquotedTextsBlocksEscapesAndComments) {
 }
 
 TEST(Vdf, ABrokenTextNamesItsLineAndGivesNoEntries) {
-    const std::vector<BrokenCase> cases = {
+    const std::tuple<std::string, int, std::string> cases[] = {
         {"\"a\" {\n\"b\" \"1\"\n", 1, "the block \"a\" opened here is not closed"},
         {"\"a\" \"1\"\n}", 2, "a '}' closes no block"},
         {"{ \"a\" \"1\" }", 1, "a block has no key before its '{'"},
