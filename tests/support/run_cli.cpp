@@ -20,12 +20,7 @@ namespace {
 #ifdef _WIN32
 
 std::wstring wide(const std::string& utf8) {
-    if (utf8.empty())
-        return {};
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), text.data(), length);
-    return text;
+    return utf8Path(utf8).wstring();
 }
 
 // One argument quoted so that the program's CommandLineToArgvW gives it back unchanged.
@@ -75,6 +70,32 @@ HANDLE inheritedFile(const std::string& path, bool forWriting) {
                        forWriting ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+int run(const std::vector<std::string>& arguments, const std::string& workingFolder,
+        const std::vector<std::string>& variables, const TempFolder& streams) {
+    std::wstring commandLine = quotedArgument(wide(JUKEWRIGHT_CLI));
+    for (const auto& argument : arguments)
+        commandLine += L" " + quotedArgument(wide(argument));
+    std::wstring block = environmentBlock(variables);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = inheritedFile(streams.file("in"), false);
+    startup.hStdOutput = inheritedFile(streams.file("out"), true);
+    startup.hStdError = inheritedFile(streams.file("err"), true);
+    PROCESS_INFORMATION process{};
+    DWORD status = static_cast<DWORD>(-1);
+    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT, block.data(),
+                       wide(workingFolder).c_str(), &startup, &process)) {
+        WaitForSingleObject(process.hProcess, INFINITE);
+        GetExitCodeProcess(process.hProcess, &status); // leaves the status as it is when it fails
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    for (HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError})
+        CloseHandle(handle);
+    return static_cast<int>(status);
+}
+
 #else
 
 std::string shellQuoted(const std::string& text) {
@@ -84,72 +105,35 @@ std::string shellQuoted(const std::string& text) {
     return quoted + "'";
 }
 
-#endif
-
-} // namespace
-
-#ifdef _WIN32
-
-CliResult runCli(const std::vector<std::string>& arguments, const std::string& workingFolder, const std::string& input,
-                 const std::vector<std::string>& environment) {
-    TempFolder streams;
-    const std::string in = streams.write("in", input);
-    // A home folder of its own, unless the test gives one (see below for POSIX).
-    std::vector<std::string> variables{"HOME=" + streams.str()};
-    variables.insert(variables.end(), environment.begin(), environment.end());
-    std::wstring commandLine = quotedArgument(wide(JUKEWRIGHT_CLI));
-    for (const auto& argument : arguments)
-        commandLine += L" " + quotedArgument(wide(argument));
-    std::wstring block = environmentBlock(variables);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = inheritedFile(in, false);
-    startup.hStdOutput = inheritedFile(streams.file("out"), true);
-    startup.hStdError = inheritedFile(streams.file("err"), true);
-    PROCESS_INFORMATION process{};
-    CliResult result;
-    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT, block.data(),
-                       wide(workingFolder).c_str(), &startup, &process)) {
-        WaitForSingleObject(process.hProcess, INFINITE);
-        DWORD status = 0;
-        if (GetExitCodeProcess(process.hProcess, &status))
-            result.status = static_cast<int>(status);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
-    for (HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError})
-        CloseHandle(handle);
-    result.out = streams.read("out");
-    result.err = streams.read("err");
-    return result;
-}
-
-#else
-
-CliResult runCli(const std::vector<std::string>& arguments, const std::string& workingFolder, const std::string& input,
-                 const std::vector<std::string>& environment) {
-    TempFolder streams;
-    const std::string in = streams.write("in", input);
-    // A home folder of its own, unless the test gives one: a mod name must never reach the Steam
-    // installation of the machine running the tests.
-    std::string command = "cd " + shellQuoted(workingFolder) + " && env " + shellQuoted("HOME=" + streams.str());
-    for (const auto& variable : environment)
+int run(const std::vector<std::string>& arguments, const std::string& workingFolder,
+        const std::vector<std::string>& variables, const TempFolder& streams) {
+    std::string command = "cd " + shellQuoted(workingFolder) + " && env";
+    for (const auto& variable : variables)
         command += " " + shellQuoted(variable);
     command += " " + shellQuoted(JUKEWRIGHT_CLI);
     for (const auto& argument : arguments)
         command += " " + shellQuoted(argument);
-    command +=
-        " <" + shellQuoted(in) + " >" + shellQuoted(streams.file("out")) + " 2>" + shellQuoted(streams.file("err"));
+    command += " <" + shellQuoted(streams.file("in")) + " >" + shellQuoted(streams.file("out")) + " 2>" +
+               shellQuoted(streams.file("err"));
     const int raw = std::system(command.c_str());
-    CliResult result;
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = streams.read("out");
-    result.err = streams.read("err");
-    return result;
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
 
 #endif
+
+} // namespace
+
+CliResult runCli(const std::vector<std::string>& arguments, const std::string& workingFolder, const std::string& input,
+                 const std::vector<std::string>& environment) {
+    TempFolder streams;
+    streams.write("in", input);
+    // A home folder of its own, unless the test gives one: a mod name must never reach the Steam
+    // installation of the machine running the tests.
+    std::vector<std::string> variables{"HOME=" + streams.str()};
+    variables.insert(variables.end(), environment.begin(), environment.end());
+    const int status = run(arguments, workingFolder, variables, streams);
+    return {status, streams.read("out"), streams.read("err")};
+}
 
 } // namespace jukewright::test
 
