@@ -2,26 +2,12 @@
 #include "core/credits/credits_roll.h"
 #include "support/fixtures.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace jukewright;
 
 namespace {
-
-// The pairs a roll shows over the given number of ticks, each once while visible, as "role|name".
-std::vector<std::string> shownPairs(CreditsRoll& roll, int ticks) {
-    std::vector<std::string> shown;
-    for (int i = 0; i < ticks; ++i) {
-        roll.tick();
-        const std::string pair = roll.positionText() + "|" + roll.nameText();
-        if (roll.visible() && (shown.empty() || shown.back() != pair))
-            shown.push_back(pair);
-        else if (!roll.visible())
-            shown.push_back("-");
-    }
-    std::erase(shown, std::string("-"));
-    return shown;
-}
 
 // The first pairs a file gives, as "role|name role|name ...".
 std::string pairsOf(const std::string& path, int count) {
@@ -34,44 +20,53 @@ std::string pairsOf(const std::string& path, int count) {
     return pairs;
 }
 
+// Each tick's top of the roll (negative while hidden) and its pair.
+std::vector<std::string> ticked(CreditsRoll& roll, int ticks) {
+    std::vector<std::string> seen;
+    for (int i = 0; i < ticks; ++i) {
+        roll.tick();
+        const int top = roll.visible() ? roll.positionTop() : -roll.positionTop();
+        seen.push_back(std::to_string(top) + " " + roll.positionText() + "|" + roll.nameText());
+    }
+    return seen;
+}
+
+// The pairs a roll shows over the given number of ticks, each once while visible, as "role|name".
+std::vector<std::string> shownPairs(CreditsRoll& roll, int ticks) {
+    std::vector<std::string> shown;
+    for (const std::string& tick : ticked(roll, ticks)) {
+        const std::string pair = tick[0] == '-' ? "-" : tick.substr(tick.find(' ') + 1);
+        if (shown.empty() || shown.back() != pair)
+            shown.push_back(pair);
+    }
+    std::erase(shown, "-");
+    return shown;
+}
+
 } // namespace
 
-// A pair enters at 6450 - (375 + 1335) and leaves once its top is below 2250: the first hands over at
-// tick 126, every later one 125 ticks after it entered (it enters already one step up).
-TEST(CreditsRoll, RisesTwentyTwipsATickAndHandsOverBelowTheLimit) {
+// A pair enters at 6450 - (375 + 1335) and leaves once its top is below 2250: the first is hidden at
+// tick 126, and the next enters already one step up.
+TEST(CreditsRoll, RisesTwentyTwipsATickAndHandsOverBelowTheLimitOnly) {
     test::TempFolder folder;
     CreditsFile file(folder.write("credits.txt", "Code\r\nAnn\r\nArt\r\nBob\r\n"));
     CreditsRoll roll(file);
     EXPECT_FALSE(roll.visible());
     EXPECT_EQ(roll.positionTop(), 4740);
-    roll.tick();
-    EXPECT_TRUE(roll.visible());
-    EXPECT_EQ(roll.positionText() + "|" + roll.nameText(), "Code|Ann");
-    EXPECT_EQ(roll.positionTop(), 4720);
-    EXPECT_EQ(roll.nameTop(), 4720 + 375);
-    int ticks = 1;
-    for (; roll.visible(); ++ticks)
-        roll.tick();
-    EXPECT_EQ(ticks, 126);
-    EXPECT_EQ(roll.positionTop(), 4720);
-    EXPECT_EQ(roll.positionText(), "Code");
-    roll.tick();
-    EXPECT_TRUE(roll.visible());
-    EXPECT_EQ(roll.positionText() + "|" + roll.nameText(), "Art|Bob");
-}
-
-TEST(CreditsRoll, ATopOfExactlyTheLimitMovesOnceMore) {
-    test::TempFolder folder;
-    CreditsFile file(folder.write("credits.txt", "Code\r\nAnn\r\n"));
+    const std::vector<std::string> seen = ticked(roll, 127);
+    EXPECT_EQ(std::vector(seen.begin(), seen.begin() + 2),
+              (std::vector<std::string>{"4720 Code|Ann", "4700 Code|Ann"}));
+    EXPECT_EQ(std::vector(seen.end() - 3, seen.end()),
+              (std::vector<std::string>{"2240 Code|Ann", "-4720 Code|Ann", "4700 Art|Bob"}));
+    EXPECT_EQ(std::ranges::count_if(seen, [](const std::string& s) { return s[0] == '-'; }), 1);
+    EXPECT_EQ(roll.nameTop(), 4700 + 375);
+    // A top of exactly the limit moves once more.
+    CreditsFile pair(folder.write("pair.txt", "Code\r\nAnn\r\n"));
     CreditsGeometry geometry;
     geometry.outerHeight = 2290 + geometry.positionHeight + geometry.nameHeight;
-    CreditsRoll roll(file, geometry);
-    std::vector<int> tops; // hidden: negative
-    for (int i = 0; i < 5; ++i) {
-        roll.tick();
-        tops.push_back(roll.visible() ? roll.positionTop() : -roll.positionTop());
-    }
-    EXPECT_EQ(tops, (std::vector<int>{2270, 2250, 2230, -2270, 2250}));
+    CreditsRoll exact(pair, geometry);
+    EXPECT_EQ(ticked(exact, 5), (std::vector<std::string>{"2270 Code|Ann", "2250 Code|Ann", "2230 Code|Ann",
+                                                          "-2270 Code|Ann", "2250 Code|Ann"}));
 }
 
 TEST(CreditsRoll, ShowsThePairsInFileOrderAndStartsAgainAtTheEnd) {
@@ -94,7 +89,7 @@ TEST(CreditsRoll, ShowsThePairsInFileOrderAndStartsAgainAtTheEnd) {
     }
 }
 
-TEST(CreditsFile, ShortAndBrokenFilesRollWhatThereIs) {
+TEST(CreditsFile, ShortAndBrokenFilesRollWhatThereIsAndEachOpeningStartsAtTheFirstPair) {
     test::TempFolder folder;
     const std::pair<std::string, std::string> rows[] = {
         {"Role\r\nName\r\n", "Role|Name Role|Name Role|Name Role|Name"},
@@ -110,16 +105,12 @@ TEST(CreditsFile, ShortAndBrokenFilesRollWhatThereIs) {
     for (const auto& [bytes, expected] : rows)
         EXPECT_EQ(pairsOf(folder.write("credits.txt", bytes), 4), expected) << bytes;
     EXPECT_EQ(pairsOf(folder.file("missing.txt"), 2), "| |");
-}
-
-TEST(CreditsFile, StaysOpenUntilClosedAndEachOpeningStartsAtTheFirstPair) {
-    test::TempFolder folder;
-    const std::string path = folder.write("credits.txt", "R1\r\nN1\r\nR2\r\nN2\r\n");
-    CreditsFile first(path);
+    EXPECT_FALSE(CreditsFile(folder.file("missing.txt")).isOpen());
+    // Open until closed; each opening starts at the first pair.
+    CreditsFile first(folder.write("credits.txt", "R1\r\nN1\r\nR2\r\nN2\r\n"));
     EXPECT_TRUE(first.isOpen());
     first.nextPair();
     first.close();
     EXPECT_FALSE(first.isOpen());
-    EXPECT_EQ(pairsOf(path, 1), "R1|N1");
-    EXPECT_FALSE(CreditsFile(folder.file("missing.txt")).isOpen());
+    EXPECT_EQ(pairsOf(folder.file("credits.txt"), 1), "R1|N1");
 }
