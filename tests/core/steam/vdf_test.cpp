@@ -45,6 +45,9 @@ TEST(Vdf, ReadsQuotedAndUnquotedTextsBlocksEscapesAndComments) {
 }
 
 TEST(Vdf, ABrokenTextNamesItsLineAndGivesNoEntries) {
+    std::string deep;
+    for (int i = 0; i < 100; ++i)
+        deep += "k {\n";
     const std::tuple<std::string, int, std::string> cases[] = {
         {"\"a\" {\n\"b\" \"1\"\n", 1, "the block \"a\" opened here is not closed"},
         {"\"a\" \"1\"\n}", 2, "a '}' closes no block"},
@@ -54,13 +57,7 @@ TEST(Vdf, ABrokenTextNamesItsLineAndGivesNoEntries) {
         {"\"a\" \"1\"\n\"b\" \"open\n\n", 2, "a quoted text starting here is not closed"},
         {"\"a\" \"1\\\"", 1, "a quoted text starting here is not closed"},
         {std::string(1000, '{'), 1, "a block has no key before its '{'"},
-        {[] {
-             std::string deep;
-             for (int i = 0; i < 100; ++i)
-                 deep += "k {\n";
-             return deep;
-         }(),
-         65, "the blocks are nested too deeply"},
+        {deep, 65, "the blocks are nested too deeply"},
     };
     for (const auto& [text, line, reason] : cases) {
         const VdfDocument document = parseVdf(text);
