@@ -21,21 +21,8 @@ test::CliResult runIn(const test::SteamHome& home, const std::vector<std::string
 
 } // namespace
 
-TEST(ModsCommand, ListsTheModsOfEveryLibraryAndNamesABrokenLibraryList) {
-    test::SteamHome home;
-    const std::string cstrike = home.mod(Native, "cstrike");
-    const std::string valve = home.mod(Native, "valve");
-    const std::string dod = home.mod(Flatpak, "dod");
-    home.libraryList(Flatpak, "\"libraryfolders\" { \"0\" ");
-    const auto result = runIn(home, {"mods"}, home.home.str());
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, "cstrike\t" + cstrike + "\nvalve\t" + valve + "\ndod\t" + dod + "\n");
-    EXPECT_EQ(result.err, "Steam's list of library folders could not be read: " +
-                              home.path(Flatpak + "/steamapps/libraryfolders.vdf") +
-                              ": line 1: the key \"0\" has no value\n");
-}
-
-TEST(ModsCommand, SaysWhereItLookedWhenNoModIsFound) {
+// Where it looked when no mod is found, then the mods of every library and the library list it could not read.
+TEST(ModsCommand, SaysWhereItLookedOrListsTheModsOfEveryLibrary) {
     test::SteamHome home;
     const std::string h = home.home.str();
     const auto nothing = runIn(home, {"mods"}, h);
@@ -56,6 +43,17 @@ TEST(ModsCommand, SaysWhereItLookedWhenNoModIsFound) {
     EXPECT_EQ(noMod.err, "No Half-Life installation was found: no folder steamapps/common/Half-Life holds a mod (a "
                          "folder with liblist.gam) in these Steam libraries:\n  " +
                              home.path(Native) + "\n");
+
+    const std::string cstrike = home.mod(Native, "cstrike");
+    const std::string valve = home.mod(Native, "valve");
+    const std::string dod = home.mod(Flatpak, "dod");
+    home.libraryList(Flatpak, "\"libraryfolders\" { \"0\" ");
+    const auto listed = runIn(home, {"mods"}, h);
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_EQ(listed.out, "cstrike\t" + cstrike + "\nvalve\t" + valve + "\ndod\t" + dod + "\n");
+    EXPECT_EQ(listed.err, "Steam's list of library folders could not be read: " +
+                              home.path(Flatpak + "/steamapps/libraryfolders.vdf") +
+                              ": line 1: the key \"0\" has no value\n");
 }
 
 TEST(ModsCommand, AModNameSelectsTheInstalledModForSaveAndConsole) {

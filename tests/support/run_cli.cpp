@@ -70,24 +70,8 @@ HANDLE inheritedFile(const std::string& path, bool forWriting) {
                        forWriting ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-#else
-
-std::string shellQuoted(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-#endif
-
-// Runs the program with the arguments and environment variables, its standard streams read from
-// and written to the given files; answers its exit status.
-#ifdef _WIN32
-
-int runProgram(const std::vector<std::string>& arguments, const std::string& workingFolder,
-               const std::vector<std::string>& variables, const std::string& in, const std::string& out,
-               const std::string& err) {
+int run(const std::vector<std::string>& arguments, const std::string& workingFolder,
+        const std::vector<std::string>& variables, const TempFolder& streams) {
     std::wstring commandLine = quotedArgument(wide(JUKEWRIGHT_CLI));
     for (const auto& argument : arguments)
         commandLine += L" " + quotedArgument(wide(argument));
@@ -95,16 +79,15 @@ int runProgram(const std::vector<std::string>& arguments, const std::string& wor
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = inheritedFile(in, false);
-    startup.hStdOutput = inheritedFile(out, true);
-    startup.hStdError = inheritedFile(err, true);
+    startup.hStdInput = inheritedFile(streams.file("in"), false);
+    startup.hStdOutput = inheritedFile(streams.file("out"), true);
+    startup.hStdError = inheritedFile(streams.file("err"), true);
     PROCESS_INFORMATION process{};
     DWORD status = static_cast<DWORD>(-1);
     if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT, block.data(),
                        wide(workingFolder).c_str(), &startup, &process)) {
         WaitForSingleObject(process.hProcess, INFINITE);
-        if (!GetExitCodeProcess(process.hProcess, &status))
-            status = static_cast<DWORD>(-1);
+        GetExitCodeProcess(process.hProcess, &status); // leaves the status as it is when it fails
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }
@@ -115,16 +98,23 @@ int runProgram(const std::vector<std::string>& arguments, const std::string& wor
 
 #else
 
-int runProgram(const std::vector<std::string>& arguments, const std::string& workingFolder,
-               const std::vector<std::string>& variables, const std::string& in, const std::string& out,
-               const std::string& err) {
+std::string shellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+int run(const std::vector<std::string>& arguments, const std::string& workingFolder,
+        const std::vector<std::string>& variables, const TempFolder& streams) {
     std::string command = "cd " + shellQuoted(workingFolder) + " && env";
     for (const auto& variable : variables)
         command += " " + shellQuoted(variable);
     command += " " + shellQuoted(JUKEWRIGHT_CLI);
     for (const auto& argument : arguments)
         command += " " + shellQuoted(argument);
-    command += " <" + shellQuoted(in) + " >" + shellQuoted(out) + " 2>" + shellQuoted(err);
+    command += " <" + shellQuoted(streams.file("in")) + " >" + shellQuoted(streams.file("out")) + " 2>" +
+               shellQuoted(streams.file("err"));
     const int raw = std::system(command.c_str());
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
@@ -136,16 +126,13 @@ int runProgram(const std::vector<std::string>& arguments, const std::string& wor
 CliResult runCli(const std::vector<std::string>& arguments, const std::string& workingFolder, const std::string& input,
                  const std::vector<std::string>& environment) {
     TempFolder streams;
+    streams.write("in", input);
     // A home folder of its own, unless the test gives one: a mod name must never reach the Steam
     // installation of the machine running the tests.
     std::vector<std::string> variables{"HOME=" + streams.str()};
     variables.insert(variables.end(), environment.begin(), environment.end());
-    CliResult result;
-    result.status = runProgram(arguments, workingFolder, variables, streams.write("in", input), streams.file("out"),
-                               streams.file("err"));
-    result.out = streams.read("out");
-    result.err = streams.read("err");
-    return result;
+    const int status = run(arguments, workingFolder, variables, streams);
+    return {status, streams.read("out"), streams.read("err")};
 }
 
 } // namespace jukewright::test

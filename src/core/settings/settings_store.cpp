@@ -57,8 +57,12 @@ StoredSettings readStoredSettings(RecordFile& file, std::string& reason) {
     }
     stored.language = readInteger(record(LanguageRecord, 2));
     stored.freeTrackOffered = readInteger(record(FreeTrackOfferedRecord, 2));
-    stored.mp3Volume = storedVolume(readInteger(record(Mp3VolumeRecord, 2)));
-    stored.gameVolume = storedVolume(readInteger(record(GameVolumeRecord, 2)));
+    // Without the marker the volumes were never stored (a file cut short that start-up could not
+    // grow): they are the defaults, as start-up would have written them, not a silent zero.
+    if (!markerSaysNew(record(MarkerRecord, 2))) {
+        stored.mp3Volume = storedVolume(readInteger(record(Mp3VolumeRecord, 2)));
+        stored.gameVolume = storedVolume(readInteger(record(GameVolumeRecord, 2)));
+    }
     return stored;
 }
 

@@ -101,18 +101,19 @@ TEST(JukeboxRemoval, TakesOutOnlyTheJukeboxAndKeepsTracksUnlessAsked) {
 TEST(JukeboxRemoval, KeepsThePlayersFilesAndNamesThem) {
     struct Case {
         const char* what;
-        std::function<void(const test::TempFolder&)> before;
+        std::function<void(const test::TempFolder&)> spoil;
         std::vector<const char*> kept;
         const char* line;
+        bool saved = true; // a jukebox saved before the player's changes
     };
     const Case cases[] = {
         {"own mp3.cfg without a jukebox",
          [](const auto& here) { here.write("cstrike/mp3.cfg", "bind m \"+jump\"\r\n"); },
          {"mp3.cfg"},
-         "kept mp3.cfg: it is not a Jukewright script\n"},
+         "kept mp3.cfg: it is not a Jukewright script\n",
+         false},
         {"own files in mp3s",
          [](const auto& here) {
-             saveJukebox(here);
              here.write("cstrike/mp3s/Rain2.mp3", "mine");
              here.write("cstrike/mp3s/Old/a.mp3", "mine");
          },
@@ -120,24 +121,17 @@ TEST(JukeboxRemoval, KeepsThePlayersFilesAndNamesThem) {
          "deleted the 2 tracks Jukewright copied into mp3s\n"
          "kept mp3s and the 2 files in it that Jukewright did not copy: Old, Rain2.mp3\n"},
         {"no list of copies",
-         [](const auto& here) {
-             saveJukebox(here);
-             fs::remove(here.path() / "cstrike/.jukewright-copies");
-         },
+         [](const auto& here) { fs::remove(here.path() / "cstrike/.jukewright-copies"); },
          {"mp3s/BlueSky.mp3", "mp3s/Rain.mp3"},
          "(there is no list of the copies it made, .jukewright-copies"},
         {"a copy the player changed",
-         [](const auto& here) {
-             saveJukebox(here);
-             here.write("cstrike/mp3s/Rain.mp3", "my own rain");
-         },
+         [](const auto& here) { here.write("cstrike/mp3s/Rain.mp3", "my own rain"); },
          {"mp3s/Rain.mp3"},
          "deleted the 1 track Jukewright copied into mp3s\n"},
 #ifndef _WIN32
         // The song the link leads to has the listed size and time, but a link is never a copy of ours.
         {"a link the player put at a copy's place",
          [](const auto& here) {
-             saveJukebox(here);
              fs::remove(here.path() / "cstrike/mp3s/Rain.mp3");
              fs::create_symlink(here.path() / "Music/Rain.mp3", here.path() / "cstrike/mp3s/Rain.mp3");
          },
@@ -145,10 +139,7 @@ TEST(JukeboxRemoval, KeepsThePlayersFilesAndNamesThem) {
          "deleted the 1 track Jukewright copied into mp3s\n"},
 #endif
         {"part that is the player's",
-         [](const auto& here) {
-             saveJukebox(here);
-             here.write("cstrike/mp3_part1.cfg", "bind m \"+jump\"\r\n");
-         },
+         [](const auto& here) { here.write("cstrike/mp3_part1.cfg", "bind m \"+jump\"\r\n"); },
          {"mp3_part1.cfg"},
          "kept mp3_part1.cfg: not a part of a Jukewright script\n"},
     };
@@ -156,7 +147,9 @@ TEST(JukeboxRemoval, KeepsThePlayersFilesAndNamesThem) {
         SCOPED_TRACE(c.what);
         test::TempFolder here;
         fs::create_directories(here.path() / "cstrike");
-        c.before(here);
+        if (c.saved)
+            saveJukebox(here);
+        c.spoil(here);
         std::vector<std::string> kept;
         for (const char* file : c.kept)
             kept.push_back(here.read(std::string("cstrike/") + file));

@@ -41,17 +41,6 @@ TEST_F(PlsImport, EveryEqualsSignOfALineStartingWithFileGivesACandidateThatMustB
                                      lists() + "\\\xE2\x82\xAC\xC3\xA9%20.mp3"));
 }
 
-TEST_F(PlsImport, ACarriageReturnAloneEndsALineAndALineFeedAloneWhereTheSystemUsesIt) {
-    track("Lists/a.mp3");
-    for (const char* end : {"\r", "\n"})
-        import({"[playlist]", "File1=a.mp3"}, end);
-#ifdef _WIN32
-    EXPECT_THAT(view.rows, ElementsAre("a.mp3")) << "one single line that starts with \"[playlist]\"";
-#else
-    EXPECT_THAT(view.rows, ElementsAre("a.mp3", "a.mp3"));
-#endif
-}
-
 #ifndef _WIN32
 TEST_F(PlsImport, TakesPosixPathsAndLocalFileUrisAsAbsolute) {
     const std::string song = track("Music/My Song.mp3");

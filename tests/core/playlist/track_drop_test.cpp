@@ -19,7 +19,7 @@ protected:
 } // namespace
 
 TEST(DropSorting, TakesTracksByTheirEndingAndPlaylistsByTheImportRule) {
-    const std::vector<std::pair<std::string, DropAction>> cases = {
+    const std::vector<DroppedFile> expected = {
         {"/m/a.mp3", DropAction::AddTrack},        {"/m/B.MP3", DropAction::AddTrack},
         {"C:\\m\\c.Mp3", DropAction::AddTrack},    {"/m/.mp3", DropAction::AddTrack},
         {"/m/l.pls", DropAction::ImportPlaylist},  {"/m/l.m3u", DropAction::ImportPlaylist},
@@ -29,11 +29,8 @@ TEST(DropSorting, TakesTracksByTheirEndingAndPlaylistsByTheImportRule) {
         {"/m/folder/", DropAction::Refuse},        {"", DropAction::Refuse},
     };
     std::vector<std::string> paths;
-    std::vector<DroppedFile> expected;
-    for (const auto& [path, action] : cases) {
-        paths.push_back(path);
-        expected.push_back({path, action});
-    }
+    for (const DroppedFile& file : expected)
+        paths.push_back(file.path);
     EXPECT_EQ(sortDroppedFiles(paths), expected);
     EXPECT_FALSE(refusedDropMessage(sortDroppedFiles({"/m/a.mp3", "/m/l.pls"})));
 }

@@ -2,53 +2,30 @@
 
 #include <gtest/gtest.h>
 #include <tuple>
+#include <vector>
 
 using namespace jukewright;
 
+// Typed or pasted text and what the box keeps: a digit typed behind or in front of a number, a point
+// that ends the text while a fraction is typed, a lone sign or point, digits other than ASCII ones.
 TEST(VolumeGuard, ShortensToTheLongestStartInRange) {
-    // typed or pasted text, what the box keeps
-    const std::pair<std::string, std::string> rows[] = {
-        {"", ""},
-        {"0", "0"},
-        {"80", "80"},
-        {"100", "100"},
-        {"50.5", "50.5"},
-        {"50.", "50."}, // a point may end the text while a fraction is typed
-        {"100.", "100."},
-        {"100.000", "100.000"},
-        {"007", "007"},
-        {".5", ".5"},
-        {"507", "50"},   // 7 typed behind 50
-        {"950", "95"},   // 9 typed in front of 50
-        {"1001", "100"}, // 1 typed after 100
-        {"5000", "50"},  // pasted
-        {"100.01", "100.0"},
-        {"0000000000000000000000101", "000000000000000000000010"},
-        {"5a", "5"}, // a letter is shortened like a number out of range
-        {"a5", ""},
-        {"-", ""}, // a lone sign or point is no number
-        {"-5", ""},
-        {"+5", ""},
-        {".", ""},
-        {"5..", "5."},
-        {"1e2", "1"},
-        {"５", ""}, // digits other than ASCII ones
-        {std::string("5\0"
-                     "0",
-                     3),
-         "5"},
-    };
+    std::vector<std::pair<std::string, std::string>> rows = {
+        {"", ""},         {"0", "0"},     {"80", "80"}, {"100", "100"}, {"50.5", "50.5"},   {"50.", "50."},
+        {"100.", "100."}, {"007", "007"}, {".5", ".5"}, {"507", "50"},  {"950", "95"},      {"1001", "100"},
+        {"5000", "50"},   {"5a", "5"},    {"a5", ""},   {"-", ""},      {"-5", ""},         {"+5", ""},
+        {".", ""},        {"5..", "5."},  {"1e2", "1"}, {"５", ""},     {"100.01", "100.0"}};
+    rows.emplace_back("100.000", "100.000");
+    rows.emplace_back("0000000000000000000000101", "000000000000000000000010");
+    const std::string zeros(29999, '0');
+    rows.emplace_back(std::string{'5', '\0', '0'}, "5");
+    rows.emplace_back(std::string(30000, '9'), "99");
+    rows.emplace_back("1" + zeros, "100");
+    rows.emplace_back(zeros + "1", zeros + "1");
+    rows.emplace_back("50." + zeros.substr(2), "50." + zeros.substr(2));
     for (const auto& [text, kept] : rows) {
-        EXPECT_EQ(validvolume(text), kept) << text;
-        EXPECT_EQ(isVolumeText(text), text == kept) << text;
+        EXPECT_EQ(validvolume(text), kept) << text.substr(0, 30);
+        EXPECT_EQ(isVolumeText(text), text == kept) << text.substr(0, 30);
     }
-}
-
-TEST(VolumeGuard, APastedTextOfThirtyThousandDigitsEndsInRange) {
-    EXPECT_EQ(validvolume(std::string(30000, '9')), "99");
-    EXPECT_EQ(validvolume("1" + std::string(29999, '0')), "100");
-    EXPECT_EQ(validvolume(std::string(29999, '0') + "1"), std::string(29999, '0') + "1");
-    EXPECT_EQ(validvolume("50." + std::string(29997, '0')), "50." + std::string(29997, '0'));
 }
 
 TEST(VolumeApply, TakesEachBoxToAWholeNumberWithHalvesToTheEvenNeighbour) {

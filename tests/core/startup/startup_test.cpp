@@ -8,30 +8,26 @@
 #include <memory>
 
 using namespace jukewright;
+using ::testing::AllOf;
 using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
 using ::testing::HasSubstr;
-using ::testing::IsEmpty;
+using ::testing::StartsWith;
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// Only Windows has a "windows music folder".
 #ifdef _WIN32
-constexpr const char* OfferedFreeTrack =
-    "Do you want to copy the free track, 'Morvane - Lanterns Burn' to your windows music folder?";
+constexpr const char* MusicFolderName = "windows music folder"; // only Windows has one
 #else
-constexpr const char* OfferedFreeTrack =
-    "Do you want to copy the free track, 'Morvane - Lanterns Burn' to your music folder?";
+constexpr const char* MusicFolderName = "music folder";
 #endif
 
 // The main window at start-up: every call in order as a line of text.
 class RecordingStartUpView : public StartUpView {
 public:
-    void showMessage(const Message& message) override {
-        messages.push_back(message);
-        events.push_back("message");
-    }
+    void showMessage(const Message& message) override { events.push_back(message.title + ": " + message.text); }
     void appendModFolderRow(const std::string& folder) override { events.push_back("folder " + folder); }
     void switchToEnglish() override { events.push_back("English"); }
     void switchToGerman() override { events.push_back("German"); }
@@ -44,11 +40,7 @@ public:
     test::RecordingPlaylistView list;
     bool answer = false;
     std::vector<std::string> events;
-    std::vector<Message> messages;
 };
-
-const std::string TrackBytes = "ID3 free track";
-const std::string FontBytes = "font bytes";
 
 class StartUp : public ::testing::Test {
 protected:
@@ -58,21 +50,24 @@ protected:
     RecordingStartUpView view;
 
     void SetUp() override {
-        home.write("program/morvane_lanternsburn.mp3", TrackBytes);
-        home.write("program/HLFLIFE2.TTF", FontBytes);
+        home.write("program/morvane_lanternsburn.mp3", "ID3 free track");
+        home.write("program/HLFLIFE2.TTF", "font bytes");
         fs::create_directories(home.path() / "Music");
         fs::create_directories(home.path() / "fonts");
-        state->MusicFolder = home.file("Music");
-        state->FontsFolder = home.file("fonts");
+        fresh(home.file("Music"));
     }
 
-    bool inMusic() const { return fs::exists(home.path() / "Music" / "morvane_lanternsburn.mp3"); }
+    void fresh(const std::string& music) {
+        state = std::make_unique<AppState>();
+        state->MusicFolder = music;
+        state->FontsFolder = home.file("fonts");
+        view = {};
+    }
 };
 
 } // namespace
 
 TEST_F(StartUp, StoredLanguageChoosesTheSwitchAndAnythingElseIsEnglish) {
-    // stored, switch run, language afterwards
     const std::tuple<int, const char*, int> cases[] = {
         {2, "German", 2}, {1, "English", 1}, {0, "English", 1}, {7, "English", 1}, {-1, "English", 1}};
     for (const auto& [stored, language, after] : cases) {
@@ -85,109 +80,89 @@ TEST_F(StartUp, StoredLanguageChoosesTheSwitchAndAnythingElseIsEnglish) {
     }
 }
 
-TEST_F(StartUp, FreeTrackIsShownAsTheOnlyRowBeforeTheQuestionAndCopiedOnYes) {
-    for (const bool yes : {true, false}) {
-        SCOPED_TRACE(yes);
-        fs::remove(home.path() / "Music" / "morvane_lanternsburn.mp3");
-        state = std::make_unique<AppState>();
-        state->MusicFolder = home.file("Music");
-        view = {};
-        view.answer = yes;
-        offerFreeTrack(*state, view, data, true);
-        EXPECT_THAT(view.events, ElementsAre(std::string("ask Copy Track: ") + OfferedFreeTrack +
-                                             " with rows { \"morvane_lanternsburn.mp3\" }"));
-        EXPECT_EQ(state->TrackCount, 1);
-        EXPECT_EQ(state->TrackPaths[0], data + "\\morvane_lanternsburn.mp3");
-        EXPECT_EQ(state->FreeTrackOffered, 1);
-        EXPECT_EQ(inMusic(), yes);
-        if (yes) {
-            EXPECT_EQ(home.read("Music/morvane_lanternsburn.mp3"), TrackBytes);
-        }
-    }
-}
-
-TEST_F(StartUp, FreeTrackIsNotOfferedWhenOfferedBeforeMissingOrWhenTheFlagCannotBeKept) {
-    // flag stored, track beside the program, settings file writable
-    const std::tuple<int, bool, bool> cases[] = {{1, true, true}, {0, false, true}, {0, true, false}};
-    for (const auto& [flag, present, writable] : cases) {
-        SCOPED_TRACE(::testing::Message() << flag << present << writable);
-        view = {};
-        state->FreeTrackOffered = static_cast<std::int16_t>(flag);
-        if (!present)
-            fs::remove(home.path() / "program" / "morvane_lanternsburn.mp3");
-        offerFreeTrack(*state, view, data, writable);
-        EXPECT_THAT(view.events, IsEmpty());
-        EXPECT_EQ(state->TrackCount, 0);
-        EXPECT_EQ(state->FreeTrackOffered, flag) << "the flag keeps its value";
-    }
-}
-
-TEST_F(StartUp, FailedCopyAfterYesIsReported) {
-    // music folder, text of the message
-    const std::pair<std::string, const char*> cases[] = {
-        {"", "music folder is not available"},
-        {home.file("no such folder"), "no such folder"},
+// Offered once, as the only row of the list, when the flag that says so can be stored.
+TEST_F(StartUp, FreeTrackIsOfferedOnceAsTheOnlyRowAndCopiedOnYes) {
+    struct Case {
+        const char* name;
+        int flag;
+        bool besideProgram, writable, yes;
+        const char* music; // "": none could be had
+        bool asked, copied;
+        const char* message = nullptr;
     };
-    for (const auto& [music, text] : cases) {
-        SCOPED_TRACE(music);
-        state = std::make_unique<AppState>();
-        state->MusicFolder = music;
-        view = {};
-        view.answer = true;
-        offerFreeTrack(*state, view, data, true);
-        ASSERT_EQ(view.messages.size(), 1u);
-        EXPECT_THAT(view.messages[0].text, HasSubstr(text));
-        EXPECT_EQ(view.messages[0].title, "Jukewright");
-        EXPECT_EQ(state->TrackCount, 1) << "the track stays in the list";
+    const Case cases[] = {
+        {"yes", 0, true, true, true, "Music", true, true},
+        {"no", 0, true, true, false, "Music", true, false},
+        {"offered before", 1, true, true, true, "Music", false, false},
+        {"flag cannot be kept", 0, true, false, true, "Music", false, false},
+        {"no music folder", 0, true, true, true, "", true, false, "music folder is not available"},
+        {"music folder gone", 0, true, true, true, "no such folder", true, false, "no such folder"},
+        {"track missing", 0, false, true, true, "Music", false, false},
+    };
+    const std::string ask = std::string("ask Copy Track: Do you want to copy the free track, 'Morvane - Lanterns "
+                                        "Burn' to your ") +
+                            MusicFolderName + "? with rows { \"morvane_lanternsburn.mp3\" }";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove(home.path() / "Music" / "morvane_lanternsburn.mp3");
+        if (!c.besideProgram)
+            fs::remove(home.path() / "program" / "morvane_lanternsburn.mp3");
+        fresh(*c.music ? home.file(c.music) : "");
+        state->FreeTrackOffered = static_cast<std::int16_t>(c.flag);
+        view.answer = c.yes;
+        offerFreeTrack(*state, view, data, c.writable);
+        std::vector<::testing::Matcher<std::string>> events;
+        if (c.asked)
+            events.push_back(ask);
+        if (c.message)
+            events.push_back(AllOf(StartsWith("Jukewright: "), HasSubstr(c.message)));
+        EXPECT_THAT(view.events, ElementsAreArray(events));
+        ASSERT_EQ(state->TrackCount, c.asked ? 1 : 0) << "the track stays in the list";
+        EXPECT_EQ(state->TrackPaths[0], c.asked ? data + "\\morvane_lanternsburn.mp3" : "");
+        EXPECT_EQ(state->FreeTrackOffered, c.asked ? 1 : c.flag);
+        EXPECT_EQ(fs::exists(home.path() / "Music" / "morvane_lanternsburn.mp3"), c.copied);
+        if (c.copied) {
+            EXPECT_EQ(home.read("Music/morvane_lanternsburn.mp3"), "ID3 free track");
+        }
     }
 }
 
 TEST_F(StartUp, FontIsCopiedOnlyWhenMissing) {
     copyFontWhenMissing(*state, data);
-    EXPECT_EQ(home.read("fonts/HLFLIFE2.TTF"), FontBytes);
+    EXPECT_EQ(home.read("fonts/HLFLIFE2.TTF"), "font bytes");
     home.write("fonts/HLFLIFE2.TTF", "the player's own");
     copyFontWhenMissing(*state, data);
     EXPECT_EQ(home.read("fonts/HLFLIFE2.TTF"), "the player's own");
-
     state->FontsFolder.clear(); // a fonts folder that could not be had: no copy to "/HLFLIFE2.TTF"
     fs::remove(home.path() / "fonts" / "HLFLIFE2.TTF");
     copyFontWhenMissing(*state, data);
     EXPECT_FALSE(fs::exists(home.path() / "fonts" / "HLFLIFE2.TTF"));
 }
 
+// The third run finds a link to the player's notes at the settings path: the store leaves it alone,
+// and start-up offers nothing either.
 TEST_F(StartUp, FirstStartRunsItsStepsInOrderAndTheNextOneOffersNothing) {
     test::RecordingMessages messages;
     const std::string settings = home.file("settings.jst");
-    for (int run = 1; run <= 2; ++run) {
+    const std::string notes = home.write("Documents/notes.txt", "rcon_password hunter2\n");
+    const ::testing::Matcher<std::vector<std::string>> expected[] = {
+        ElementsAre("English", HasSubstr("ask Copy Track")), ElementsAre("folder /games/cstrike", "English"),
+        ElementsAre("English")};
+    for (int run = 1; run <= 3; ++run) {
         SCOPED_TRACE(run);
-        SettingsStore store(settings, messages);
-        const std::string music = state->MusicFolder, fonts = state->FontsFolder;
-        state = std::make_unique<AppState>();
-        state->MusicFolder = music;
-        state->FontsFolder = fonts;
-        view = {};
-        startFromSettings(*state, store, view, data);
-        if (run == 1) {
-            EXPECT_THAT(view.events, ElementsAre("English", HasSubstr("ask Copy Track")));
-        } else {
-            EXPECT_THAT(view.events, ElementsAre("folder /games/cstrike", "English"));
+        if (run == 3) {
+            fs::remove(settings);
+            test::placePlayersFile(notes, settings);
         }
+        SettingsStore store(settings, messages);
+        fresh(home.file("Music"));
+        startFromSettings(*state, store, view, data);
+        EXPECT_THAT(view.events, expected[run - 1]);
         EXPECT_TRUE(fs::exists(home.path() / "fonts" / "HLFLIFE2.TTF"));
+        EXPECT_EQ(messages.messages.size(), run == 3 ? 1u : 0u);
         state->ModFolders[0] = "/games/cstrike";
         state->ModFolderCount = 1;
         store.SaveExitSettings(*state);
     }
-    EXPECT_THAT(messages.messages, IsEmpty());
-}
-
-// The settings store leaves such a file alone; start-up then offers nothing either.
-TEST_F(StartUp, ALinkToThePlayersNotesOffersNothing) {
-    const std::string notes = home.write("Documents/notes.txt", "rcon_password hunter2\n");
-    test::placePlayersFile(notes, home.path() / "settings.jst");
-    test::RecordingMessages messages;
-    SettingsStore store(home.file("settings.jst"), messages);
-    startFromSettings(*state, store, view, data);
-    EXPECT_THAT(view.events, ElementsAre("English"));
     EXPECT_EQ(home.read("Documents/notes.txt"), "rcon_password hunter2\n");
-    EXPECT_EQ(messages.messages.size(), 1u);
 }

@@ -15,8 +15,8 @@ const std::string Flatpak = ".var/app/com.valvesoftware.Steam/.local/share/Steam
 struct LayoutCase {
     std::string what;
     std::function<void(const test::SteamHome&)> build;
-    std::vector<std::string> mods; // "name folder", the folder relative to the home folder
-    std::vector<std::string> problemFiles;
+    std::vector<std::string> mods; // "name library", the library's steamapps relative to the home folder
+    std::vector<std::string> problemFiles = {};
 };
 
 #ifndef _WIN32
@@ -28,20 +28,6 @@ std::string replaced(std::string text, const std::string& from, const std::strin
 #endif
 
 } // namespace
-
-#ifndef _WIN32 // Steam's folders in the home folder and their links are POSIX's; Windows asks the registry
-TEST(SteamLibraries, SearchesTheUsualSteamFoldersInOrder) {
-    EXPECT_EQ(posixSteamFolders("/home/p"),
-              (std::vector<std::string>{"/home/p/.local/share/Steam", "/home/p/.steam/steam", "/home/p/.steam/root",
-                                        "/home/p/.steam/debian-installation",
-                                        "/home/p/.var/app/com.valvesoftware.Steam/.local/share/Steam",
-                                        "/home/p/snap/steam/common/.local/share/Steam"}));
-    EXPECT_TRUE(posixSteamFolders("").empty());
-    EXPECT_EQ(windowsSteamFolders({"c:/games/steam", "", "D:\\Steam"}),
-              (std::vector<std::string>{"c:/games/steam", "D:\\Steam", "C:\\Program Files (x86)\\Steam",
-                                        "C:\\Program Files\\Steam"}));
-}
-#endif
 
 TEST(SteamLibraries, ReadsBothLayoutsOfTheLibraryList) {
     const std::vector<std::pair<std::string, LibraryList>> cases = {
@@ -66,6 +52,18 @@ TEST(SteamLibraries, ReadsBothLayoutsOfTheLibraryList) {
 }
 
 #ifndef _WIN32 // Steam's folders in the home folder and their links are POSIX's; Windows asks the registry
+TEST(SteamLibraries, SearchesTheUsualSteamFoldersInOrder) {
+    EXPECT_EQ(posixSteamFolders("/home/p"),
+              (std::vector<std::string>{"/home/p/.local/share/Steam", "/home/p/.steam/steam", "/home/p/.steam/root",
+                                        "/home/p/.steam/debian-installation",
+                                        "/home/p/.var/app/com.valvesoftware.Steam/.local/share/Steam",
+                                        "/home/p/snap/steam/common/.local/share/Steam"}));
+    EXPECT_TRUE(posixSteamFolders("").empty());
+    EXPECT_EQ(windowsSteamFolders({"c:/games/steam", "", "D:\\Steam"}),
+              (std::vector<std::string>{"c:/games/steam", "D:\\Steam", "C:\\Program Files (x86)\\Steam",
+                                        "C:\\Program Files\\Steam"}));
+}
+
 TEST(SteamLibraries, FindsTheModsOfEveryLibraryOnce) {
     const std::vector<LayoutCase> cases = {
         {"nothing installed", [](auto&) {}, {}, {}},
@@ -78,17 +76,11 @@ TEST(SteamLibraries, FindsTheModsOfEveryLibraryOnce) {
              h.link(".steam/steam", Native);
              h.link(".steam/root", Native);
          },
-         {"cstrike " + Native + "/steamapps/common/Half-Life/cstrike",
-          "valve " + Native + "/steamapps/common/Half-Life/valve"},
-         {}},
-        {"Flatpak",
-         [](const test::SteamHome& h) { h.mod(Flatpak, "dod"); },
-         {"dod " + Flatpak + "/steamapps/common/Half-Life/dod"},
-         {}},
+         {"cstrike " + Native + "/steamapps", "valve " + Native + "/steamapps"}},
+        {"Flatpak", [](const test::SteamHome& h) { h.mod(Flatpak, "dod"); }, {"dod " + Flatpak + "/steamapps"}},
         {"Snap",
          [](const test::SteamHome& h) { h.mod("snap/steam/common/.local/share/Steam", "tfc"); },
-         {"tfc snap/steam/common/.local/share/Steam/steamapps/common/Half-Life/tfc"},
-         {}},
+         {"tfc snap/steam/common/.local/share/Steam/steamapps"}},
         {"current library list: the Steam folder, a second library, an unplugged one, a link to the first",
          [](const test::SteamHome& h) {
              h.home.write(Native + "/steamapps/common/Other Game/x", "");
@@ -101,8 +93,7 @@ TEST(SteamLibraries, FindsTheModsOfEveryLibraryOnce) {
                  "3" { "path" "HOME/.steam/steam" } })",
                                             "HOME", h.path()));
          },
-         {"cstrike Games/SteamLibrary/steamapps/common/Half-Life/cstrike"},
-         {}},
+         {"cstrike Games/SteamLibrary/steamapps"}},
         {"old installation: SteamApps in capitals, the old library list",
          [](const test::SteamHome& h) {
              h.mod(".steam/debian-installation", "czero", "SteamApps");
@@ -112,17 +103,13 @@ TEST(SteamLibraries, FindsTheModsOfEveryLibraryOnce) {
                                     h.path()),
                            "SteamApps");
          },
-         {"czero .steam/debian-installation/SteamApps/common/Half-Life/czero",
-          "gearbox Old/SteamApps/common/Half-Life/gearbox"},
-         {}},
+         {"czero .steam/debian-installation/SteamApps", "gearbox Old/SteamApps"}},
         {"the same mod in two libraries, each listed in search order",
          [](const test::SteamHome& h) {
              h.mod(Flatpak, "cstrike");
              h.mod(Native, "cstrike");
          },
-         {"cstrike " + Native + "/steamapps/common/Half-Life/cstrike",
-          "cstrike " + Flatpak + "/steamapps/common/Half-Life/cstrike"},
-         {}},
+         {"cstrike " + Native + "/steamapps", "cstrike " + Flatpak + "/steamapps"}},
         {"a broken library list is named, the other libraries still found",
          [](const test::SteamHome& h) {
              h.mod(Native, "cstrike");
@@ -130,8 +117,7 @@ TEST(SteamLibraries, FindsTheModsOfEveryLibraryOnce) {
              h.mod(Flatpak, "dod");
              h.libraryList(Flatpak, "}");
          },
-         {"cstrike " + Native + "/steamapps/common/Half-Life/cstrike",
-          "dod " + Flatpak + "/steamapps/common/Half-Life/dod"},
+         {"cstrike " + Native + "/steamapps", "dod " + Flatpak + "/steamapps"},
          {Native + "/steamapps/libraryfolders.vdf: line 3: a quoted text starting here is not closed",
           Flatpak + "/steamapps/libraryfolders.vdf: line 1: a '}' closes no block"}},
     };
@@ -141,7 +127,8 @@ TEST(SteamLibraries, FindsTheModsOfEveryLibraryOnce) {
         const InstalledMods installed = findInstalledMods(posixSteamFolders(home.home.str()));
         std::vector<std::string> mods;
         for (const InstalledMod& mod : installed.mods)
-            mods.push_back(mod.name + " " + mod.folder.substr(home.path().size() + 1));
+            mods.push_back(mod.name + " " +
+                           replaced(mod.folder.substr(home.path().size() + 1), "/common/Half-Life/" + mod.name, ""));
         EXPECT_EQ(mods, c.mods) << c.what;
         std::vector<std::string> problems;
         for (const std::string& file : c.problemFiles)
@@ -149,9 +136,7 @@ TEST(SteamLibraries, FindsTheModsOfEveryLibraryOnce) {
         EXPECT_EQ(installed.problems, problems) << c.what;
     }
 }
-#endif
 
-#ifndef _WIN32 // Steam's folders in the home folder and their links are POSIX's; Windows asks the registry
 TEST(SteamLibraries, ANameOfAnInstalledModSelectsItsFolder) {
     test::SteamHome home;
     const std::string first = home.mod(Native, "cstrike");

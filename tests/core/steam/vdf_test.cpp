@@ -1,6 +1,7 @@
 #include "core/steam/vdf.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace jukewright;
 
@@ -17,21 +18,10 @@ std::string flat(const std::vector<VdfNode>& nodes) {
     return text;
 }
 
-struct ReadCase {
-    std::string text;
-    std::string tree;
-};
-
-struct BrokenCase {
-    std::string text;
-    int line;
-    std::string reason;
-};
-
 } // namespace
 
 TEST(Vdf, ReadsQuotedAndUnquotedTextsBlocksEscapesAndComments) {
-    const std::vector<ReadCase> cases = {
+    const std::pair<std::string, std::string> cases[] = {
         {"", ""},
         {"// only a comment", ""},
         {R"("a" "1" "b" "2")", "a=1;b=2"},
@@ -55,7 +45,10 @@ TEST(Vdf, ReadsQuotedAndUnquotedTextsBlocksEscapesAndComments) {
 }
 
 TEST(Vdf, ABrokenTextNamesItsLineAndGivesNoEntries) {
-    const std::vector<BrokenCase> cases = {
+    std::string deep;
+    for (int i = 0; i < 100; ++i)
+        deep += "k {\n";
+    const std::tuple<std::string, int, std::string> cases[] = {
         {"\"a\" {\n\"b\" \"1\"\n", 1, "the block \"a\" opened here is not closed"},
         {"\"a\" \"1\"\n}", 2, "a '}' closes no block"},
         {"{ \"a\" \"1\" }", 1, "a block has no key before its '{'"},
@@ -64,13 +57,7 @@ TEST(Vdf, ABrokenTextNamesItsLineAndGivesNoEntries) {
         {"\"a\" \"1\"\n\"b\" \"open\n\n", 2, "a quoted text starting here is not closed"},
         {"\"a\" \"1\\\"", 1, "a quoted text starting here is not closed"},
         {std::string(1000, '{'), 1, "a block has no key before its '{'"},
-        {[] {
-             std::string deep;
-             for (int i = 0; i < 100; ++i)
-                 deep += "k {\n";
-             return deep;
-         }(),
-         65, "the blocks are nested too deeply"},
+        {deep, 65, "the blocks are nested too deeply"},
     };
     for (const auto& [text, line, reason] : cases) {
         const VdfDocument document = parseVdf(text);
