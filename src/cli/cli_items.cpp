@@ -18,8 +18,7 @@ std::string absoluteItem(const std::string& item) {
     if (item.empty() || isAbsolutePathText(item))
         return item;
     std::error_code error;
-    const std::u8string folder = std::filesystem::current_path(error).u8string();
-    std::string result(folder.begin(), folder.end());
+    std::string result = pathUtf8(std::filesystem::current_path(error));
     result += static_cast<char>(std::filesystem::path::preferred_separator);
     return result + item;
 }

@@ -12,8 +12,7 @@ namespace jukewright {
 namespace {
 
 std::string entryName(const std::filesystem::directory_entry& entry) {
-    const std::u8string name = entry.path().filename().u8string();
-    return std::string(name.begin(), name.end());
+    return pathUtf8(entry.path().filename());
 }
 
 // The name in `folder` that equals `name` ignoring ASCII letter case; the exact name first.

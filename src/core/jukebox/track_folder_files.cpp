@@ -70,8 +70,7 @@ std::string listedSource(const std::string& trackPath) {
     std::error_code error;
     const fs::path source = sourceFsPath(trackPath);
     const fs::path absolute = fs::absolute(source, error);
-    const std::u8string text = (error ? source : absolute).u8string();
-    return std::string(text.begin(), text.end());
+    return pathUtf8(error ? source : absolute);
 }
 
 } // namespace jukewright

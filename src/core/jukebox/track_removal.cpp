@@ -21,8 +21,7 @@ std::vector<std::string> entryNames(const fs::path& folder) {
     std::vector<std::string> names;
     std::error_code error;
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
-        const std::u8string name = entry->path().filename().u8string();
-        names.emplace_back(name.begin(), name.end());
+        names.push_back(pathUtf8(entry->path().filename()));
     }
     std::ranges::sort(names);
     return names;

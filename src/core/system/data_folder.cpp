@@ -24,17 +24,14 @@ std::string executableFolder() {
 #endif
     if (error)
         return fs::current_path(error).string();
-    const std::u8string folder = executable.parent_path().u8string();
-    return std::string(folder.begin(), folder.end());
+    return pathUtf8(executable.parent_path());
 }
 
 std::string findDataFolder(const std::string& executableFolder) {
     std::error_code error;
     if (fs::is_directory(fsPath(executableFolder) / "kb_act", error))
         return executableFolder;
-    const std::u8string shared =
-        (fsPath(executableFolder).parent_path() / "share" / "jukewright").lexically_normal().u8string();
-    return std::string(shared.begin(), shared.end());
+    return pathUtf8((fsPath(executableFolder).parent_path() / "share" / "jukewright").lexically_normal());
 }
 
 } // namespace jukewright

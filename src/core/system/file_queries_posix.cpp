@@ -57,8 +57,7 @@ bool anyEntryMatches(const fs::path& folder, std::string_view pattern, Admit adm
     for (; it != fs::directory_iterator(); it.increment(ec)) {
         if (ec)
             return false;
-        const std::u8string utf8Name = it->path().filename().u8string();
-        const std::string name(utf8Name.begin(), utf8Name.end());
+        const std::string name = pathUtf8(it->path().filename());
         if (isHidden(name) || !wildcardMatch(pattern, name))
             continue;
         std::error_code statusError;
@@ -83,8 +82,7 @@ bool query(const std::string& path, Admit admit) {
     }
     // The last component of the path that is asked about: on POSIX a backslash in a name that exists as
     // given is part of that name.
-    const std::u8string utf8Name = native.filename().u8string();
-    const std::string name(utf8Name.begin(), utf8Name.end());
+    const std::string name = pathUtf8(native.filename());
     if (hasWildcard(name)) {
         const fs::path folder = native.has_parent_path() ? native.parent_path() : fs::path(".");
         return anyEntryMatches(folder, name, admit);

@@ -89,8 +89,7 @@ std::filesystem::path sourceFsPath(std::string_view path) {
 }
 
 std::string displayPath(std::string_view path) {
-    const std::u8string shown = sourceFsPath(path).u8string();
-    return std::string(shown.begin(), shown.end());
+    return pathUtf8(sourceFsPath(path));
 }
 
 bool isAbsolutePathText(std::string_view path) {
