@@ -20,7 +20,6 @@ TEST(CopyList, SourcesOfAnyBytesComeBackAsWritten) {
     EXPECT_EQ(parseCopyList(bytes), records);
 }
 
-// A damaged row is absent; the rows around it stay.
 TEST(CopyList, DamagedRowsAreLeftOut) {
     const std::string good = "4\t5\tgood.mp3\t/m/good.mp3\n";
     const char* damaged[] = {

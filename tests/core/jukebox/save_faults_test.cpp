@@ -1,5 +1,4 @@
-// A save under faults, on real files: obstacles at its targets, links, odd files, killed and
-// starved saves, and saves run as root and as another user.
+// A save under faults on real files: obstacles, links, odd files, kills, a full disk, other users.
 #ifndef _WIN32
 
 #include "core/jukebox/jukebox_removal.h"
@@ -41,6 +40,13 @@ protected:
             },
             true);
     }
+    // A track the child's user may read.
+    std::string readableTrack() {
+        const std::string music = track("a.mp3", "song");
+        ::chmod((root.path() / "music").c_str(), 0755);
+        ::chmod(music.c_str(), 0644);
+        return music;
+    }
     // Folders anyone may change, owned by nobody when the tests run as root.
     void openToNobody(std::initializer_list<fs::path> folders, mode_t mode = 0777) {
         for (const fs::path& folder : folders) {
@@ -69,7 +75,6 @@ std::map<std::string, std::string> contentsOf(const fs::path& folder) {
     return contents;
 }
 
-// Every entry of `before` but `except` is still there with the same bytes.
 void expectKept(const std::map<std::string, std::string>& before, const fs::path& except = {}) {
     for (const auto& [path, bytes] : before)
         EXPECT_TRUE(path == except.string() || (fs::is_regular_file(path) ? test::readBytes(path) : "") == bytes)
@@ -123,9 +128,7 @@ TEST_F(SaveFaults, LinksAtFileTargetsAreReplacedNeverWrittenThroughAndALinkedTra
     EXPECT_EQ(root.read("outside/victim"), "bind x y\r\n");
 }
 
-// What lies in mp3s before a save of Intro.mp3, and the name the copy gets: a file is ours only
-// while the list of copies names it as it was copied; everything else there is the player's and
-// stays as it was.
+// A file in mp3s is ours only while the list of copies names it as copied; the rest is the player's.
 TEST_F(SaveFaults, ThePlayersFilesInTheCopiesFolderAreNeverReplaced) {
     const auto editList = [&](const std::string& from, const std::string& to) {
         return [=, this] {
@@ -133,6 +136,10 @@ TEST_F(SaveFaults, ThePlayersFilesInTheCopiesFolderAreNeverReplaced) {
             ASSERT_NE(list.find(from), std::string::npos) << list;
             test::writeBytes(mod() / ".jukewright-copies", list.replace(list.find(from), from.size(), to));
         };
+    };
+    const auto linkList = [&] {
+        fs::rename(mod() / ".jukewright-copies", root.path() / "elsewhere");
+        fs::create_symlink(root.path() / "elsewhere", mod() / ".jukewright-copies");
     };
     struct Case {
         const char* what;
@@ -151,14 +158,7 @@ TEST_F(SaveFaults, ThePlayersFilesInTheCopiesFolderAreNeverReplaced) {
         {"no list", true, {}, [&] { fs::remove(mod() / ".jukewright-copies"); }, "Intro2.mp3"},
         {"list of another form", true, {}, editList("Jukewright copies 1", "Jukewright copies 2"), "Intro2.mp3"},
         {"damaged row", true, {}, editList("\tIntro.mp3\t", "\tIntro.mp3\t%G"), "Intro2.mp3"},
-        {"list is a link",
-         true,
-         {},
-         [&] {
-             fs::rename(mod() / ".jukewright-copies", root.path() / "elsewhere");
-             fs::create_symlink(root.path() / "elsewhere", mod() / ".jukewright-copies");
-         },
-         "Intro2.mp3"},
+        {"list is a link", true, {}, linkList, "Intro2.mp3"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -187,8 +187,7 @@ TEST_F(SaveFaults, ThePlayersFilesInTheCopiesFolderAreNeverReplaced) {
     }
 }
 
-// mp3s linked to the player's music folder: saves copy beside the player's files, and a removal
-// takes out only the copies and keeps the link.
+// mp3s linked to the player's music folder: a removal takes out only the copies and keeps the link.
 TEST_F(SaveFaults, ALinkedCopiesFolderKeepsThePlayersFilesThroughSavesAndRemoval) {
     root.write("Music/Intro.mp3", "my intro");
     root.write("Music/Song1.mp3", "my song");
@@ -219,71 +218,66 @@ TEST_F(SaveFaults, ALinkedCopiesFolderKeepsThePlayersFilesThroughSavesAndRemoval
                                                     "Intro.mp3, Live, Song1.mp3"));
 }
 
-// Each obstacle is named with its reason and left as it is; everything else is written.
+// A folder whose owner-write bit is clear is protected as a read-only file is, from root too.
 TEST_F(SaveFaults, TargetsThatMayNotBeReplacedAreNamedAndKept) {
     const std::string mine = "\"mine\" \"Mine\"\r\n", wideList("\xFE\xFF\0\"\0m\0\"\0\r\0\n", 12);
-    // the obstacle's kind: a read-only file, a folder, a fifo or a UTF-16 list
-    const std::tuple<const char*, std::string_view, const char*> obstacles[] = {
-        {"userconfig.cfg", "read-only", "read-only"},
-        {"gfx/shell/kb_act.lst", "read-only", "read-only"},
-        {"mp3.cfg", "read-only", "read-only"},
-        {"userconfig.cfg", "folder", "not a regular file"},
-        {"userconfig.cfg", "fifo", "not a regular file"},
-        {"gfx/shell/kb_act.lst", "folder", "not a regular file"},
-        {"gfx/shell/kb_act.lst", "fifo", "not a regular file"},
-        {"gfx/shell/kb_act.lst", "UTF-16", "UTF-16 text: the controls section is not added to it"},
+    struct Case {
+        const char* target;
+        std::string_view kind; // a read-only file or folder, a folder, a fifo or a UTF-16 list
+        const char* named;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"userconfig.cfg", "read-only", "userconfig.cfg", "read-only"},
+        {"gfx/shell/kb_act.lst", "read-only", "gfx/shell/kb_act.lst", "read-only"},
+        {"mp3.cfg", "read-only", "mp3.cfg", "read-only"},
+        {"userconfig.cfg", "folder", "userconfig.cfg", "not a regular file"},
+        {"userconfig.cfg", "fifo", "userconfig.cfg", "not a regular file"},
+        {"gfx/shell/kb_act.lst", "folder", "gfx/shell/kb_act.lst", "not a regular file"},
+        {"gfx/shell/kb_act.lst", "fifo", "gfx/shell/kb_act.lst", "not a regular file"},
+        {"gfx/shell/kb_act.lst", "UTF-16", "gfx/shell/kb_act.lst",
+         "UTF-16 text: the controls section is not added to it"},
+        {"", "read-only folder", "", "read-only"},
+        {"mp3s", "read-only folder", "mp3s", "read-only"},
+        {"gfx/shell", "read-only folder", "gfx/shell/kb_act.lst", "read-only"},
     };
     track("a.mp3", "song");
     track("b.mp3", "other song");
-    for (const auto& [target, kind, reason] : obstacles) {
-        SCOPED_TRACE(std::string(target) + " " + std::string(kind));
-        fs::remove_all(mod());
-        const fs::path path = mod() / target;
-        fs::create_directories(kind == "folder" ? path : path.parent_path());
-        if (kind == "fifo") {
-            ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
-        } else if (kind != "folder") {
-            test::writeBytes(path, kind == "UTF-16" ? wideList : mine);
-        }
-        if (kind == "read-only")
-            fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
-        EXPECT_EQ(save(), SaveOutcome::Failed);
-        const std::string message = messages();
-        EXPECT_THAT(message, HasSubstr("These files could not be written:\n"));
-        // Named by its whole path in the system's own form, never a mix of "/" and "\".
-        EXPECT_THAT(message, HasSubstr("\n" + path.string() + " (" + reason + ")\n"));
-        EXPECT_EQ(std::ranges::count(message, '\n'), 2) << message;
-        EXPECT_TRUE(kind != "read-only" || test::readBytes(path) == mine);
-        EXPECT_TRUE(kind != "UTF-16" || test::readBytes(path) == wideList);
-        EXPECT_TRUE(kind != "fifo" || fs::is_fifo(fs::symlink_status(path)));
-        EXPECT_TRUE(kind != "folder" || fs::is_directory(path));
-        EXPECT_EQ(modFile("mp3s/b.mp3"), "other song");
-    }
-}
-
-// A folder whose owner-write bit is clear is protected as a read-only file is, from root too.
-TEST_F(SaveFaults, ReadOnlyFoldersAreNamedAndGetNothing) {
-    // the folder made read-only, the path named
-    const std::pair<const char*, const char*> cases[] = {
-        {"", ""},
-        {"mp3s", "mp3s"},
-        {"gfx/shell", "gfx/shell/kb_act.lst"},
-    };
-    track("a.mp3", "song");
-    for (const auto& [folder, named] : cases) {
-        SCOPED_TRACE(folder);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.target) + " " + std::string(c.kind));
         fs::remove_all(mod());
         fs::create_directories(mod() / "mp3s");
         fs::create_directories(mod() / "gfx/shell");
-        const fs::path protectedFolder = mod() / folder;
-        const auto before = contentsOf(protectedFolder);
-        ::chmod(protectedFolder.c_str(), 0555);
+        const fs::path path = mod() / c.target;
+        fs::create_directories(c.kind.ends_with("folder") ? path : path.parent_path());
+        if (c.kind == "fifo") {
+            ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+        } else if (c.kind == "read-only" || c.kind == "UTF-16") {
+            test::writeBytes(path, c.kind == "UTF-16" ? wideList : mine);
+        }
+        std::map<std::string, std::string> before;
+        if (c.kind == "read-only folder")
+            before = contentsOf(path);
+        if (c.kind.starts_with("read-only"))
+            ::chmod(path.c_str(), c.kind == "read-only" ? 0440 : 0555);
         EXPECT_EQ(save(), SaveOutcome::Failed);
-        ::chmod(protectedFolder.c_str(), 0755);
-        const fs::path path = named == std::string() ? mod() : mod() / named;
-        EXPECT_THAT(messages(), HasSubstr("\n" + path.string() + " (read-only)\n"));
-        EXPECT_EQ(std::ranges::count(messages(), '\n'), 2) << messages();
-        EXPECT_EQ(contentsOf(protectedFolder), before);
+        if (c.kind == "read-only folder")
+            ::chmod(path.c_str(), 0755);
+        const std::string message = messages();
+        EXPECT_THAT(message, HasSubstr("These files could not be written:\n"));
+        // Named by its whole path in the system's own form, never a mix of "/" and "\".
+        const fs::path named = *c.named ? mod() / c.named : mod();
+        EXPECT_THAT(message, HasSubstr("\n" + named.string() + " (" + c.reason + ")\n"));
+        EXPECT_EQ(std::ranges::count(message, '\n'), 2) << message;
+        if (c.kind == "read-only folder") {
+            EXPECT_EQ(contentsOf(path), before) << "a read-only folder gets nothing";
+        } else {
+            EXPECT_EQ(fs::symlink_status(path).type(), c.kind == "folder" ? fs::file_type::directory
+                                                       : c.kind == "fifo" ? fs::file_type::fifo
+                                                                          : fs::file_type::regular);
+            EXPECT_TRUE(!fs::is_regular_file(path) || test::readBytes(path) == (c.kind == "UTF-16" ? wideList : mine));
+            EXPECT_EQ(modFile("mp3s/b.mp3"), "other song");
+        }
     }
 }
 
@@ -310,8 +304,7 @@ TEST_F(SaveFaults, ASaveWaitsForAnotherInTheSameFolderAndThenStopsHavingChangedN
     EXPECT_TRUE(fs::is_regular_file(mod() / ".jukewright.lock"));
 }
 
-// The parts are put in place only when every one of them is written, so mp3.cfg never runs a new
-// part chained to an old one.
+// Parts go in place only all together, so mp3.cfg never runs a new part chained to an old one.
 TEST_F(SaveFaults, APartsSaveThatCannotWriteOnePartChangesNoScriptFile) {
     std::vector<std::string> tracks;
     for (int i = 0; i < 60; ++i)
@@ -410,8 +403,7 @@ TEST_F(SaveFaults, ASaveAsRootKeepsThePlayersFilesThePlayers) {
     ::chmod(config.c_str(), 0640);
     ASSERT_EQ(::chown(modText().c_str(), test::NobodyId, test::NobodyId), 0);
     ::chmod(root.str().c_str(), 0755);
-    const std::string music = track("a.mp3", "song");
-    ::chmod(fs::path(music).parent_path().c_str(), 0755);
+    const std::string music = readableTrack();
     ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
     for (const char* file : {"userconfig.cfg", "mp3.cfg", "mp3s", "mp3s/a.mp3", "gfx", "gfx/shell",
                              "gfx/shell/kb_act.lst", ".jukewright.lock"}) {
@@ -438,9 +430,7 @@ TEST_F(SaveFaults, FilesThisUserMayNotReadOrWriteAreNamedWithTheirCauseAndKept) 
     // Root's file in the player's folder: writable by its owner alone.
     const std::string roots = root.write("cstrike/mp3.cfg", "root's");
     ::chmod(roots.c_str(), 0644);
-    track("a.mp3", "song");
-    ::chmod((root.path() / "music").c_str(), 0755);
-    ::chmod(root.file("music/a.mp3").c_str(), 0644);
+    readableTrack();
     const auto result = saveInChild();
     ::chmod(config.c_str(), 0644);
     ::chmod(list.c_str(), 0644);
@@ -459,9 +449,7 @@ TEST_F(SaveFaults, FilesThisUserMayNotReadOrWriteAreNamedWithTheirCauseAndKept) 
 // A copies folder the player may write to but not list: every name there is still checked first.
 TEST_F(SaveFaults, ACopiesFolderThatCannotBeListedStillKeepsThePlayersFiles) {
     const std::string mine = root.write("cstrike/mp3s/a.mp3", "mine");
-    track("a.mp3", "song");
-    ::chmod((root.path() / "music").c_str(), 0755);
-    ::chmod(root.file("music/a.mp3").c_str(), 0644);
+    readableTrack();
     ::chmod(mine.c_str(), 0666);
     openToNobody({root.path(), mod()});
     openToNobody({mod() / "mp3s"}, 0333);
@@ -472,8 +460,7 @@ TEST_F(SaveFaults, ACopiesFolderThatCannotBeListedStillKeepsThePlayersFiles) {
     EXPECT_EQ(modFile("mp3s/a2.mp3"), "song");
 }
 
-// A save killed after its copies but before its last step leaves those copies ours: the next save
-// names the tracks as before and replaces nothing of the player's.
+// Copies of a save killed before its last step stay ours, and the player's files stay theirs.
 TEST_F(SaveFaults, CopiesOfASaveKilledBeforeItsEndStayOurs) {
     struct DyingView : test::RecordingSaveView {
         using RecordingSaveView::RecordingSaveView;
@@ -499,8 +486,7 @@ TEST_F(SaveFaults, CopiesOfASaveKilledBeforeItsEndStayOurs) {
     EXPECT_EQ(modFile("mp3s/a.mp3"), "the player's own a");
 }
 
-// Killed anywhere, a save leaves every file old or new and every copy whole, old or absent; the next
-// save leaves no temporary file behind.
+// Killed anywhere, a save leaves every file old or new and every copy whole, old or absent.
 TEST_F(SaveFaults, ASaveKilledAtAnyPointLosesNothing) {
     const std::map<std::string, std::string> old = {{"gfx/shell/kb_act.lst", "\"+jump\" \"Jump\"\r\n"},
                                                     {"userconfig.cfg", "bind x y\r\n"},
@@ -549,8 +535,7 @@ TEST_F(SaveFaults, ASaveKilledAtAnyPointLosesNothing) {
     EXPECT_EQ(temporariesIn(mod()), std::vector<std::string>{});
 }
 
-// A full disk, here by a file-size limit: the save names the real cause, and the old copy and every
-// other file stay whole.
+// A full disk, here by a file-size limit: the real cause is named and the old copy stays whole.
 TEST_F(SaveFaults, AFullDiskIsNamedByItsCauseAndKeepsTheOldCopies) {
     const std::string source = track("big.mp3", "old copy");
     ASSERT_EQ(save(), SaveOutcome::Complete);

@@ -19,7 +19,6 @@ namespace {
 
 const std::string Section = test::fixtureBytes("controls_section.lst");
 
-// Mod folders (a folder's name is its mod's name) inside a fresh temporary folder.
 class KeyBindingList : public ::testing::Test {
 protected:
     fs::path listOf(const std::string& mod) const { return root.path() / mod / "gfx" / "shell" / "kb_act.lst"; }

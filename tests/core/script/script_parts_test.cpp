@@ -1,15 +1,9 @@
-#include "core/playlist/track_list.h"
-#include "core/script/copy_names.h"
 #include "core/script/script_parts.h"
-#include "core/script/script_text.h"
-#include "support/recording_views.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <memory>
+#include <optional>
 
 using namespace jukewright;
-using ::testing::ElementsAre;
 using Rows = std::vector<std::string>;
 
 namespace {
@@ -21,15 +15,13 @@ Rows rowsOf(const std::string& bytes) {
     return rows;
 }
 
-// An alias row of `bytes` bytes with its CR LF.
 std::string aliasRow(int number, std::size_t bytes) {
     std::string row = "alias a" + std::to_string(number) + " \"";
     row += std::string(bytes - row.size() - 3, 'x') + "\"\r\n";
     return row;
 }
 
-// The alias rows of each part: its rows without the one that runs the next part and without the
-// script's ending in the last.
+// The bytes of each part's alias rows, without the exec row and the script's ending.
 std::vector<std::size_t> aliasBytes(const std::vector<ScriptFile>& files) {
     std::vector<std::size_t> sizes;
     for (std::size_t i = 0; i + 1 < files.size(); ++i) {
@@ -85,41 +77,6 @@ TEST(ScriptParts, PartsAreFilledUpToTheLimitWithoutSplittingARow) {
             << c.name << ": every row, in order, once";
         EXPECT_EQ(files.back(), (ScriptFile{"mp3.cfg", "exec mp3_part1.cfg\r\n"})) << c.name;
     }
-}
-
-TEST(ScriptParts, JukeboxOfTwoHundredTracksKeepsItsAliasRowsInOrder) {
-    auto state = std::make_unique<AppState>();
-    test::RecordingPlaylistView view;
-    for (int k = 1; k <= 200; ++k)
-        appendTrack(*state, view, "/music/Song number " + std::to_string(k) + ".mp3");
-    state->Mp3Volume = 95;
-    state->GameVolume = 5;
-    const std::string single = scriptFileBytes(*state, assignScriptNames(*state));
-    const auto files = splitScript(single);
-
-    ASSERT_GT(files.size(), 3u);
-    Rows expected, fromParts;
-    for (const std::string& row : rowsOf(single))
-        if (row.starts_with("alias "))
-            expected.push_back(row);
-    for (std::size_t i = 0; i + 1 < files.size(); ++i) {
-        EXPECT_LE(files[i].bytes.size(), MaxScriptPartBytes);
-        if (i + 2 < files.size()) {
-            EXPECT_GT(files[i].bytes.size(), MaxScriptPartBytes - 200) << "filled up, but for the last";
-        }
-        const Rows rows = rowsOf(files[i].bytes);
-        fromParts.insert(fromParts.end(), rows.begin(), rows.end());
-        if (i + 2 < files.size())
-            expected.push_back("exec " + scriptPartName(static_cast<int>(i) + 2));
-    }
-    ASSERT_GE(fromParts.size(), 3u);
-    for (const char* ending : {"vol95", "gvol5", "echo Jukewright Script Loaded"})
-        expected.push_back(ending);
-    std::ranges::sort(expected);
-    std::ranges::sort(fromParts);
-    EXPECT_EQ(fromParts, expected);
-    EXPECT_TRUE(files[files.size() - 2].bytes.ends_with("vol95\r\ngvol5\r\necho Jukewright Script Loaded\r\n"));
-    EXPECT_EQ(files.back(), (ScriptFile{"mp3.cfg", "exec mp3_part1.cfg\r\n"}));
 }
 
 TEST(ScriptParts, OnlyExactPartNamesHaveANumber) {

@@ -10,7 +10,6 @@
 
 using namespace jukewright;
 using ::testing::Contains;
-using ::testing::HasSubstr;
 
 namespace {
 
@@ -38,13 +37,6 @@ std::string lineStarting(const std::vector<std::string>& lines, const std::strin
     return found == lines.end() ? std::string() : *found;
 }
 
-std::vector<std::string> numberedTracks(int count) {
-    std::vector<std::string> paths;
-    for (int k = 1; k <= count; ++k)
-        paths.push_back("C:\\Music\\Song " + std::to_string(k) + ".mp3");
-    return paths;
-}
-
 } // namespace
 
 TEST(ScriptText, TwoTrackExampleIsExactToTheByte) {
@@ -58,19 +50,7 @@ TEST(ScriptText, TwoTrackExampleIsExactToTheByte) {
     EXPECT_EQ(windowsForm, test::fixtureBytes("two_tracks_mp3.cfg"));
 }
 
-TEST(ScriptText, HasSixLinesPerTrackAndBlocksSeparatedByOneEmptyLine) {
-    for (int count : {1, 3, 12}) {
-        const auto lines = scriptLines(numberedTracks(count));
-        EXPECT_EQ(lines.size(), static_cast<std::size_t>(6 * count + 67)) << count << " tracks";
-        EXPECT_EQ(lines.front(), "") << "the file starts with CR LF";
-        EXPECT_EQ(lines.back(), "echo Jukewright Script Loaded");
-        EXPECT_TRUE(lines[lines.size() - 3].starts_with("alias spamwait \"wait;"));
-        for (std::size_t i = 1; i < lines.size(); ++i)
-            EXPECT_FALSE(lines[i].empty() && lines[i - 1].empty()) << "two empty lines at line " << i + 1;
-    }
-}
-
-TEST(ScriptText, NextAndPreviousWrapAtTheEndsOfTheList) {
+TEST(ScriptText, ASingleTrackIsItsOwnNextAndPrevious) {
     const auto one = scriptLines({"C:\\a.mp3"});
     EXPECT_EQ(lineStarting(one, "alias nexttrack1 "),
               "alias nexttrack1 \"alias looptrack lptrack1; alias playtrack track1; alias saytrack saytrack1; alias "
@@ -78,15 +58,6 @@ TEST(ScriptText, NextAndPreviousWrapAtTheEndsOfTheList) {
     EXPECT_EQ(lineStarting(one, "alias prevtrack1 "),
               "alias prevtrack1 \"alias looptrack lptrack1; alias playtrack track1; playtrack; alias saytrack "
               "saytrack1; alias tsaytrack tsaytrack1; echo Jukewright: previous track;\"");
-
-    const auto twelve = scriptLines(numberedTracks(12));
-    EXPECT_THAT(lineStarting(twelve, "alias nexttrack12 "), HasSubstr("alias playtrack track1;"));
-    EXPECT_THAT(lineStarting(twelve, "alias prevtrack1 "), HasSubstr("alias playtrack track12;"));
-    EXPECT_THAT(lineStarting(twelve, "alias nexttrack5 "), HasSubstr("alias saytrack saytrack6;"));
-    EXPECT_THAT(lineStarting(twelve, "alias prevtrack5 "), HasSubstr("alias tsaytrack tsaytrack4;"));
-    EXPECT_EQ(lineStarting(twelve, "alias lptrack10 "),
-              "alias lptrack10 \"mp3 loop " + std::string(ScriptTrackFolder) +
-                  "Song10.mp3; alias nexttracks nexttrack10; alias prevtrack prevtrack10\"");
 }
 
 TEST(ScriptText, VolumesOffTheLadderAreWrittenAsStored) {
