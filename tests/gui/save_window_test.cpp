@@ -4,9 +4,11 @@
 #include "support/window_fixture.h"
 
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QThread>
 
 using namespace jukewright;
 using namespace jukewright::test;
@@ -30,6 +32,19 @@ protected:
         return false;
     }
 };
+
+// A save waits for the window at every step it shows, so running the events a batch at a time
+// catches it in the middle.
+template <typename Condition> bool stepUntil(Condition condition) {
+    const QDeadlineTimer deadline(10000);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents();
+        QThread::usleep(200);
+    }
+    return true;
+}
 
 } // namespace
 
@@ -114,9 +129,10 @@ private Q_SLOTS:
 
     void commandsDuringASaveDoNothing_data() {
         QTest::addColumn<QByteArray>("trigger");
-        for (const char* trigger : {"imgWriteScript", "mnuSaveScript", "imgAdd", "mnuAddTrack", "imgPlaylist",
-                                    "mnuAddPlaylist", "imgRemove", "mnuRemove", "Delete", "mnuExit", "mnuAbout",
-                                    "mnuOptions", "lblBrowse", "mnuCheckJukebox", "mnuXash3d", "close"})
+        // One row per kind of guard: a command that returns, a dialog not shown, the key, the check mark
+        // put back, the close box held over, the exit held back.
+        for (const char* trigger :
+             {"imgWriteScript", "mnuAddTrack", "mnuOptions", "Delete", "mnuXash3d", "close", "mnuExit"})
             QTest::newRow(trigger) << QByteArray(trigger);
     }
     void commandsDuringASaveDoNothing() {

@@ -14,12 +14,10 @@ struct ChildResult {
     std::string text;
 };
 
-// The user a privilege-dropping child becomes.
 inline constexpr uid_t NobodyId = 65534;
 
-// Runs `body` in a forked child and waits for it. The child's text goes through a pipe; its exit
-// status is what `body` returns. With `asNobody`, a child of root first gives up root's rights, so
-// that permissions stop it as they stop a player.
+// Runs `body` in a forked child and waits for it; its exit status is what `body` returns. With
+// `asNobody`, a child of root gives up root's rights, so that permissions stop it as they stop a player.
 ChildResult runInChild(const std::function<int(std::string& text)>& body, bool asNobody = false);
 
 // Starts `body` in a forked child and returns its process id, for a test that kills it.

@@ -14,11 +14,8 @@ std::string fixtureBytes(std::string_view name) {
 }
 
 std::string twoTrackScript() {
-#ifdef _WIN32
-    return fixtureBytes("two_tracks_mp3.cfg");
-#else
-    return fixtureBytes("two_tracks_mp3_slash_paths.cfg");
-#endif
+    return fixtureBytes(fs::path::preferred_separator == '\\' ? "two_tracks_mp3.cfg"
+                                                              : "two_tracks_mp3_slash_paths.cfg");
 }
 
 std::string readBytes(const fs::path& path) {
@@ -52,7 +49,7 @@ fs::path utf8Path(std::string_view text) {
     return fs::path(std::u8string(text.begin(), text.end()));
 }
 
-std::string utf8Text(const fs::path& path) {
+static std::string utf8Text(const fs::path& path) {
     const std::u8string text = path.generic_u8string();
     return std::string(text.begin(), text.end());
 }
@@ -80,11 +77,10 @@ std::string TempFolder::read(std::string_view relative) const {
     return readBytes(m_path / utf8Path(relative));
 }
 
-void placePlayersFile(const std::filesystem::path& file, const std::filesystem::path& at) {
+void placePlayersFile(const fs::path& file, const fs::path& at) {
     std::error_code error;
-    std::filesystem::create_symlink(file, at, error);
-    if (error)
-        std::filesystem::copy_file(file, at);
+    if (fs::create_symlink(file, at, error); error)
+        fs::copy_file(file, at);
 }
 
 } // namespace jukewright::test

@@ -12,16 +12,14 @@
 
 namespace jukewright::test {
 
-// A temporary folder to put playlists and the tracks they name into, with an empty track list and
-// its recording window.
+// Playlists and the tracks they name, with an empty track list and its recording window.
 class PlaylistFolder {
 public:
     TempFolder folder;
     std::unique_ptr<AppState> state = std::make_unique<AppState>();
     RecordingPlaylistView view;
 
-    // A track file, created with its folders; returns its path in the system's own form, as a
-    // playlist names it (on Windows "C:\\...").
+    // Returns the track's path in the system's own form, as a playlist names it.
     std::string track(std::string_view relative) const { return nativeText(folder.write(relative, "ID3")); }
 
     // A playlist of the given rows, each ended by `end`.
@@ -33,9 +31,7 @@ public:
         return folder.write(relative, bytes);
     }
 
-    // The folder's path as the program's text paths start it.
     std::string root() const { return folder.str(); }
-
     std::vector<std::string> paths() const {
         return {state->TrackPaths.begin(), state->TrackPaths.begin() + state->TrackCount};
     }

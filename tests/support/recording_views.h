@@ -41,8 +41,7 @@ public:
     std::vector<Message> messages;
 };
 
-// The windows of a save as a test sees them: every call in order as a line of text, and the state
-// the calls leave behind.
+// Every call of a save in order as a line of text, and the state the calls leave behind.
 class RecordingSaveView : public SaveView {
 public:
     explicit RecordingSaveView(std::string modFolder) : modFolder(std::move(modFolder)) {}

@@ -13,14 +13,13 @@ class SteamHome {
 public:
     TempFolder home;
 
-    // The path of a file or folder in the home folder, as the canonical path names it.
+    // Canonical, as the program finds it.
     std::string path(std::string_view relative = {}) const {
         const std::filesystem::path root = std::filesystem::canonical(home.path());
         return (relative.empty() ? root : root / relative).string();
     }
 
-    // A Half-Life mod folder (with its liblist.gam) in a library, for example
-    // mod(".local/share/Steam", "cstrike"); returns the mod folder's path.
+    // A mod folder with its liblist.gam, e.g. mod(".local/share/Steam", "cstrike").
     std::string mod(std::string_view library, std::string_view name, std::string_view steamapps = "steamapps") const {
         const std::string folder =
             std::string(library) + "/" + std::string(steamapps) + "/common/Half-Life/" + std::string(name);
@@ -28,7 +27,6 @@ public:
         return path(folder);
     }
 
-    // The library list of a Steam folder.
     void libraryList(std::string_view steamFolder, std::string_view vdf,
                      std::string_view steamapps = "steamapps") const {
         home.write(std::string(steamFolder) + "/" + std::string(steamapps) + "/libraryfolders.vdf", vdf);

