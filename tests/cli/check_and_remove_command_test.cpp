@@ -17,17 +17,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* PlayerList = "\"+forward\"            \"Move forward\"\r\n\"+back\"            \"Move back\"\r\n";
-constexpr const char* PlayerConfig = "// my keys\r\nbind k \"kill\"\r\n";
-
-// A saved jukebox of two tracks in "<here>/cstrike", whose list and userconfig.cfg the player had.
-void saveJukebox(const test::TempFolder& here, const std::string& list = PlayerList,
-                 const std::string& config = PlayerConfig) {
-    here.write("Music/Blue Sky.mp3", "blue");
-    here.write("Music/Rain.mp3", "rain");
-    here.write("cstrike/gfx/shell/kb_act.lst", list);
-    here.write("cstrike/userconfig.cfg", config);
-    const auto saved = test::runCli({"save", "--mod", "cstrike", "Music/Blue Sky.mp3", "Music/Rain.mp3"}, here.str());
+// A saved jukebox of two tracks in "<here>/cstrike".
+void saveJukebox(const test::TempFolder& here) {
+    fs::create_directories(here.path() / "cstrike");
+    const auto saved = test::runCli(
+        {"save", "--mod", "cstrike", here.write("Music/Blue Sky.mp3", "blue"), here.write("Music/Rain.mp3", "rain")},
+        here.str());
     ASSERT_EQ(saved.status, 0) << saved.err;
 }
 
@@ -43,7 +38,7 @@ TEST(CheckCommand, PrintsALinePerCheckAndFailsOnAProblemOnly) {
     };
     const Case cases[] = {
         {"good", [](const auto&) {}, 0, "ok: all 2 tracks that mp3.cfg names are in mp3s\n"},
-        {"missing hook", [](const auto& here) { here.write("cstrike/userconfig.cfg", PlayerConfig); }, 1,
+        {"missing hook", [](const auto& here) { here.write("cstrike/userconfig.cfg", "bind k \"kill\"\r\n"); }, 1,
          "problem: userconfig.cfg does not run exec mp3.cfg\n"},
         {"UTF-16 list",
          [](const auto& here) {
@@ -59,7 +54,6 @@ TEST(CheckCommand, PrintsALinePerCheckAndFailsOnAProblemOnly) {
         const auto result = test::runCli({"check", "--mod", "cstrike"}, here.str());
         EXPECT_EQ(result.status, c.status) << result.out;
         EXPECT_THAT(result.out, HasSubstr(c.line));
-        EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 11) << result.out;
     }
     test::TempFolder empty;
     EXPECT_EQ(test::runCli({"check", "--mod", "nowhere"}, empty.str()).status, 2);

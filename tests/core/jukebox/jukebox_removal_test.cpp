@@ -1,6 +1,6 @@
 #include "core/jukebox/jukebox_removal.h"
-#include "core/playlist/track_list.h"
 #include "core/jukebox/save_script.h"
+#include "core/playlist/track_list.h"
 #include "support/fixtures.h"
 #include "support/recording_views.h"
 
@@ -19,23 +19,16 @@ namespace {
 constexpr const char* PlayerList = "\"+forward\"            \"Move forward\"\r\n\"+back\"            \"Move back\"\r\n";
 constexpr const char* PlayerConfig = "// my keys\r\nbind k \"kill\"\r\n";
 
-// Saves the given tracks of "<here>/Music" as a jukebox into "<here>/<mod>".
-void saveTracks(const test::TempFolder& here, const std::vector<std::string>& names, const char* mod = "cstrike") {
-    auto state = std::make_unique<AppState>();
-    test::RecordingPlaylistView rows;
-    for (const std::string& name : names)
-        appendTrack(*state, rows, here.file("Music/" + name));
-    test::RecordingSaveView view(here.file(mod));
-    ASSERT_EQ(saveScriptCommand(*state, view, JUKEWRIGHT_DATA_DIR), SaveOutcome::Complete);
-}
-
 // A saved jukebox of two tracks in "<here>/cstrike", whose list and userconfig.cfg the player had.
 void saveJukebox(const test::TempFolder& here) {
-    here.write("Music/Blue Sky.mp3", "blue");
-    here.write("Music/Rain.mp3", "rain");
     here.write("cstrike/gfx/shell/kb_act.lst", PlayerList);
     here.write("cstrike/userconfig.cfg", PlayerConfig);
-    saveTracks(here, {"Blue Sky.mp3", "Rain.mp3"});
+    auto state = std::make_unique<AppState>();
+    test::RecordingPlaylistView rows;
+    appendTrack(*state, rows, here.write("Music/Blue Sky.mp3", "blue"));
+    appendTrack(*state, rows, here.write("Music/Rain.mp3", "rain"));
+    test::RecordingSaveView view(here.file("cstrike"));
+    ASSERT_EQ(saveScriptCommand(*state, view, JUKEWRIGHT_DATA_DIR), SaveOutcome::Complete);
 }
 
 std::string lines(const RemovalReport& report) {
@@ -55,27 +48,7 @@ auto failure(const std::string& path, const std::string& reason) {
 
 } // namespace
 
-TEST(JukeboxRemoval, BackupsAreTakenOnceBeforeTheFirstChangeAndNeverOverwritten) {
-    test::TempFolder here;
-    saveJukebox(here);
-    EXPECT_EQ(here.read("cstrike/gfx/shell/kb_act.lst.jukewright-backup"), PlayerList);
-    EXPECT_EQ(here.read("cstrike/userconfig.cfg.jukewright-backup"), PlayerConfig);
-    // The player changes both files; later saves and a removal keep the first copies.
-    here.write("cstrike/gfx/shell/kb_act.lst", "\"+jump\"            \"Jump\"\r\n");
-    here.write("cstrike/userconfig.cfg", "bind j \"+jump\"\r\n");
-    saveTracks(here, {"Rain.mp3"});
-    EXPECT_TRUE(removeJukebox(here.file("cstrike"), false).failures.empty());
-    EXPECT_EQ(here.read("cstrike/gfx/shell/kb_act.lst.jukewright-backup"), PlayerList);
-    EXPECT_EQ(here.read("cstrike/userconfig.cfg.jukewright-backup"), PlayerConfig);
-
-    // Files the program made itself need no copy.
-    fs::create_directories(here.path() / "valve");
-    saveTracks(here, {"Rain.mp3"}, "valve");
-    EXPECT_TRUE(fs::exists(here.path() / "valve/userconfig.cfg"));
-    EXPECT_FALSE(fs::exists(here.path() / "valve/userconfig.cfg.jukewright-backup"));
-    EXPECT_FALSE(fs::exists(here.path() / "valve/gfx/shell/kb_act.lst.jukewright-backup"));
-}
-
+// The save kept the player's files before changing them; the removal leaves those copies.
 TEST(JukeboxRemoval, TakesOutOnlyTheJukeboxAndKeepsTracksUnlessAsked) {
     // Rows that merely look like the hook, mixed line ends and a last row without one stay as they were.
     const std::string config = "bind k \"kill\"\nexec mp3.cfg\r\n exec mp3.cfg\rexec mp3.cfg\r\nexec MP3.cfg\r\nname x";
@@ -91,6 +64,8 @@ TEST(JukeboxRemoval, TakesOutOnlyTheJukeboxAndKeepsTracksUnlessAsked) {
         EXPECT_FALSE(fs::exists(here.path() / "cstrike/mp3.cfg"));
         EXPECT_EQ(fs::exists(here.path() / "cstrike/mp3s"), !tracks);
         EXPECT_EQ(here.read("Music/Rain.mp3"), "rain");
+        EXPECT_EQ(here.read("cstrike/gfx/shell/kb_act.lst.jukewright-backup"), PlayerList);
+        EXPECT_EQ(here.read("cstrike/userconfig.cfg.jukewright-backup"), PlayerConfig);
         // Nothing is left to take out.
         const RemovalReport again = removeJukebox(here.file("cstrike"), tracks);
         EXPECT_TRUE(again.done.empty() && again.kept.empty() && again.failures.empty()) << lines(again);

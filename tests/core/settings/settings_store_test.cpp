@@ -169,16 +169,13 @@ TEST_F(SettingsFile, DamagedFileLoadsWhatItHoldsWholeAndKeepsItsBytes) {
     };
     const Case cases[] = {
         {"count -1", count(-1), {}},
-        {"count 500", count(500), first(100)},
         {"count 100", count(100), first(100)},
         {"count 101", count(101), first(100)},
         {"count 0", count(0), {}},
-        {"count 3", count(3), first(3)},
         {"record length 65535", record3(le16(65535) + "/two"), oneAndThree},
         {"record length 127", record3(le16(127) + std::string(126, 'x')), oneAndThree},
         {"record with a NUL byte", record3(le16(4) + std::string("/t\0o", 4)), oneAndThree},
         {"empty record", record3(le16(0)), oneAndThree},
-        {"volume 500", volumes(500), {}, 80},
         {"volume -1", volumes(-1), {}, 80},
         {"volume 101", volumes(101), {}, 80},
         {"volume 100", volumes(100), {}, 100},
@@ -186,7 +183,6 @@ TEST_F(SettingsFile, DamagedFileLoadsWhatItHoldsWholeAndKeepsItsBytes) {
         {"volume 33", volumes(33), {}, 33},
         // Any marker but zero keeps the stored volumes, zeros here.
         {"marker 1", marker(le16(1)), {}, 0},
-        {"marker 2", marker(le16(2)), {}, 0},
         {"marker 256", marker(std::string("\0\x01", 2)), {}, 0},
         {"marker -1", marker(le16(-1)), {}, 0},
         {"short file", letters, {}},

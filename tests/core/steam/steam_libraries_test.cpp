@@ -77,10 +77,6 @@ TEST(SteamLibraries, FindsTheModsOfEveryLibraryOnce) {
              h.link(".steam/root", Native);
          },
          {"cstrike " + Native + "/steamapps", "valve " + Native + "/steamapps"}},
-        {"Flatpak", [](const test::SteamHome& h) { h.mod(Flatpak, "dod"); }, {"dod " + Flatpak + "/steamapps"}},
-        {"Snap",
-         [](const test::SteamHome& h) { h.mod("snap/steam/common/.local/share/Steam", "tfc"); },
-         {"tfc snap/steam/common/.local/share/Steam/steamapps"}},
         {"current library list: the Steam folder, a second library, an unplugged one, a link to the first",
          [](const test::SteamHome& h) {
              h.home.write(Native + "/steamapps/common/Other Game/x", "");

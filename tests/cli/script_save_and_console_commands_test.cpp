@@ -1,3 +1,4 @@
+#include "core/script/script_text.h"
 #include "support/fixtures.h"
 #include "support/run_cli.h"
 
@@ -10,6 +11,7 @@
 
 using namespace jukewright;
 using ::testing::HasSubstr;
+using ::testing::Not;
 namespace fs = std::filesystem;
 
 TEST(ScriptCommand, PrintsTheScriptASaveWouldWrite) {
@@ -24,6 +26,36 @@ TEST(ScriptCommand, PrintsTheScriptASaveWouldWrite) {
     const auto none = test::runCli({"script"}, here.str());
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.err, "No items in playlist\n");
+}
+
+TEST(ScriptPlaylistItems, ImportsPlaylistsAndAddsTracksInTheOrderGivenAndOnlyReportsWhatItCannotImport) {
+    test::TempFolder here;
+    for (const char* name : {"Music/one.mp3", "Music/two.mp3", "Music/three.mp3", "Music/four.mp3", "LIST.PLS"})
+        here.write(name, "ID3");
+    here.write("Lists/mix.pls", "[playlist]\r\nFile1=..\\Music\\one.mp3\r\nFile2=..\\Music\\two.mp3\r\n");
+    here.write("Lists/more.m3u8", "#EXTM3U\n#EXTINF:1,Four\n" + here.str() + "/Music/four.mp3\n");
+    here.write("plain.m3u", "Music/one.mp3\n");
+    const auto result = test::runCli(
+        {"script", "Music/three.mp3", "Lists/mix.pls", "plain.m3u", "missing.pls", "Lists/more.m3u8", "LIST.PLS"},
+        here.str());
+    EXPECT_EQ(result.status, 0) << result.err;
+#ifdef _WIN32
+    // A lone LF ends no row on Windows, so the LF-only M3U file has no header row either.
+    EXPECT_EQ(result.err, "This is not a valid extented M3U playlist\n"
+                          "Error: the playlist could not be opened: missing.pls\n"
+                          "This is not a valid extented M3U playlist\n");
+    const std::vector<std::string> copyNames{"three.mp3", "one.mp3", "two.mp3", "LIST.PLS"};
+#else
+    EXPECT_EQ(result.err, "This is not a valid extented M3U playlist\n"
+                          "Error: the playlist could not be opened: missing.pls\n");
+    const std::vector<std::string> copyNames{"three.mp3", "one.mp3", "two.mp3", "four.mp3", "LIST.PLS"};
+#endif
+    int k = 0;
+    // Any other ending, upper-case ones included, names a track.
+    for (const std::string& copyName : copyNames)
+        EXPECT_THAT(result.out, HasSubstr("alias track" + std::to_string(++k) + " \"mp3 play " +
+                                          std::string(ScriptTrackFolder) + copyName + ";"));
+    EXPECT_THAT(result.out, Not(HasSubstr("alias track" + std::to_string(++k) + " ")));
 }
 
 TEST(CommandLine, ReadsDecimalVolumesAndMapsEveryUsageErrorToTwo) {
@@ -142,3 +174,34 @@ TEST(SaveCommand, TakesArgumentsOutsideTheAnsiCodePage) {
     EXPECT_EQ(here.read("cstrike/mp3s/Kino.mp3"), "kino");
 }
 #endif
+
+// The same commands, given as arguments or as lines of standard input, play the script that the
+// script command prints: userconfig.cfg runs first, effects go to standard output, notices to standard error.
+TEST(ConsoleCommand, PlaysThePrintedScriptFromArgumentsOrStandardInput) {
+    test::TempFolder here;
+    const auto script = test::runCli({"script", "C:\\Music\\Blue Sky.mp3", "Rain.mp3"}, here.str());
+    ASSERT_EQ(script.status, 0);
+    here.write("valve/mp3.cfg", script.out);
+    here.write("valve/userconfig.cfg", "exec mp3.cfg\r\nbind k \"mp3 stop\"\r\n");
+    const auto typed = test::runCli({"console", "--mod", "valve/", "nexttracks; saytrack", "exec no.cfg"}, here.str());
+    const auto input = test::runCli({"console", "--mod", "valve"}, here.str(), "nexttracks\nsaytrack\r\nexec no.cfg\n");
+    const std::string rain = std::string(ScriptTrackFolder) + "Rain.mp3";
+    for (const auto& result : {typed, input}) {
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result.out, "mp3volume 0.80\nvolume 0.80\necho Jukewright Script Loaded\nunknown command: bind\n"
+                              "echo Jukewright : next track\nmp3 play " +
+                                  rain + "\nsay listening to Rain.mp3 with Jukewright\n");
+        EXPECT_EQ(result.err, "file not found: " + rain + "\ncouldn't exec no.cfg\n");
+    }
+}
+
+TEST(ConsoleCommand, MissingModFolderIsAUsageError) {
+    test::TempFolder here;
+    here.write("file.cfg", "");
+    for (const std::string mod : {"nowhere", "file.cfg", ""}) {
+        const auto result = test::runCli({"console", "--mod", mod, "echo x"}, here.str());
+        EXPECT_EQ(result.status, 2) << mod;
+        EXPECT_EQ(result.out + result.err,
+                  "Mod Folder can not be found, check you have typed the right path: " + mod + "\n");
+    }
+}
