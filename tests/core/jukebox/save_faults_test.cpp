@@ -352,25 +352,6 @@ TEST_F(SaveFaults, ASaveAgainCopiesOnlyTracksThatChanged) {
     }
 }
 
-TEST_F(SaveFaults, StraysOfKilledSavesGoButThoseOfARunningSaveStay) {
-    const pid_t gone = test::startChild([] {});
-    test::waitForChild(gone);
-    const auto stray = [&](const std::string& folder, long owner) {
-        return root.write("cstrike/" + folder + "a.mp3.jukewright-" + std::to_string(owner) + "-0123456789abcdef.tmp",
-                          "half");
-    };
-    const std::string dead = stray("mp3s/", gone);
-    const std::string deadConfig = stray("", gone);
-    const std::string running = stray("mp3s/", ::getpid());
-    // A copy in progress carries its source's old modification time; its change time is fresh.
-    const std::string copying = stray("gfx/shell/", ::getpid());
-    fs::last_write_time(copying, fs::file_time_type::clock::now() - std::chrono::hours(24 * 365));
-    track("a.mp3", "song");
-    ASSERT_EQ(save(), SaveOutcome::Complete);
-    EXPECT_EQ(std::tuple(fs::exists(dead), fs::exists(deadConfig), fs::exists(copying), fs::exists(running)),
-              std::tuple(false, false, true, true));
-}
-
 TEST_F(SaveFaults, ASaveAsRootKeepsThePlayersFilesThePlayers) {
     if (!test::runningAsRoot())
         GTEST_SKIP() << "needs root: this case is what a save run as root does to the player's files";
@@ -428,8 +409,9 @@ TEST_F(SaveFaults, FilesThisUserMayNotReadOrWriteAreNamedWithTheirCauseAndKept) 
     EXPECT_EQ(modFile("mp3s/a2.mp3"), "song");
 }
 
-// Copies of a save killed before its last step stay ours, and the player's files stay theirs.
-TEST_F(SaveFaults, CopiesOfASaveKilledBeforeItsEndStayOurs) {
+// Copies of a save killed before its last step stay ours, and the player's files stay theirs. Its
+// strays go, but those of a running save stay.
+TEST_F(SaveFaults, CopiesOfASaveKilledBeforeItsEndStayOursAndItsStraysGo) {
     struct DyingView : test::RecordingSaveView {
         using RecordingSaveView::RecordingSaveView;
         void setProgressValue(int value, std::string_view name) override {
@@ -441,17 +423,29 @@ TEST_F(SaveFaults, CopiesOfASaveKilledBeforeItsEndStayOurs) {
     track("a.mp3", "song a");
     track("b.mp3", "song b");
     test::writeBytes(mod() / "mp3s/a.mp3", "the player's own a");
-    const int status = test::waitForChild(test::startChild([&] {
+    const pid_t killed = test::startChild([&] {
         DyingView dying(modText());
         save(dying);
-    }));
-    ASSERT_EQ(status, 9);
+    });
+    ASSERT_EQ(test::waitForChild(killed), 9);
     ASSERT_EQ(modFile("mp3s/a2.mp3"), "song a");
+    const auto stray = [&](const std::string& folder, long owner) {
+        return root.write("cstrike/" + folder + "a.mp3.jukewright-" + std::to_string(owner) + "-0123456789abcdef.tmp",
+                          "half");
+    };
+    const std::string dead = stray("mp3s/", killed);
+    const std::string deadConfig = stray("", killed);
+    const std::string running = stray("mp3s/", ::getpid());
+    // A copy in progress carries its source's old modification time; its change time is fresh.
+    const std::string copying = stray("gfx/shell/", ::getpid());
+    fs::last_write_time(copying, fs::file_time_type::clock::now() - std::chrono::hours(24 * 365));
     ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
     EXPECT_THAT(modFile("mp3.cfg"), HasSubstr("mp3s/a2.mp3"));
     EXPECT_THAT(modFile("mp3.cfg"), HasSubstr("mp3 play mp3s/b.mp3;"));
     EXPECT_FALSE(fs::exists(mod() / "mp3s/b2.mp3"));
     EXPECT_EQ(modFile("mp3s/a.mp3"), "the player's own a");
+    EXPECT_EQ(std::tuple(fs::exists(dead), fs::exists(deadConfig), fs::exists(copying), fs::exists(running)),
+              std::tuple(false, false, true, true));
 }
 
 // Killed anywhere, a save leaves every file old or new and every copy whole, old or absent.
