@@ -1,13 +1,15 @@
 #pragma once
 
 #include "core/app_state.h"
-#include "core/playlist/track_list.h"
 #include "core/jukebox/save_script.h"
+#include "core/playlist/track_list.h"
 #include "support/fixtures.h"
 #include "support/recording_views.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -39,6 +41,21 @@ protected:
     SaveOutcome save() {
         view = RecordingSaveView(modText());
         return save(view);
+    }
+    // A failed save's one message, which names each failure; every one of `named` is in it.
+    std::string saveFails(std::initializer_list<std::string> named) {
+        EXPECT_EQ(save(), SaveOutcome::Failed);
+        EXPECT_EQ(view.messages.size(), 1u);
+        const Message failure = view.messages.empty() ? Message{} : view.messages[0];
+        EXPECT_EQ(failure.title, "Jukewright - Error");
+        EXPECT_EQ(failure.icon, MessageIcon::Stop);
+        EXPECT_TRUE(view.modFolderEnabled);
+        EXPECT_NE(view.caption, "Done");
+        EXPECT_TRUE(failure.text.starts_with("These files could not be written:\n")) << failure.text;
+        EXPECT_EQ(std::ranges::count(failure.text, '\n'), std::ssize(named)) << failure.text;
+        for (const std::string& name : named)
+            EXPECT_NE((failure.text + "\n").find(name), std::string::npos) << name << " in " << failure.text;
+        return failure.text;
     }
     std::string messages() const {
         std::string text;

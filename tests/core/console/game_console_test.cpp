@@ -94,53 +94,46 @@ TEST_F(GameConsoleTest, ConfigFilesRunAsTheEnginesTokenizerAndChatMakeThem) {
     const std::string chat(122, 'c');
     const struct {
         std::string file;
-        std::string typed;
         Lines effects;
         Lines notices = {};
+        std::string typed = "";
     } rows[] = {
         {"echo Jukewright: next track\necho a,b{c}(d)'e' // gone\necho \"\" x\necho \"\"\necho\tone\t\ttwo",
-         "",
          {"echo Jukewright : next track", "echo a , b { c } ( d ) ' e '", "echo  x", "echo", "echo one two"}},
         {"alias big \"" + longWord + "\"\nalias kept \"echo kept\"\nalias kept\necho a " + longWord + " b",
-         "big; kept; echo end",
-         {"echo a", "echo end"}},
+         {"echo a", "echo end"},
+         {},
+         "big; kept; echo end"},
         {"\xC3\xA9"
          "cho skipped\necho caf\xC3\xA9 \xE2\x80\x94 x\n\xEF\xBB\xBF"
          "echo mark inside",
-         "",
          {"unknown command: cho", "echo caf\xC3\xA9 x", "echo mark inside"}},
         {"echo a\tb\necho caf\xC3\xA9s \xC3\xA9 x\n" + padding,
-         "",
          {"echo a", "unknown command: b", "echo caf", "unknown command: s", "unknown command: x"}},
         {"say \"quoted text\"\nsay \"open\nsay \"  \"\nsay \"\"\nsay \xC3\xA9t\xC3\xA9\nsay_team ...\nsay \"\xC3\xA9\"",
-         "",
          {"say quoted text", "say ope", "say   ", "say t\xC3\xA9", "say_team ...", "say \xC3\xA9"}},
         // The command goes to the server cut at 127 bytes, where the game's code names it exactly.
         {"SAY hi\nSay hi\nsay " + chat + "\xC3\xA9\nsay " + chat + "xx\xC3\xA9\nsay_team " + chat,
-         "",
          {"unknown command: SAY", "unknown command: Say", "say " + chat.substr(0, 117),
           "say_team " + chat.substr(0, 110)}},
-        {"echo a\recho b\r\necho c", "", {"echo a echo b", "echo c"}},
+        {"echo a\recho b\r\necho c", {"echo a echo b", "echo c"}},
         {"cmd say hi\ncmd foo\ncmd mp3 play x\ncmdlist\nstuffcmds\ncmd",
-         "",
          {"say hi", "unknown command: foo", "unknown command: mp3"}},
         {"volume 0.3\n\"volume 0.5\"\n\"mp3volume 1\"\n\"volumes 1\"",
-         "",
          {"volume 0.3", "unknown command: volumes 1"},
          {"\"volume\" is \"0.3\""}},
         // "alias" alone lists every alias, those of the rows above too.
         {"volume 0.3\nvolume\nalias a \"echo 1\"\nalias",
-         "",
          {"volume 0.3"},
          {"\"volume\" is \"0.3\"", "big : ", "kept : ", "a : echo 1"}},
         {"exec x.txt\nexec my.music.cfg\nexec noext\nexec sub/x.cfg\nexec sub/X.CFG.rc\necho after",
-         "exec ../up.cfg; exec sub\\x.cfg; exec \"c:x.cfg\"; exec ~/x.cfg; exec /x.cfg",
          {"echo sub", "echo after"},
          {"exec x.txt: not a .cfg or .rc file", "exec my.music.cfg: not a .cfg or .rc file",
           "exec noext: not a .cfg or .rc file", "exec sub/X.CFG.rc: not a .cfg or .rc file",
           "exec ../up.cfg: invalid path", "exec sub\\x.cfg: invalid path", "exec c:x.cfg: invalid path",
-          "exec ~/x.cfg: invalid path", "exec /x.cfg: invalid path"}},
-        {"echo a\n\0echo b\n"s + padding, "", {"echo a", "echo b"}},
+          "exec ~/x.cfg: invalid path", "exec /x.cfg: invalid path"},
+         "exec ../up.cfg; exec sub\\x.cfg; exec \"c:x.cfg\"; exec ~/x.cfg; exec /x.cfg"},
+        {"echo a\n\0echo b\n"s + padding, {"echo a", "echo b"}},
     };
     for (const auto& row : rows) {
         mod.write("row.cfg", row.file);

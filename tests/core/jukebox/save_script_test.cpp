@@ -12,27 +12,7 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 namespace fs = std::filesystem;
 
-namespace {
-
-class SaveScript : public test::ModFolderSave {
-protected:
-    void numberedTracks(int count) {
-        for (int k = 1; k <= count; ++k)
-            track("Song number " + std::to_string(k) + ".mp3", "x");
-    }
-
-    // The only message of the save, which must name every failure.
-    std::string failureMessage() const {
-        EXPECT_EQ(view.messages.size(), 1u);
-        EXPECT_EQ(view.messages.at(0).title, "Jukewright - Error");
-        EXPECT_EQ(view.messages.at(0).icon, MessageIcon::Stop);
-        EXPECT_TRUE(view.modFolderEnabled);
-        EXPECT_NE(view.caption, "Done");
-        return view.messages.at(0).text;
-    }
-};
-
-} // namespace
+using SaveScript = test::ModFolderSave;
 
 TEST_F(SaveScript, WritesTheJukeboxIntoTheModFolder) {
     track("Blue Sky.mp3", "first");
@@ -132,27 +112,21 @@ TEST_F(SaveScript, NamesEachFileItCouldNotWriteAndDoesTheRest) {
     track("a.mp3", "a");
     add(root.file("music/gone.mp3"));
     track("c.mp3", "c");
-    EXPECT_EQ(save(), SaveOutcome::Failed);
-    const std::string message = failureMessage();
-    EXPECT_TRUE(message.starts_with("These files could not be written:\n"));
-    for (const char* named : {"mp3.cfg (", "gone.mp3"})
-        EXPECT_THAT(message, HasSubstr(named));
-    EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 2);
+    saveFails({"mp3.cfg (", "gone.mp3"});
     EXPECT_EQ(modFile("userconfig.cfg"), "exec mp3.cfg\r\n");
     EXPECT_TRUE(fs::exists(mod() / "gfx" / "shell" / "kb_act.lst"));
     EXPECT_EQ(modFile("mp3s/a.mp3"), "a");
     EXPECT_EQ(modFile("mp3s/c.mp3"), "c");
-}
-
-TEST_F(SaveScript, ATrackFolderThatCannotBeMadeIsNamed) {
+    // A track folder that cannot be made.
+    fs::remove_all(mod() / "mp3s");
     test::writeBytes(mod() / "mp3s", "a file where the folder should be");
-    track("a.mp3", "a");
-    EXPECT_EQ(save(), SaveOutcome::Failed);
-    EXPECT_THAT(failureMessage(), HasSubstr("a.mp3"));
+    fs::remove(mod() / "mp3.cfg");
+    saveFails({"a.mp3", "gone.mp3", "c.mp3"});
 }
 
 TEST_F(SaveScript, PartsLayoutWritesPartsAndNoPartOfAnEarlierSaveStays) {
-    numberedTracks(200);
+    for (int k = 1; k <= 200; ++k)
+        track("Song number " + std::to_string(k) + ".mp3", "x");
     // What an earlier, larger save left, and files that merely look like parts.
     for (const char* name :
          {"mp3_part40.cfg", "mp3_part7.cfg", "mp3_part01.cfg", "MP3_PART90.cfg", "mp3_part2.cfg.bak"})
@@ -190,18 +164,14 @@ TEST_F(SaveScript, PartsLayoutWritesPartsAndNoPartOfAnEarlierSaveStays) {
     ASSERT_GE(view.events.size(), 3u);
     EXPECT_THAT(std::vector<std::string>(view.events.end() - 3, view.events.end()),
                 ElementsAre("stage complete", "message: " + view.messages[0].text, "enable box"));
-}
 
-TEST_F(SaveScript, RemovingTheJukeboxDeletesItsParts) {
-    numberedTracks(100);
+    // A removal deletes every part and leaves what merely looks like one.
     state->Layout = ScriptLayout::Parts;
     ASSERT_EQ(save(), SaveOutcome::Complete);
-    test::writeBytes(mod() / "mp3_part1.cfg.bak", "mine");
-    ASSERT_TRUE(fs::exists(mod() / "mp3_part2.cfg"));
     const RemovalReport report = removeJukebox(modText(), false);
     EXPECT_TRUE(report.failures.empty());
     EXPECT_THAT(report.done, ::testing::Contains(::testing::StartsWith("deleted mp3_part1.cfg, mp3_part2.cfg")));
-    for (const char* gone : {"mp3.cfg", "mp3_part1.cfg", "mp3_part2.cfg"})
-        EXPECT_FALSE(fs::exists(mod() / gone)) << gone;
-    EXPECT_TRUE(fs::exists(mod() / "mp3_part1.cfg.bak"));
+    for (int n = 0; n <= parts; ++n)
+        EXPECT_FALSE(fs::exists(mod() / (n ? scriptPartName(n) : "mp3.cfg"))) << n;
+    EXPECT_TRUE(fs::exists(mod() / "mp3_part2.cfg.bak"));
 }
