@@ -12,8 +12,28 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace jukewright::test {
+
+inline constexpr const char* PlayerList =
+    "\"+forward\"            \"Move forward\"\r\n\"+back\"            \"Move back\"\r\n";
+inline constexpr const char* PlayerConfig = "// my keys\r\nbind k \"kill\"\r\n";
+
+// A jukebox of "Music/<song>" files, each holding its name, saved into "<here>/cstrike" over the
+// player's controls list and userconfig.cfg.
+inline void saveJukebox(const TempFolder& here, const std::vector<std::string>& songs,
+                        ScriptLayout layout = ScriptLayout::SingleFile) {
+    here.write("cstrike/gfx/shell/kb_act.lst", PlayerList);
+    here.write("cstrike/userconfig.cfg", PlayerConfig);
+    auto state = std::make_unique<AppState>();
+    state->Layout = layout;
+    RecordingPlaylistView rows;
+    for (const std::string& song : songs)
+        appendTrack(*state, rows, here.write("Music/" + song, song));
+    RecordingSaveView view(here.file("cstrike"));
+    ASSERT_EQ(saveScriptCommand(*state, view, JUKEWRIGHT_DATA_DIR), SaveOutcome::Complete);
+}
 
 // The mod folder "cstrike" in a temporary folder, with tracks under its "music" folder, and saves
 // into the mod folder, each watched by a fresh recording window.

@@ -21,7 +21,6 @@ TEST(CheckRequest, RefusesWhatTheSaveRefusesWithTheSameMessage) {
         {folder.file("missing"), notFound, ""},
         {folder.file("track.mp3"), notFound, ""},
         {folder.file("cstrik?"), notFound, ""},
-        {folder.file("*"), notFound, ""},
         {folder.file("cstrike"), std::nullopt, folder.file("cstrike")},
         {folder.file("cstrike") + "/", std::nullopt, folder.file("cstrike")},
     };

@@ -1,15 +1,10 @@
-#include "core/console/engine_detection.h"
 #include "core/jukebox/jukebox_check.h"
-#include "core/jukebox/save_script.h"
-#include "core/playlist/track_list.h"
 #include "core/script/script_text.h"
-#include "support/fixtures.h"
-#include "support/recording_views.h"
+#include "support/mod_folder_save.h"
 
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
-#include <memory>
 
 using namespace jukewright;
 using namespace std::string_literals;
@@ -18,23 +13,14 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* ListFile = "cstrike/gfx/shell/kb_act.lst";
-constexpr const char* PlayerList = "\"+forward\"            \"Move forward\"\r\n\"+back\"            \"Move back\"\r\n";
 
-// Saves a jukebox of `count` songs ("Song number <k>.mp3") into "<here>/cstrike" over the player's
-// controls list and userconfig.cfg.
 void saveJukebox(const test::TempFolder& here, int count, ScriptLayout layout) {
     fs::create_directories(here.path() / "cstrike");
-    if (count == 0)
-        return;
-    here.write(ListFile, PlayerList);
-    here.write("cstrike/userconfig.cfg", "// my keys\r\nbind k \"kill\"\r\n");
-    auto state = std::make_unique<AppState>();
-    state->Layout = layout;
-    test::RecordingPlaylistView rows;
+    std::vector<std::string> songs;
     for (int k = 1; k <= count; ++k)
-        appendTrack(*state, rows, here.write("Music/Song number " + std::to_string(k) + ".mp3", "song"));
-    test::RecordingSaveView view(here.file("cstrike"));
-    ASSERT_NE(saveScriptCommand(*state, view, JUKEWRIGHT_DATA_DIR), SaveOutcome::Stopped);
+        songs.push_back("Song number " + std::to_string(k) + ".mp3");
+    if (count > 0)
+        test::saveJukebox(here, songs, layout);
 }
 
 using Spoil = std::function<void(const test::TempFolder&)>;
@@ -102,7 +88,7 @@ constexpr Saved Parts{60, ScriptLayout::Parts};
 } // namespace
 
 // One row per way a jukebox is spoiled after its save; the check judges by the engine it finds above
-// the mod folder.
+// the mod folder (Xash3D's program in the game's folder).
 TEST(JukeboxCheck, NamesWhatSpoilsTheJukebox) {
     using enum CheckSeverity;
     const std::string xashDrops = "Xash3D-based engines drop a script file that does not fit their command buffer of "
@@ -125,12 +111,13 @@ TEST(JukeboxCheck, NamesWhatSpoilsTheJukebox) {
     const std::string script = "cstrike/mp3.cfg", hook = "cstrike/userconfig.cfg", part1 = "cstrike/mp3_part1.cfg";
     const Case cases[] = {
         {Two, none, {{Ok, "all 2 tracks that mp3.cfg names are in mp3s\n"}}},
+        {Two, none, {{Ok, "the jukebox loads in Xash3D-based engines: every alias of mp3.cfg is"}}},
         {Two,
          removing("cstrike/mp3s/Songnumber2.mp3"),
          {{Problem, "mp3.cfg names tracks that are not in mp3s: track 2 (" + std::string(ScriptTrackFolder) +
                         "Songnumber2.mp3)\n"}}},
         {Two,
-         [](const auto& here) { here.write(ListFile, here.read(ListFile) + PlayerList + here.read(ListFile)); },
+         [](const auto& here) { here.write(ListFile, here.read(ListFile) + test::PlayerList + here.read(ListFile)); },
          {{Problem, "gfx/shell/kb_act.lst has 2 MP3 Player Controls sections"}}},
         {Two, writing(hook, "bind k \"kill\"\r\n"), {{Problem, NoHook}}},
         {Two, writing(hook, "bind k kill\rexec mp3.cfg"), {{Problem, NoHook}}},
@@ -176,7 +163,6 @@ TEST(JukeboxCheck, NamesWhatSpoilsTheJukebox) {
           {Warning, "mp3.cfg is "},
           {Warning, xashDrops},
           {Warning, "\"Xash3D-compatible script\""}}},
-        {Two, none, {{Ok, "the jukebox loads in Xash3D-based engines: every alias of mp3.cfg is"}}},
         {Parts,
          removing("cstrike/mp3_part2.cfg"),
          {{Problem, "the script runs parts that cannot be read: mp3_part2.cfg ("},
@@ -208,6 +194,12 @@ TEST(JukeboxCheck, NamesWhatSpoilsTheJukebox) {
         {Sixty,
          writing("xash3d", "engine"),
          {{Ok, "judged by Xash3D's console"}, {Problem, "Xash3D-based engines drop a script file"}}},
+        {Two, writing("xash3d.exe", "engine"), {{Ok, "judged by Xash3D's console"}}},
+        {Two, writing("libxash.so", "engine"), {{Ok, "judged by Xash3D's console"}}},
+        {Two, writing("hl_linux", "engine"), {{Ok, "judged by Half-Life's console"}}},
+        {Two,
+         [](const auto& here) { fs::create_directories(here.path() / "xash3d"); },
+         {{Ok, "judged by Half-Life's"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected.front().text);
@@ -215,6 +207,9 @@ TEST(JukeboxCheck, NamesWhatSpoilsTheJukebox) {
         saveJukebox(here, c.saved.songs, c.saved.layout);
         c.spoil(here);
         const std::vector<CheckResult> results = checkJukebox(here.file("cstrike"));
+        // An engine given wins over the one found.
+        EXPECT_TRUE(
+            checkJukebox(here.file("cstrike"), Engine::GoldSrc).front().text.starts_with("judged by Half-Life"));
         EXPECT_EQ(results.size(), c.checks + (c.saved.layout == ScriptLayout::Parts ? 1 : 0)) << listed(results);
         bool problem = false;
         for (const Expected& expected : c.expected) {
@@ -224,26 +219,5 @@ TEST(JukeboxCheck, NamesWhatSpoilsTheJukebox) {
         if (!problem) {
             EXPECT_FALSE(reports(results, {Problem, ""})) << listed(results);
         }
-    }
-}
-
-// Xash3D's program in the game's folder, the one above the mod folder, sets the console judged by;
-// an engine given wins over the one found.
-TEST(JukeboxCheck, JudgesByTheEngineFoundAboveTheModFolderUnlessOneIsGiven) {
-    const std::pair<std::string, bool> rows[] = {
-        {"xash3d", true}, {"xash3d.exe", true}, {"libxash.so", true}, {"hl_linux", false}, {"xash3d/", false},
-    };
-    for (const auto& [program, xash] : rows) {
-        SCOPED_TRACE(program);
-        test::TempFolder here;
-        if (program.ends_with('/'))
-            fs::create_directories(here.path() / program);
-        else
-            here.write(program, "engine");
-        saveJukebox(here, 2, ScriptLayout::SingleFile);
-        EXPECT_EQ(detectEngine(here.file("cstrike")), xash ? Engine::Xash3D : Engine::GoldSrc);
-        EXPECT_TRUE(checkJukebox(here.file("cstrike"), Engine::GoldSrc)
-                        .front()
-                        .text.starts_with("judged by Half-Life's console"));
     }
 }

@@ -1,35 +1,15 @@
 #include "core/jukebox/jukebox_removal.h"
-#include "core/jukebox/save_script.h"
-#include "core/playlist/track_list.h"
-#include "support/fixtures.h"
-#include "support/recording_views.h"
+#include "support/mod_folder_save.h"
 
 #include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <memory>
 
 using namespace jukewright;
-using ::testing::Contains;
 using ::testing::HasSubstr;
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr const char* PlayerList = "\"+forward\"            \"Move forward\"\r\n\"+back\"            \"Move back\"\r\n";
-constexpr const char* PlayerConfig = "// my keys\r\nbind k \"kill\"\r\n";
-
-// A saved jukebox of two tracks in "<here>/cstrike", whose list and userconfig.cfg the player had.
-void saveJukebox(const test::TempFolder& here) {
-    here.write("cstrike/gfx/shell/kb_act.lst", PlayerList);
-    here.write("cstrike/userconfig.cfg", PlayerConfig);
-    auto state = std::make_unique<AppState>();
-    test::RecordingPlaylistView rows;
-    appendTrack(*state, rows, here.write("Music/Blue Sky.mp3", "blue"));
-    appendTrack(*state, rows, here.write("Music/Rain.mp3", "rain"));
-    test::RecordingSaveView view(here.file("cstrike"));
-    ASSERT_EQ(saveScriptCommand(*state, view, JUKEWRIGHT_DATA_DIR), SaveOutcome::Complete);
-}
 
 std::string lines(const RemovalReport& report) {
     std::string text;
@@ -38,13 +18,6 @@ std::string lines(const RemovalReport& report) {
             text += line + "\n";
     return text;
 }
-
-#ifndef _WIN32
-auto failure(const std::string& path, const std::string& reason) {
-    return ::testing::AllOf(::testing::Field(&FileFailure::path, ::testing::EndsWith(path)),
-                            ::testing::Field(&FileFailure::reason, reason));
-}
-#endif
 
 } // namespace
 
@@ -56,23 +29,21 @@ TEST(JukeboxRemoval, TakesOutOnlyTheJukeboxAndKeepsTracksUnlessAsked) {
     for (const bool tracks : {false, true}) {
         SCOPED_TRACE(tracks);
         test::TempFolder here;
-        saveJukebox(here);
+        test::saveJukebox(here, {"Blue Sky.mp3", "Rain.mp3"});
         here.write("cstrike/userconfig.cfg", config);
         EXPECT_TRUE(removeJukebox(here.file("cstrike"), tracks).failures.empty());
         EXPECT_EQ(here.read("cstrike/userconfig.cfg"), kept);
-        EXPECT_EQ(here.read("cstrike/gfx/shell/kb_act.lst"), PlayerList);
-        EXPECT_FALSE(fs::exists(here.path() / "cstrike/mp3.cfg"));
         EXPECT_EQ(fs::exists(here.path() / "cstrike/mp3s"), !tracks);
-        EXPECT_EQ(here.read("Music/Rain.mp3"), "rain");
-        EXPECT_EQ(here.read("cstrike/gfx/shell/kb_act.lst.jukewright-backup"), PlayerList);
-        EXPECT_EQ(here.read("cstrike/userconfig.cfg.jukewright-backup"), PlayerConfig);
+        EXPECT_EQ(here.read("Music/Rain.mp3"), "Rain.mp3");
+        EXPECT_EQ(here.read("cstrike/gfx/shell/kb_act.lst.jukewright-backup"), test::PlayerList);
+        EXPECT_EQ(here.read("cstrike/userconfig.cfg.jukewright-backup"), test::PlayerConfig);
         // Nothing is left to take out.
         const RemovalReport again = removeJukebox(here.file("cstrike"), tracks);
         EXPECT_TRUE(again.done.empty() && again.kept.empty() && again.failures.empty()) << lines(again);
     }
 }
 
-// What a removal keeps of the player's, and the line that names it.
+// What a removal keeps of the player's, and the line that names it or the failure it could not change.
 TEST(JukeboxRemoval, KeepsThePlayersFilesAndNamesThem) {
     struct Case {
         const char* what;
@@ -80,6 +51,7 @@ TEST(JukeboxRemoval, KeepsThePlayersFilesAndNamesThem) {
         std::vector<const char*> kept;
         const char* line;
         bool saved = true; // a jukebox saved before the player's changes
+        const char* failed = "";
     };
     const Case cases[] = {
         {"own mp3.cfg without a jukebox",
@@ -117,40 +89,40 @@ TEST(JukeboxRemoval, KeepsThePlayersFilesAndNamesThem) {
          [](const auto& here) { here.write("cstrike/mp3_part1.cfg", "bind m \"+jump\"\r\n"); },
          {"mp3_part1.cfg"},
          "kept mp3_part1.cfg: not a part of a Jukewright script\n"},
+#ifndef _WIN32
+        {"a read-only userconfig.cfg and a file where mp3s should be",
+         [](const auto& here) {
+             fs::permissions(here.path() / "cstrike/userconfig.cfg", fs::perms::owner_write, fs::perm_options::remove);
+             fs::remove_all(here.path() / "cstrike/mp3s");
+             here.write("cstrike/mp3s", "not tracks");
+         },
+         {"userconfig.cfg", "mp3s"},
+         "took the MP3 Player Controls section out of gfx/shell/kb_act.lst\n",
+         true,
+         "userconfig.cfg (read-only)\nmp3s (not a folder)\n"},
+#endif
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         test::TempFolder here;
         fs::create_directories(here.path() / "cstrike");
         if (c.saved)
-            saveJukebox(here);
+            test::saveJukebox(here, {"Blue Sky.mp3", "Rain.mp3"});
         c.spoil(here);
         std::vector<std::string> kept;
         for (const char* file : c.kept)
             kept.push_back(here.read(std::string("cstrike/") + file));
         const RemovalReport report = removeJukebox(here.file("cstrike"), true);
-        EXPECT_TRUE(report.failures.empty());
+        std::string failed;
+        for (const FileFailure& failure : report.failures)
+            failed += failure.path.substr(failure.path.find_last_of("/\\") + 1) + " (" + failure.reason + ")\n";
+        EXPECT_EQ(failed, c.failed);
         EXPECT_THAT(lines(report), HasSubstr(c.line));
         for (std::size_t i = 0; i < kept.size(); ++i)
             EXPECT_EQ(here.read(std::string("cstrike/") + c.kept[i]), kept[i]) << c.kept[i];
+        if (c.saved) {
+            EXPECT_EQ(here.read("cstrike/gfx/shell/kb_act.lst"), test::PlayerList);
+            EXPECT_FALSE(fs::exists(here.path() / "cstrike/mp3.cfg"));
+        }
     }
 }
-
-#ifndef _WIN32
-// A linked mp3s is covered by the save's fault tests; here, what a removal cannot change.
-TEST(JukeboxRemoval, NamesAndKeepsAReadOnlyFileAndAFileWhereMp3sShouldBe) {
-    test::TempFolder here;
-    saveJukebox(here);
-    const std::string config = here.read("cstrike/userconfig.cfg");
-    fs::permissions(here.path() / "cstrike/userconfig.cfg", fs::perms::owner_write, fs::perm_options::remove);
-    fs::remove_all(here.path() / "cstrike/mp3s");
-    here.write("cstrike/mp3s", "not tracks");
-    const RemovalReport report = removeJukebox(here.file("cstrike"), true);
-    EXPECT_THAT(report.failures, Contains(failure("userconfig.cfg", "read-only")));
-    EXPECT_THAT(report.failures, Contains(failure("mp3s", "not a folder")));
-    EXPECT_EQ(here.read("cstrike/userconfig.cfg"), config);
-    EXPECT_EQ(here.read("cstrike/mp3s"), "not tracks");
-    EXPECT_EQ(here.read("cstrike/gfx/shell/kb_act.lst"), PlayerList);
-    EXPECT_FALSE(fs::exists(here.path() / "cstrike/mp3.cfg"));
-}
-#endif

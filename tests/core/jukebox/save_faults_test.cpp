@@ -1,4 +1,3 @@
-// A save under faults on real files: obstacles, links, odd files, kills, a full disk, other users.
 #ifndef _WIN32
 
 #include "core/jukebox/jukebox_removal.h"
@@ -40,7 +39,6 @@ protected:
             },
             true);
     }
-    // A track the child's user may read.
     std::string readableTrack() {
         const std::string music = track("a.mp3", "song");
         ::chmod((root.path() / "music").c_str(), 0755);
@@ -123,13 +121,6 @@ TEST_F(SaveFaults, LinksAtFileTargetsAreReplacedNeverWrittenThrough) {
 
 // A file in mp3s is ours only while the list of copies names it as copied; the rest is the player's.
 TEST_F(SaveFaults, ThePlayersFilesInTheCopiesFolderAreNeverReplaced) {
-    const auto editList = [&](const std::string& from, const std::string& to) {
-        return [=, this] {
-            std::string list = modFile(".jukewright-copies");
-            ASSERT_NE(list.find(from), std::string::npos) << list;
-            test::writeBytes(mod() / ".jukewright-copies", list.replace(list.find(from), from.size(), to));
-        };
-    };
     const auto linkList = [&] {
         fs::rename(mod() / ".jukewright-copies", root.path() / "elsewhere");
         fs::create_symlink(root.path() / "elsewhere", mod() / ".jukewright-copies");
@@ -149,8 +140,6 @@ TEST_F(SaveFaults, ThePlayersFilesInTheCopiesFolderAreNeverReplaced) {
         {"taken number", false, {"Intro.mp3", "Intro2.mp3"}, [] {}, "Intro3.mp3"},
         {"changed by the player", true, {"Intro.mp3"}, [] {}, "Intro2.mp3"},
         {"no list", true, {}, [&] { fs::remove(mod() / ".jukewright-copies"); }, "Intro2.mp3"},
-        {"list of another form", true, {}, editList("Jukewright copies 1", "Jukewright copies 2"), "Intro2.mp3"},
-        {"damaged row", true, {}, editList("\tIntro.mp3\t", "\tIntro.mp3\t%G"), "Intro2.mp3"},
         {"list is a link", true, {}, linkList, "Intro2.mp3"},
     };
     for (const Case& c : cases) {
@@ -195,13 +184,6 @@ TEST_F(SaveFaults, ALinkedCopiesFolderKeepsThePlayersFilesThroughSavesAndRemoval
     EXPECT_EQ(root.read("Music/Intro2.mp3"), "album intro");
     EXPECT_EQ(root.read("Music/Song12.mp3"), "album song");
 
-    restart();
-    track("AlbumC/Live.mp3", "album live");
-    track("AlbumC/Intro.mp3", "another intro");
-    ASSERT_EQ(save(), SaveOutcome::Complete) << messages();
-    expectKept(players);
-    EXPECT_EQ(root.read("Music/Intro2.mp3"), "another intro");
-
     const RemovalReport report = removeJukebox(modText(), true);
     EXPECT_TRUE(report.failures.empty());
     EXPECT_EQ(contentsOf(root.path() / "Music"), players);
@@ -225,8 +207,6 @@ TEST_F(SaveFaults, TargetsThatMayNotBeReplacedAreNamedAndKept) {
         {"gfx/shell/kb_act.lst", "read-only", "gfx/shell/kb_act.lst", "read-only"},
         {"mp3.cfg", "read-only", "mp3.cfg", "read-only"},
         {"userconfig.cfg", "folder", "userconfig.cfg", "not a regular file"},
-        {"userconfig.cfg", "fifo", "userconfig.cfg", "not a regular file"},
-        {"gfx/shell/kb_act.lst", "folder", "gfx/shell/kb_act.lst", "not a regular file"},
         {"gfx/shell/kb_act.lst", "fifo", "gfx/shell/kb_act.lst", "not a regular file"},
         {"gfx/shell/kb_act.lst", "UTF-16", "gfx/shell/kb_act.lst",
          "UTF-16 text: the controls section is not added to it"},
@@ -248,16 +228,13 @@ TEST_F(SaveFaults, TargetsThatMayNotBeReplacedAreNamedAndKept) {
         } else if (c.kind == "read-only" || c.kind == "UTF-16") {
             test::writeBytes(path, c.kind == "UTF-16" ? wideList : mine);
         }
-        std::map<std::string, std::string> before;
-        if (c.kind == "read-only folder")
-            before = contentsOf(path);
+        const auto before = fs::is_directory(path) ? contentsOf(path) : std::map<std::string, std::string>{};
         if (c.kind.starts_with("read-only"))
             ::chmod(path.c_str(), c.kind == "read-only" ? 0440 : 0555);
         // Named by its whole path in the system's own form, never a mix of "/" and "\".
         saveFails({"\n" + (*c.named ? mod() / c.named : mod()).string() + " (" + c.reason + ")\n"});
-        if (c.kind == "read-only folder")
-            ::chmod(path.c_str(), 0755);
         if (c.kind == "read-only folder") {
+            ::chmod(path.c_str(), 0755);
             EXPECT_EQ(contentsOf(path), before) << "a read-only folder gets nothing";
         } else {
             EXPECT_EQ(fs::symlink_status(path).type(), c.kind == "folder" ? fs::file_type::directory
@@ -454,11 +431,9 @@ TEST_F(SaveFaults, ASaveKilledAtAnyPointLosesNothing) {
                                                     {"userconfig.cfg", "bind x y\r\n"},
                                                     {"mp3.cfg", "old script\r\n"},
                                                     {"mp3s/t0.mp3", "old copy"}};
-    std::vector<std::string> songs;
-    for (int i = 0; i < 6; ++i) {
-        songs.push_back(std::string(std::size_t{1} << 20, static_cast<char>('a' + i)));
-        track("t" + std::to_string(i) + ".mp3", songs.back());
-    }
+    const auto song = [](int i) { return std::string(std::size_t{1} << 20, static_cast<char>('a' + i)); };
+    for (int i = 0; i < 6; ++i)
+        track("t" + std::to_string(i) + ".mp3", song(i));
     const auto reset = [&] {
         for (const auto& [file, bytes] : old)
             test::writeBytes(mod() / file, bytes);
@@ -490,7 +465,7 @@ TEST_F(SaveFaults, ASaveKilledAtAnyPointLosesNothing) {
             EXPECT_TRUE(modFile(file) == bytes || modFile(file) == fresh[file]) << file;
         for (int i = 1; i < 6; ++i) {
             const fs::path copy = mod() / ("mp3s/t" + std::to_string(i) + ".mp3");
-            EXPECT_TRUE(!fs::exists(copy) || test::readBytes(copy) == songs[static_cast<std::size_t>(i)]) << copy;
+            EXPECT_TRUE(!fs::exists(copy) || test::readBytes(copy) == song(i)) << copy;
         }
     }
     ASSERT_EQ(save(), SaveOutcome::Complete);
