@@ -24,7 +24,6 @@ TEST(EngineOption, ChoosesTheLayoutOfTheSaveAndTheRulesOfTheConsole) {
     };
     const Case cases[] = {
         {"", {}, 0, false},
-        {"", {"--engine", "goldsrc"}, 0, false},
         {"", {"--engine", "xash3d"}, 0, true},
         {"", {"--engine=Xash3D"}, 0, true},
         {"", {"--engine", "xash"}, 2, false},

@@ -1,4 +1,3 @@
-#include "core/system/folder_lock.h"
 #include "gui/dialogs/progress_window.h"
 #include "gui/widgets/picture_button.h"
 #include "support/window_fixture.h"
@@ -111,20 +110,6 @@ private Q_SLOTS:
         for (const char* lit : {"imgGenb", "imgCopyb", "imgCompb"})
             QVERIFY2(control<QLabel>(progress(), lit)->isHidden(), lit);
         QVERIFY(f->find<QComboBox>("cboSteamFolder")->isEnabled());
-    }
-
-    void aSaveWhileAnotherRunsInTheModFolderStopsWithItsMessageAndWritesNothing() {
-        prepareSave();
-        const FolderLock other(mod().toStdString(), std::chrono::milliseconds(0));
-        QCOMPARE(other.state(), FolderLock::State::Held);
-        qputenv("JUKEWRIGHT_LOCK_WAIT_SECONDS", "0");
-        startSave();
-        QTRY_VERIFY(!f->window->isSaving());
-        qunsetenv("JUKEWRIGHT_LOCK_WAIT_SECONDS");
-        QCOMPARE(f->dialogs.messages.size(), std::size_t(1));
-        QCOMPARE(f->dialogs.messages[0].text, std::string("Another save or remove is running in this mod folder."));
-        QVERIFY(!QFileInfo::exists(mod() + QStringLiteral("/mp3.cfg")));
-        QVERIFY(!QFileInfo::exists(mod() + QStringLiteral("/userconfig.cfg")));
     }
 
     void commandsDuringASaveDoNothing_data() {
