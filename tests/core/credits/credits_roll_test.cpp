@@ -31,18 +31,6 @@ std::vector<std::string> ticked(CreditsRoll& roll, int ticks) {
     return seen;
 }
 
-// The pairs a roll shows over the given number of ticks, each once while visible, as "role|name".
-std::vector<std::string> shownPairs(CreditsRoll& roll, int ticks) {
-    std::vector<std::string> shown;
-    for (const std::string& tick : ticked(roll, ticks)) {
-        const std::string pair = tick[0] == '-' ? "-" : tick.substr(tick.find(' ') + 1);
-        if (shown.empty() || shown.back() != pair)
-            shown.push_back(pair);
-    }
-    std::erase(shown, "-");
-    return shown;
-}
-
 } // namespace
 
 // A pair enters at 6450 - (375 + 1335) and leaves once its top is below 2250: the first is hidden at
@@ -67,13 +55,6 @@ TEST(CreditsRoll, RisesTwentyTwipsATickAndHandsOverBelowTheLimitOnly) {
     CreditsRoll exact(pair, geometry);
     EXPECT_EQ(ticked(exact, 5), (std::vector<std::string>{"2270 Code|Ann", "2250 Code|Ann", "2230 Code|Ann",
                                                           "-2270 Code|Ann", "2250 Code|Ann"}));
-}
-
-TEST(CreditsRoll, ShowsThePairsInFileOrderAndStartsAgainAtTheEnd) {
-    test::TempFolder folder;
-    CreditsFile file(folder.write("credits.txt", "R1\r\nN1\r\nR2\r\nN2\r\nR3\r\nN3\r\n"));
-    CreditsRoll roll(file);
-    EXPECT_EQ(shownPairs(roll, 1 + 125 * 4), (std::vector<std::string>{"R1|N1", "R2|N2", "R3|N3", "R1|N1"}));
 }
 
 TEST(CreditsFile, ShortAndBrokenFilesRollWhatThereIsAndEachOpeningStartsAtTheFirstPair) {
@@ -101,7 +82,6 @@ TEST(CreditsFile, ShortAndBrokenFilesRollWhatThereIsAndEachOpeningStartsAtTheFir
         EXPECT_EQ(pairsOf(folder.write("credits.txt", bytes), 4), expected) << bytes;
     EXPECT_EQ(pairsOf(folder.file("missing.txt"), 2), "| |");
     EXPECT_FALSE(CreditsFile(folder.file("missing.txt")).isOpen());
-    // Open until closed; each opening starts at the first pair.
     CreditsFile first(folder.write("credits.txt", "R1\r\nN1\r\nR2\r\nN2\r\n"));
     EXPECT_TRUE(first.isOpen());
     first.nextPair();

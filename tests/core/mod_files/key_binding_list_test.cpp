@@ -4,9 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 #include <regex>
 
 using namespace jukewright;
@@ -33,7 +31,7 @@ protected:
 
 } // namespace
 
-TEST_F(KeyBindingList, KnownModGetsItsDefaultListInTheGamesFormatAndTheSectionOnce) {
+TEST_F(KeyBindingList, KnownModGetsItsDefaultListAndTheSectionOnceAnyOtherModTheNoticeAndNoList) {
     const std::regex quotedPair(R"("[^"\r\n]+"[ \t]+"[^"\r\n]+"\r\n)");
     for (const char* mod : KnownMods) {
         const std::string bytes = test::readBytes(fs::path(JUKEWRIGHT_DATA_DIR) / "kb_act" / mod / "kb_act.lst");
@@ -44,21 +42,13 @@ TEST_F(KeyBindingList, KnownModGetsItsDefaultListInTheGamesFormatAndTheSectionOn
         EXPECT_EQ(test::readBytes(listOf(mod)), bytes + Section) << mod;
     }
     EXPECT_THAT(view.messages, IsEmpty());
-}
-
-TEST_F(KeyBindingList, ModWithoutListOrDefaultGetsTheNoticeAndNoList) {
     const test::TempFolder emptyData;
+    fs::remove_all(root.path() / "dod"); // a known mod whose default list is missing
     for (const std::string mod : {"ns", "CStrike", "cstrike2", "dod"}) {
         EXPECT_THAT(write(mod, mod == "dod" ? emptyData.str() : JUKEWRIGHT_DATA_DIR), IsEmpty()) << mod;
         EXPECT_FALSE(fs::exists(listOf(mod))) << mod;
     }
     EXPECT_EQ(view.messages, std::vector<Message>(4, {KeyBindingListNotFoundText, "Jukewright", MessageIcon::None}));
-}
-
-TEST_F(KeyBindingList, EmptyListIsRewrittenNotReplacedByTheDefault) {
-    test::writeBytes(listOf("cstrike"), "");
-    EXPECT_THAT(write("cstrike"), IsEmpty());
-    EXPECT_EQ(test::readBytes(listOf("cstrike")), Section);
 }
 
 TEST(KeyBindingListRows, RowsStayByteForByteAndAnOldSectionMakesWayForTheNewOneAtTheEnd) {
@@ -96,7 +86,10 @@ TEST(KeyBindingListRows, RowsStayByteForByteAndAnOldSectionMakesWayForTheNewOneA
     }
 }
 
-TEST_F(KeyBindingList, FailureIsReportedAndLeavesWhatIsThere) {
+TEST_F(KeyBindingList, EmptyListIsRewrittenAndAFailureIsReportedAndLeavesWhatIsThere) {
+    test::writeBytes(listOf("valve"), "");
+    EXPECT_THAT(write("valve"), IsEmpty());
+    EXPECT_EQ(test::readBytes(listOf("valve")), Section) << "an empty list is not replaced by the default";
     test::writeBytes(root.path() / "cstrike" / "gfx", "not a folder");
     EXPECT_THAT(write("cstrike"), ElementsAre(Field(&FileFailure::path, root.file("cstrike") + "\\gfx\\shell")));
     EXPECT_EQ(test::readBytes(root.path() / "cstrike" / "gfx"), "not a folder");

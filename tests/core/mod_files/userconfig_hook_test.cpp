@@ -3,7 +3,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 
 using namespace jukewright;
@@ -11,7 +10,7 @@ using namespace std::string_literals;
 namespace fs = std::filesystem;
 
 // The file is written exactly when it lacks the row: a file that has it keeps even its timestamp.
-TEST(UserConfigHook, FileGainsTheRowLastUnlessItHoldsItAlready) {
+TEST(UserConfigHook, FileGainsTheRowLastUnlessItHoldsItAlreadyAndAMissingModFolderIsReported) {
     test::TempFolder mod;
     EXPECT_EQ(HookUserConfig(mod.str()), std::nullopt);
     EXPECT_EQ(mod.read("userconfig.cfg"), "exec mp3.cfg\r\n") << "a missing file is created with the row alone";
@@ -37,9 +36,25 @@ TEST(UserConfigHook, FileGainsTheRowLastUnlessItHoldsItAlready) {
         EXPECT_EQ(mod.read("userconfig.cfg"), expected) << bytes;
         EXPECT_EQ(fs::last_write_time(path) == old, bytes == expected) << bytes;
     }
+    const FileFailure failure = HookUserConfig(mod.file("gone")).value_or(FileFailure{});
+    EXPECT_EQ(failure.path, mod.file("gone") + "\\userconfig.cfg");
+    EXPECT_NE(failure.reason, "");
+    EXPECT_FALSE(fs::exists(mod.path() / "gone")) << "a missing mod folder is not made";
 }
 
-TEST(UserConfigHook, ANulByteHidesTheHookWhereTheEngineStopsReadingAtIt) {
+TEST(UserConfigHook, TakingTheHookOutKeepsEveryOtherByteAndANulByteHidesItWhereTheEngineStopsReading) {
+    const std::pair<std::string, std::string> files[] = {
+        {"", ""},
+        {"exec mp3.cfg", ""},
+        {"exec mp3.cfg\r\n", ""},
+        {"a\r\nexec mp3.cfg\r\nb", "a\r\nb"},
+        {"a\nexec mp3.cfg\rexec mp3.cfg\n\nb\r", "a\n\nb\r"},
+        {" exec mp3.cfg\r\nexec mp3.cfg \r\nEXEC mp3.cfg\r\nexec mp3.cfgx",
+         " exec mp3.cfg\r\nexec mp3.cfg \r\nEXEC mp3.cfg\r\nexec mp3.cfgx"},
+        {"a\r\nexec mp3.cfg", "a\r\n"},
+    };
+    for (const auto& [bytes, expected] : files)
+        EXPECT_EQ(userConfigWithoutHook(bytes), expected) << bytes;
     const std::string large(GoldSrcRules.commandBufferSize, ' ');
     const struct {
         std::string bytes;
@@ -56,27 +71,4 @@ TEST(UserConfigHook, ANulByteHidesTheHookWhereTheEngineStopsReadingAtIt) {
         EXPECT_EQ(nulLineBeforeHook(row.bytes, GoldSrcRules), row.goldSrc) << row.bytes.substr(0, 20);
         EXPECT_EQ(nulLineBeforeHook(row.bytes, Xash3DRules), row.xash) << row.bytes.substr(0, 20);
     }
-}
-
-TEST(UserConfigHook, MissingModFolderIsReportedAndNotMade) {
-    test::TempFolder root;
-    const FileFailure failure = HookUserConfig(root.file("gone")).value_or(FileFailure{});
-    EXPECT_EQ(failure.path, root.file("gone") + "\\userconfig.cfg");
-    EXPECT_NE(failure.reason, "");
-    EXPECT_FALSE(fs::exists(root.path() / "gone"));
-}
-
-TEST(UserConfigHook, TakingTheHookOutKeepsEveryOtherByte) {
-    const std::pair<std::string, std::string> files[] = {
-        {"", ""},
-        {"exec mp3.cfg", ""},
-        {"exec mp3.cfg\r\n", ""},
-        {"a\r\nexec mp3.cfg\r\nb", "a\r\nb"},
-        {"a\nexec mp3.cfg\rexec mp3.cfg\n\nb\r", "a\n\nb\r"},
-        {" exec mp3.cfg\r\nexec mp3.cfg \r\nEXEC mp3.cfg\r\nexec mp3.cfgx",
-         " exec mp3.cfg\r\nexec mp3.cfg \r\nEXEC mp3.cfg\r\nexec mp3.cfgx"},
-        {"a\r\nexec mp3.cfg", "a\r\n"},
-    };
-    for (const auto& [bytes, expected] : files)
-        EXPECT_EQ(userConfigWithoutHook(bytes), expected) << bytes;
 }

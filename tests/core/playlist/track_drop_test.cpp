@@ -9,12 +9,11 @@ using namespace jukewright;
 
 namespace {
 
-class Drop : public ::testing::Test, protected test::PlaylistFolder {
-protected:
-    static Message refused(const std::string& rows) {
-        return {RefusedDropText + rows, "Jukewright", MessageIcon::None};
-    }
-};
+class Drop : public ::testing::Test, protected test::PlaylistFolder {};
+
+Message refused(const std::string& rows) {
+    return {RefusedDropText + rows, "Jukewright", MessageIcon::None};
+}
 
 } // namespace
 

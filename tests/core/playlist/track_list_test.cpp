@@ -2,7 +2,6 @@
 #include "support/recording_views.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 #include <memory>
 #include <tuple>
 
@@ -17,7 +16,6 @@ protected:
     std::unique_ptr<AppState> state = std::make_unique<AppState>();
     test::RecordingPlaylistView view;
 
-    // A fresh list of the tracks T0 .. T<count-1>, shown as the window shows them.
     void fill(int count) {
         state = std::make_unique<AppState>();
         view = {};
@@ -39,16 +37,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(TrackList, AddStoresTheNameAsGivenUnlessItIsBlank) {
-    for (const char* name : {"", "    ", "  /home/player/a.mp3 ", "  /home/player/a.mp3 ", "/music/Caf\xE9.mp3"})
-        addTrackCommand(*state, view, name);
-    EXPECT_THAT(std::vector(state->TrackPaths.begin(), state->TrackPaths.begin() + state->TrackCount),
-                ElementsAre("  /home/player/a.mp3 ", "  /home/player/a.mp3 ", "/music/Caf\xE9.mp3"));
-    EXPECT_THAT(view.rows, ElementsAre("a.mp3 ", "a.mp3 ", "Caf\xC3\xA9.mp3")) << "a name not in UTF-8 is Windows-1252";
-    EXPECT_THAT(view.messages, IsEmpty());
-    EXPECT_EQ(view.hoverHides, 5);
-}
 
 TEST_F(TrackList, RemoveDropsEverySelectedRowAndSelectsTheRowAboveTheLastRemoved) {
     // tracks, selected rows, tracks kept, row selected afterwards
@@ -72,7 +60,14 @@ TEST_F(TrackList, RemoveDropsEverySelectedRowAndSelectsTheRowAboveTheLastRemoved
     }
 }
 
-TEST_F(TrackList, FullListRefusesEveryAddWithOneMessagePerCommandAndCanLoseItsLastTrack) {
+TEST_F(TrackList, AddStoresTheNameAsGivenUnlessBlankAndAFullListRefusesEveryAddAndCanLoseItsLastTrack) {
+    for (const char* name : {"", "    ", "  /home/player/a.mp3 ", "  /home/player/a.mp3 ", "/music/Caf\xE9.mp3"})
+        addTrackCommand(*state, view, name);
+    EXPECT_THAT(std::vector(state->TrackPaths.begin(), state->TrackPaths.begin() + state->TrackCount),
+                ElementsAre("  /home/player/a.mp3 ", "  /home/player/a.mp3 ", "/music/Caf\xE9.mp3"));
+    EXPECT_THAT(view.rows, ElementsAre("a.mp3 ", "a.mp3 ", "Caf\xC3\xA9.mp3")) << "a name not in UTF-8 is Windows-1252";
+    EXPECT_THAT(view.messages, IsEmpty());
+    EXPECT_EQ(view.hoverHides, 5);
     fill(AppState::MaxTracks);
     addTrackCommand(*state, view, "C:\\Music\\one more.mp3");
     PlaylistFull full(view); // the command line adds all its files in one command

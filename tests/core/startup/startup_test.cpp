@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 #include <memory>
 
 using namespace jukewright;
@@ -80,7 +79,6 @@ TEST_F(StartUp, StoredLanguageChoosesTheSwitchAndAnythingElseIsEnglish) {
     }
 }
 
-// Offered once, as the only row of the list, when the flag that says so can be stored.
 TEST_F(StartUp, FreeTrackIsOfferedOnceAsTheOnlyRowAndCopiedOnYes) {
     struct Case {
         const char* name;
