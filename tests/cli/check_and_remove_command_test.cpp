@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #ifndef _WIN32
 #include <unistd.h>

@@ -2,7 +2,6 @@
 #include "support/run_cli.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 using namespace jukewright;
 using namespace std::string_literals;

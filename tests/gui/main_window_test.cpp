@@ -298,22 +298,6 @@ private Q_SLOTS:
         QVERIFY(QDir().rmdir(preferencesPath()));
     }
 
-    // xdg-open's exit status 3 says no program opens the file.
-    void aTextFileNoProgramOpensIsReported() {
-        // A stand-in first on the search path, beside the test: temporary folders may not run programs.
-        QTemporaryDir tools(QCoreApplication::applicationDirPath() + QStringLiteral("/xdg-open-XXXXXX"));
-        const QString standIn = writeFile(tools.filePath(QStringLiteral("xdg-open")), "#!/bin/sh\nexit 3\n");
-        QFile::setPermissions(standIn, QFile::ReadOwner | QFile::ExeOwner);
-        const QByteArray path = qgetenv("PATH");
-        qputenv("PATH", tools.path().toUtf8() + ':' + path);
-        QObject context;
-        bool noProgram = false;
-        gui::QtDesktop().openTextFile(QStringLiteral(JUKEWRIGHT_DATA_DIR "/readme.txt"), &context,
-                                      [&noProgram] { noProgram = true; });
-        qputenv("PATH", path);
-        QTRY_VERIFY(noProgram);
-    }
-
     // A file where the music folder should be is named; the fonts folder is made all the same.
     void theProgramsFoldersAreMadeInTheHomeOrNamed() {
         QCOMPARE(QString::fromStdString(gui::settingsFilePath()),

@@ -18,7 +18,6 @@ TEST(BrowseStart, OpensInSteamsGameFoldersWhereTheyExistElseInTheWorkingFolder) 
     const std::pair<std::vector<std::string>, std::string> rows[] = {
         {{}, "<work>"},
         {{".steam/steam/steamapps/x"}, ".steam/steam/steamapps"},
-        {{".local/share/Steam/steamapps/x"}, ".local/share/Steam/steamapps"},
         {{".local/share/Steam/steamapps/x", ".steam/steam/steamapps/x"}, ".local/share/Steam/steamapps"},
         {{".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/x"},
          ".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps"},

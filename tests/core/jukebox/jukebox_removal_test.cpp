@@ -3,7 +3,6 @@
 
 #include <functional>
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 using namespace jukewright;
 using ::testing::HasSubstr;

@@ -9,7 +9,6 @@
 #include <csignal>
 #include <functional>
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 #include <map>
 #include <random>
 #include <sched.h>

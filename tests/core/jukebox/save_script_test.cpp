@@ -5,7 +5,6 @@
 #include "support/mod_folder_save.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 using namespace jukewright;
 using ::testing::ElementsAre;
@@ -78,10 +77,12 @@ TEST_F(SaveScript, RemovesOneTrailingSeparatorAndRemembersEachFolderOnce) {
     test::RecordingSaveView other(otherCase.string());
     ASSERT_EQ(save(other), SaveOutcome::Complete);
     EXPECT_THAT(other.folderList, ElementsAre(otherCase.string()));
+#ifndef _WIN32 // there "CStrike" is the folder above, with its list
     // A mod with no key-binding list gets a notice, and the save is still complete.
     EXPECT_THAT(other.messages, ElementsAre(Message{"kb_act.lst could not be found, please check you have entered "
                                                     "the correct path",
                                                     "Jukewright", MessageIcon::None}));
+#endif
     EXPECT_EQ(other.caption, "Done");
     ASSERT_EQ(state->ModFolderCount, 3);
     EXPECT_THAT(std::vector(state->ModFolders.begin(), state->ModFolders.begin() + 3),

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 #include <memory>
 
 using namespace jukewright;
@@ -57,6 +56,12 @@ protected:
     RecordingBox box;
 
     std::string bytes() const { return test::readBytes(path); }
+    // Windows refuses to remove a read-only file.
+    void clear() {
+        std::error_code error;
+        fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, error);
+        fs::remove_all(path);
+    }
 
     // The two start-up passes of one run, with a fresh state.
     SettingsStore startRun() {
@@ -188,7 +193,7 @@ TEST_F(SettingsFile, DamagedFileLoadsWhatItHoldsWholeAndKeepsItsBytes) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        fs::remove(path);
+        clear();
         test::writeBytes(path, c.file);
         if (c.readOnly)
             fs::permissions(path, fs::perms::owner_write, fs::perm_options::remove);
@@ -237,7 +242,7 @@ TEST_F(SettingsFile, AFileThatCannotBeWrittenIsNeverWrittenWithOneMessage) {
     const std::string file = put(initialisedFile({"/games/tfc"}), LanguageAt, le16(2));
     for (const std::string when : {"read-only", "a folder at start-up", "a folder at shutdown"}) {
         SCOPED_TRACE(when);
-        fs::remove_all(path);
+        clear();
         messages.messages.clear();
         if (when == "read-only") {
             test::writeBytes(path, file);

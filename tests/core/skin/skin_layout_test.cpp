@@ -1,3 +1,4 @@
+#include "core/skin/screen_fit.h"
 #include "core/skin/skin_layout.h"
 
 #include <gtest/gtest.h>
@@ -65,6 +66,13 @@ TEST(SkinLayout, AMissingPictureKeepsItsControlAtTheDesignedSizeSoTheRowStaysInP
     EXPECT_EQ(at(layout, SkinPart::Playlist), (TwipsRect{480 + 3000, 2490, 2430, 735}));
     EXPECT_EQ(at(layout, SkinPart::Remove).left, 480 + 3000 + 2430);
     EXPECT_EQ(at(layout, SkinPart::Removeb), at(layout, SkinPart::Remove));
+}
+
+TEST(ScreenFit, ScreensBelowElevenThousandSixHundredTwipsGetTheReducedHeight) {
+    // screen height in twips, window height (0: the designed size)
+    const std::pair<int, int> cases[] = {{11520, 11190}, {11599, 11190}, {9000, 11190}, {11600, 0}, {12000, 0}};
+    for (const auto& [screen, window] : cases)
+        EXPECT_EQ(fittedWindowHeight(screen).value_or(0), window) << screen;
 }
 
 } // namespace

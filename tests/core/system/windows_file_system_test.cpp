@@ -10,7 +10,6 @@
 
 #include <chrono>
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 #include <tuple>
 #include <windows.h>
 
