@@ -206,7 +206,7 @@ TEST(JukeboxCheck, NamesWhatSpoilsTheJukebox) {
         test::TempFolder here;
         saveJukebox(here, c.saved.songs, c.saved.layout);
         c.spoil(here);
-        const std::vector<CheckResult> results = checkJukebox(here.file("cstrike"));
+        const std::vector<CheckResult> results = checkJukebox(here.file("cstrike") + "/"); // as typed
         // An engine given wins over the one found.
         EXPECT_TRUE(
             checkJukebox(here.file("cstrike"), Engine::GoldSrc).front().text.starts_with("judged by Half-Life"));

@@ -35,7 +35,7 @@ TEST(ConsoleSafeName, DropsRefusedCharactersOneByOne) {
         {"Rain-Dance (Live).mp3", "RainDanceLive.mp3"},
         {"a b'c`d=e-f+g_h!i\"j\u00A3k$l%m^n&o*p(q)r.mp3", "abcdefghijklmnopqr.mp3"},
         {"x;y,z{w}v:u/a\\b?c<d>e|f.mp3", "xyzwvuabcdef.mp3"},
-        {"tab\there\r\nbell\x07\x7F\u0085.mp3", "tabherebell.mp3"},
+        {"tab\there\r\nbell\x07\x1F\x7F\u0085\u009F.mp3", "tabherebell.mp3"},
         {"\u00A3\u00E3.mp3", "\u00E3.mp3"}, // the pound sign goes whole, a neighbour sharing a byte stays
         {"\xA3x.mp3", "x.mp3"},             // a Windows-1252 name: 0xA3 is the pound sign there
         {"[Live] #2 @home~.01 \u65E5\u672C.mp3", "[Live]#2@home~.01\u65E5\u672C.mp3"},
