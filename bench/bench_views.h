@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/playlist/playlist_view.h"
 #include "core/jukebox/save_view.h"
+#include "core/playlist/playlist_view.h"
 
 #include <string>
 #include <vector>

@@ -3,10 +3,10 @@
 // only the new track; and what telling our copies in mp3s from the player's files costs a save of
 // the largest playlist whose copies are all listed.
 #include "bench_views.h"
-#include "core/playlist/track_list.h"
-#include "core/script/copy_names.h"
 #include "core/jukebox/save_script.h"
 #include "core/jukebox/track_folder_files.h"
+#include "core/playlist/track_list.h"
+#include "core/script/copy_names.h"
 #include "core/system/data_folder.h"
 
 #include <benchmark/benchmark.h>

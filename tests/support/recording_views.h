@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/jukebox/save_view.h"
 #include "core/message.h"
 #include "core/playlist/playlist_view.h"
-#include "core/jukebox/save_view.h"
 
 #include <set>
 #include <string>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/app_state.h"
-#include "core/playlist/playlist_view.h"
 #include "core/jukebox/save_script.h"
+#include "core/playlist/playlist_view.h"
 #include "core/settings/preferences.h"
 #include "core/settings/settings_store.h"
 #include "gui/dialogs/dialog_keeper.h"
