@@ -1,13 +1,38 @@
 #include "core/system/file_queries.h"
 
+#include "core/system/file_query_parts.h"
 #include "core/system/native_path.h"
 
 #include <algorithm>
 #include <cctype>
+#include <exception>
 
 namespace fs = std::filesystem;
 
 namespace jukewright {
+
+namespace {
+
+using file_query_parts::Admit;
+
+// No error ever leaves the check: a name the system cannot even represent is simply not there.
+bool answer(const std::string& path, Admit admit) {
+    try {
+        return file_query_parts::directoryQuery(path, admit);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+} // namespace
+
+bool FileExists(std::string path) {
+    return answer(path, Admit::FilesOnly);
+}
+
+bool FolderExists(std::string path) {
+    return answer(path, Admit::FilesAndFolders);
+}
 
 namespace {
 

@@ -1,4 +1,5 @@
 #include "core/system/file_queries.h"
+#include "core/system/file_query_parts.h"
 #include "core/system/native_path.h"
 
 #include <cerrno>
@@ -9,9 +10,9 @@ namespace fs = std::filesystem;
 
 namespace jukewright {
 
-namespace {
+using file_query_parts::Admit;
 
-enum class Admit { FilesOnly, FilesAndFolders };
+namespace {
 
 bool hasWildcard(std::string_view name) {
     return name.find_first_of("*?") != std::string_view::npos;
@@ -67,7 +68,9 @@ bool anyEntryMatches(const fs::path& folder, std::string_view pattern, Admit adm
     return false;
 }
 
-bool query(const std::string& path, Admit admit) {
+} // namespace
+
+bool file_query_parts::directoryQuery(const std::string& path, Admit admit) {
     // A NUL would cut the name short at the system call and ask about another file.
     if (path.empty() || path.find('\0') != std::string::npos)
         return false;
@@ -91,25 +94,6 @@ bool query(const std::string& path, Admit admit) {
         return false;
     const fs::file_status status = fs::status(native, ec);
     return !ec && admitted(status, admit);
-}
-
-// No error ever leaves the check: a name the system cannot even represent is simply not there.
-bool answer(const std::string& path, Admit admit) {
-    try {
-        return query(path, admit);
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
-} // namespace
-
-bool FileExists(std::string path) {
-    return answer(path, Admit::FilesOnly);
-}
-
-bool FolderExists(std::string path) {
-    return answer(path, Admit::FilesAndFolders);
 }
 
 std::error_code readOnlyFolderError(const fs::path& folder) {

@@ -1,4 +1,5 @@
 #include "core/system/file_queries.h"
+#include "core/system/file_query_parts.h"
 #include "core/system/native_path.h"
 #include "core/system/windows_handle.h"
 
@@ -8,13 +9,11 @@ namespace fs = std::filesystem;
 
 namespace jukewright {
 
-namespace {
-
-enum class Admit { FilesOnly, FilesAndFolders };
+using file_query_parts::Admit;
 
 // The system's own directory query: the wildcards, the "." entry of a folder's contents and the
 // hidden and system attributes are the system's. Read-only and archive files are ordinary files.
-bool query(const std::string& path, Admit admit) {
+bool file_query_parts::directoryQuery(const std::string& path, Admit admit) {
     if (path.empty() || path.find('\0') != std::string::npos)
         return false;
     std::wstring pattern = widePath(path);
@@ -36,25 +35,6 @@ bool query(const std::string& path, Admit admit) {
     } while (!found && FindNextFileW(search, &entry));
     FindClose(search);
     return found;
-}
-
-// No error ever leaves the check: a name the system cannot even represent is simply not there.
-bool answer(const std::string& path, Admit admit) {
-    try {
-        return query(path, admit);
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
-} // namespace
-
-bool FileExists(std::string path) {
-    return answer(path, Admit::FilesOnly);
-}
-
-bool FolderExists(std::string path) {
-    return answer(path, Admit::FilesAndFolders);
 }
 
 std::error_code readOnlyFolderError(const fs::path&) {
