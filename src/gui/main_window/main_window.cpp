@@ -11,7 +11,7 @@
 #include "gui/dialogs/check_dialog.h"
 #include "gui/dialogs/media_library.h"
 #include "gui/dialogs/options_dialog.h"
-#include "gui/main_window/main_window_geometry.h"
+#include "core/window/main_window_geometry.h"
 #include "gui/main_window/playlist_rows.h"
 #include "gui/main_window/save_run.h"
 #include "gui/main_window/save_view.h"

@@ -2,7 +2,7 @@
 
 #include "core/skin/twips.h"
 
-namespace jukewright::gui {
+namespace jukewright {
 
 // The main window as designed, in twips. The skin controls are placed by the skin (see skin_layout.h);
 // these are the controls the skin does not move. The list lies on the list background, the mod-folder
@@ -22,4 +22,4 @@ struct MainWindowGeometry {
     static constexpr TwipsRect imgGerman{14505, 10890, 375, 210};
 };
 
-} // namespace jukewright::gui
+} // namespace jukewright
