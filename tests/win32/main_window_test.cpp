@@ -1,3 +1,4 @@
+#include "core/window/main_window_geometry.h"
 #include "core/window/main_window_texts.h"
 #include "support/fixtures.h"
 #include "support/recording_dialogs.h"
@@ -9,6 +10,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <tuple>
 
 namespace jukewright::win32 {
 namespace {
@@ -241,6 +243,32 @@ TEST_F(MainWindowTest, LanguageSwitchLoadsTheSkinAndMovesTheCheckMarks) {
     GetWindowRect(control("imgAdd"), &add);
     GetWindowRect(control("imgPlaylist"), &playlist);
     EXPECT_EQ(add.right, playlist.left);
+}
+
+// Run once at the system's density and once at 144 dots per inch.
+TEST_F(MainWindowTest, ControlsSitAtTheirPlacesAtTheWindowsDensity) {
+    const Dpi dpi = Dpi::of(window->window());
+    const auto placeOf = [this](const char* name) {
+        RECT place;
+        GetWindowRect(control(name), &place);
+        MapWindowPoints(nullptr, window->window(), reinterpret_cast<POINT*>(&place), 2);
+        return place;
+    };
+    RECT client;
+    GetClientRect(window->window(), &client);
+    EXPECT_EQ(client.right, dpi.twips(MainWindowGeometry::ClientArea.width));
+    // On a short screen the list gives up height, never its left, top or width.
+    const RECT list = placeOf("lstPlaylist");
+    const RECT designed = dpi.rect(MainWindowGeometry::lstPlaylist);
+    EXPECT_EQ(std::tuple(list.left, list.top, list.right), std::tuple(designed.left, designed.top, designed.right));
+    const RECT flag = placeOf("imgGerman");
+    EXPECT_EQ(flag.right, dpi.twips(MainWindowGeometry::imgGerman.right()));
+    EXPECT_EQ(flag.bottom, client.bottom - (dpi.twips(MainWindowGeometry::ClientArea.height) -
+                                            dpi.twips(MainWindowGeometry::imgGerman.bottom())));
+    const char* row[] = {"imgLeftside", "imgAdd", "imgPlaylist", "imgRemove", "imgWriteScript", "imgRightside"};
+    for (std::size_t i = 0; i + 1 < std::size(row); ++i)
+        EXPECT_EQ(placeOf(row[i]).right, placeOf(row[i + 1]).left) << row[i];
+    EXPECT_EQ(placeOf("imgAdd").right - placeOf("imgAdd").left, dpi.scale(147));
 }
 
 TEST_F(MainWindowTest, SaveRunsOffTheWindowThreadToDone) {
