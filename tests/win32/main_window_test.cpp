@@ -3,6 +3,7 @@
 #include "support/fixtures.h"
 #include "support/recording_dialogs.h"
 #include "win32/kit/picture_button.h"
+#include "win32/kit/wide_text.h"
 #include "win32/kit/window_text.h"
 #include "win32/main_window/main_menu.h"
 #include "win32/main_window/main_window.h"
@@ -11,6 +12,9 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <tuple>
+#include <windows.h>
+// These need windows.h before them.
+#include <shlobj.h>
 
 namespace jukewright::win32 {
 namespace {
@@ -145,6 +149,32 @@ TEST_F(MainWindowTest, EachPictureAndMenuItemRunsItsCommand) {
     EXPECT_FALSE(IsWindowVisible(control("imgAddb")));
     EXPECT_EQ(dialogs.openedFolders.back(), here.str());
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text;
+}
+
+// What Explorer hands a window when files are dropped on it.
+HDROP droppedFiles(const std::vector<std::string>& files) {
+    std::wstring names;
+    for (const std::string& file : files)
+        names += wide(file) + L'\0';
+    names += L'\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    std::copy(names.begin(), names.end(), reinterpret_cast<wchar_t*>(drop + 1));
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+TEST_F(MainWindowTest, DroppedFilesAreAddedAndImportedAndTheRestNamedOnce) {
+    track("a.mp3");
+    track("b.mp3");
+    const std::string playlist = here.write("list.pls", "[playlist]\r\nFile1=music\\a.mp3\r\nFile2=music\\b.mp3\r\n");
+    const HDROP drop = droppedFiles({track("dropped.mp3"), playlist, here.write("notes.txt", "")});
+    SendMessageW(window->window(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    EXPECT_EQ(rows(), 4);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].text.find("notes.txt"), std::string::npos) << dialogs.messages[0].text;
 }
 
 TEST_F(MainWindowTest, TheHoverTwinsFollowThePointer) {
