@@ -231,6 +231,15 @@ TEST_F(MainWindowTest, TheXash3dItemTogglesItsMarkAndIsRememberedAtOnce) {
     }
 }
 
+TEST_F(MainWindowTest, CheckJukeboxRefusesABoxTheSaveWouldRefuse) {
+    menu("mnuCheckJukebox");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    setWindowText(control("cboSteamFolder"), here.str() + "/no such mod");
+    menu("mnuCheckJukebox");
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_NE(dialogs.messages[0].text, dialogs.messages[1].text);
+}
+
 TEST_F(MainWindowTest, DeleteRemovesOncePerPressOnItsRelease) {
     addTracks(3);
     const struct {

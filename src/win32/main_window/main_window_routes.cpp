@@ -1,5 +1,6 @@
 // The main window's commands: what each picture, link and menu item does.
 
+#include "core/jukebox/check_report.h"
 #include "core/playlist/playlist_import.h"
 #include "core/playlist/track_drop.h"
 #include "core/playlist/track_list.h"
@@ -154,9 +155,7 @@ void frmMain::LoadSkin(std::int16_t language) {
 }
 
 // The media library window opens here.
-void frmMain::imgMediaLibary_Click() {
-    hideHoverImages();
-}
+void frmMain::imgMediaLibary_Click() {}
 
 // The modal dialogs; while a save runs none of them opens.
 void frmMain::mnuOptions_Click() {
@@ -174,10 +173,15 @@ void frmMain::mnuAbout_Click() {
         return;
 }
 
+// Checks the jukebox in the mod-folder box as the game loads it; a box the save would refuse is
+// refused with the save's message. The check's window shows the results.
 void frmMain::mnuCheckJukebox_Click() {
     if (isSaving())
         return;
     hideHoverImages();
+    const CheckRequest request = checkRequestFor(windowText(cboSteamFolder));
+    if (request.refusal)
+        showMessage(*request.refusal);
 }
 
 void frmMain::lblMorvane_Click() {
