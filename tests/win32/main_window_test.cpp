@@ -1,3 +1,4 @@
+#include "core/skin/screen_fit.h"
 #include "core/window/main_window_geometry.h"
 #include "core/window/main_window_texts.h"
 #include "support/fixtures.h"
@@ -284,7 +285,7 @@ TEST_F(MainWindowTest, LanguageSwitchLoadsTheSkinAndMovesTheCheckMarks) {
     EXPECT_EQ(add.right, playlist.left);
 }
 
-// Run once at the system's density and once at 144 dots per inch.
+// Run at the system's density, at 144 dots per inch and on a short screen.
 TEST_F(MainWindowTest, ControlsSitAtTheirPlacesAtTheWindowsDensity) {
     const Dpi dpi = Dpi::of(window->window());
     const auto placeOf = [this](const char* name) {
@@ -296,6 +297,18 @@ TEST_F(MainWindowTest, ControlsSitAtTheirPlacesAtTheWindowsDensity) {
     RECT client;
     GetClientRect(window->window(), &client);
     EXPECT_EQ(client.right, dpi.twips(MainWindowGeometry::ClientArea.width));
+    // A screen too short for the designed window gets the menu bar and the client area at the reduced height.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window->window(), MONITOR_DEFAULTTONEAREST), &monitor);
+    MENUBARINFO menuBar{};
+    menuBar.cbSize = sizeof menuBar;
+    GetMenuBarInfo(window->window(), OBJID_MENU, 0, &menuBar);
+    const int menuHeight = menuBar.rcBar.bottom - menuBar.rcBar.top;
+    if (const auto fitted = fittedWindowHeight(dpi.toTwips(monitor.rcWork.bottom - monitor.rcWork.top)))
+        EXPECT_NEAR(menuHeight + client.bottom, dpi.twips(*fitted), 2);
+    else
+        EXPECT_EQ(client.bottom, dpi.twips(MainWindowGeometry::ClientArea.height));
     // On a short screen the list gives up height, never its left, top or width.
     const RECT list = placeOf("lstPlaylist");
     const RECT designed = dpi.rect(MainWindowGeometry::lstPlaylist);
