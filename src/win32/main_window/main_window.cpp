@@ -429,6 +429,10 @@ LRESULT frmMain::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_COMMAND:
         onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return 0;
+    case WM_SETFOCUS:
+        // The window comes up with the track list ready for its keys.
+        SetFocus(lstPlaylist);
+        return 0;
     case WM_MOUSEMOVE:
         // The pointer over the window's own background, and over no control.
         hideHoverImages();
