@@ -48,7 +48,8 @@ local_win=$(ask cmd /c echo %LOCALAPPDATA%)
 appdata=$(windows_path "$(ask cmd /c echo %APPDATA%)")
 inst_win="$local_win\\Programs\\Jukewright"
 inst=$(windows_path "$inst_win")
-rm -rf "$inst" "$appdata/Jukewright"
+shortcut="$appdata/Microsoft/Windows/Start Menu/Programs/Jukewright.lnk"
+rm -rf "$inst" "$appdata/Jukewright" "$shortcut"
 wine reg delete "$key" /f >/dev/null 2>&1 || true
 
 WINEDLLOVERRIDES=winemenubuilder.exe=d wine "$setup" /S || fail "the silent install failed"
@@ -62,7 +63,7 @@ for file in $programs Uninstall.exe kb_act credits.txt HLFLIFE2.TTF LICENSE.txt 
 done
 [ ! -e "$inst/portable" ] || fail "the installer put the portable marker beside the programs"
 case " $programs " in *" jukewright.exe "*)
-    [ -f "$appdata/Microsoft/Windows/Start Menu/Programs/Jukewright.lnk" ] || fail "no Start menu entry" ;;
+    [ -f "$shortcut" ] || fail "no Start menu entry" ;;
 esac
 
 # The installed program finds its data files: a save of the free track into a mod folder.
@@ -78,6 +79,6 @@ WINEDLLOVERRIDES=winemenubuilder.exe=d wine "$inst/Uninstall.exe" /S "_?=$inst_w
 left=$(cd "$inst" && find . -mindepth 1 | sort | tr '\n' ' ')
 [ "$left" = "./Uninstall.exe ./notes.txt " ] || fail "the uninstaller left or took files: $left"
 [ -f "$appdata/Jukewright/settings.jst" ] || fail "the uninstaller removed the player's settings"
-[ ! -e "$appdata/Microsoft/Windows/Start Menu/Programs/Jukewright.lnk" ] || fail "the Start menu entry stayed"
+[ ! -e "$shortcut" ] || fail "the Start menu entry stayed"
 rm -rf "$inst" "$appdata/Jukewright"
 echo "installer and portable zip checked"
