@@ -15,7 +15,7 @@ enum class WindowCommand {
     Browse,
     About,
     CheckJukebox,
-    ScriptLayout,
+    Xash3dScript,
     Exit,
     Language,
     MediaLibrary,

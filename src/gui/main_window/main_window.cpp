@@ -562,7 +562,7 @@ void frmMain::mnuCheckJukebox_Click() {
 // Remembered at once, outside settings.jst. A save reads the layout, so during one the mark goes
 // back to what the save uses.
 void frmMain::mnuXash3d_Click(bool checked) {
-    if (!m_saveGuard.allows(WindowCommand::ScriptLayout)) {
+    if (!m_saveGuard.allows(WindowCommand::Xash3dScript)) {
         mnuXash3d->setChecked(m_state.Layout == ScriptLayout::Parts);
         return;
     }
