@@ -3,9 +3,9 @@
 #include "core/browse/folder_tree.h"
 #include "core/steam/mod_list_rows.h"
 #include "core/steam/steam_libraries.h"
+#include "core/window/dialogs.h"
 #include "gui/dialogs/dialog_look.h"
 #include "gui/dialogs/directory_list.h"
-#include "gui/platform/dialogs.h"
 #include "gui/widgets/window_colours.h"
 
 #include <QComboBox>
@@ -139,7 +139,7 @@ void frmBrowse::lstMods_Choose(QListWidgetItem* item) {
 bool frmBrowse::openFolder(const std::string& folder) {
     const FolderListing listing = listSubfolders(folder);
     if (listing.error) {
-        m_dialogs.showMessage(this, unreadableFolderMessage(folder, listing.error));
+        m_dialogs.showMessage(unreadableFolderMessage(folder, listing.error));
         return false;
     }
     dirBrowse->showFolder(folder, listing.subfolders);
