@@ -1,6 +1,7 @@
 #!/bin/sh
 # Runs a Windows program under Wine, in a Wine prefix beside the build (made on first use), quietly.
-# JUKEWRIGHT_WINEPREFIX chooses another prefix.
+# JUKEWRIGHT_WINEPREFIX chooses another prefix. Without a display (a build machine, a terminal session)
+# the run gets a virtual one of its own, which ends with it.
 set -e
 here=$(pwd)
 while [ "$here" != / ] && [ ! -f "$here/CMakeCache.txt" ]; do
@@ -10,6 +11,20 @@ done
 export WINEPREFIX="${JUKEWRIGHT_WINEPREFIX:-$here/wine-prefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
+if [ -z "$DISPLAY" ] && [ -z "$WAYLAND_DISPLAY" ] && command -v Xvfb >/dev/null 2>&1; then
+    # Xvfb picks a free display number itself and writes it out once it takes connections.
+    number=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
+    xvfb=$!
+    trap 'kill "$xvfb" 2>/dev/null; rm -f "$number"' EXIT
+    trap 'exit 130' INT TERM
+    tries=0
+    while [ ! -s "$number" ] && kill -0 "$xvfb" 2>/dev/null && [ "$tries" -lt 100 ]; do
+        sleep 0.1
+        tries=$((tries + 1))
+    done
+    [ -s "$number" ] && export DISPLAY=":$(cat "$number")"
+fi
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     # Two tests starting at once must not both make the prefix.
@@ -17,5 +32,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
         flock 9
         [ -f "$WINEPREFIX/system.reg" ] || { wineboot -i >/dev/null 2>&1 && wineserver -w; }
     ) 9>"$WINEPREFIX.lock"
+fi
+if [ -n "$xvfb" ]; then
+    # Not exec: the virtual display is closed when the program has ended.
+    status=0
+    wine "$@" || status=$?
+    exit "$status"
 fi
 exec wine "$@"
