@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/jukebox/check_report.h"
+#include "core/system/native_path.h"
 #include "core/window/dialog_design.h"
 
 #include <array>
@@ -21,9 +22,9 @@ struct CheckDesign {
     static constexpr std::array Controls{lblFolder, lstResults, lblSummary, cmdClose};
 };
 
-// The line over the results, naming the folder as the system writes it.
+// The line over the results, naming the folder with the system's own separators.
 inline std::string checkedFolderLine(const std::string& folder) {
-    return "The jukebox of " + folder;
+    return "The jukebox of " + pathUtf8(utf8Path(folder).make_preferred());
 }
 
 // A result's row: its severity's word, then its text.
