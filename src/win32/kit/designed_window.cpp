@@ -24,7 +24,7 @@ ControlClass controlClass(ControlKind kind) {
     constexpr DWORD framed = WS_EX_CLIENTEDGE;
     switch (kind) {
     case ControlKind::Label:
-        return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+        return {L"STATIC", WS_CLIPSIBLINGS | SS_LEFT | SS_NOPREFIX, 0};
     case ControlKind::TextBox:
         return {L"EDIT", WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, framed};
     case ControlKind::Button:
@@ -130,6 +130,8 @@ HWND DesignedWindow::addControl(int id, const ControlDesign& design, DWORD extra
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     nameControl(control, design.name);
     setFont(control, *font);
+    if (design.kind == ControlKind::Label)
+        m_labels.push_back(control);
     if (dropDown) {
         // The closed box keeps the designed height: its row is the box less its frame.
         const int row = height - m_dpi.scale(6);
@@ -158,6 +160,7 @@ LRESULT DesignedWindow::handleMessage(HWND window, UINT message, WPARAM wParam, 
         m_window = nullptr;
         m_lastFocus = nullptr;
         m_ownFonts.clear();
+        m_labels.clear();
     }
     return result ? *result : DefWindowProcW(window, message, wParam, lParam);
 }
@@ -183,6 +186,10 @@ std::optional<LRESULT> DesignedWindow::commonMessage(UINT message, WPARAM wParam
             return TRUE;
         return std::nullopt;
     }
+    case WM_SHOWWINDOW:
+        if (wParam)
+            keepLabelsBeneath();
+        return std::nullopt;
     case WM_ACTIVATE:
         // As a dialog does: the focus leaves with the window and comes back to the same control.
         if (LOWORD(wParam) == WA_INACTIVE) {
@@ -196,6 +203,15 @@ std::optional<LRESULT> DesignedWindow::commonMessage(UINT message, WPARAM wParam
     default:
         return std::nullopt;
     }
+}
+
+// Labels are opaque, and some are designed to reach into what lies below them: the other controls lie
+// above all labels, so a label never paints over a box's frame, and of two labels the later lies above
+// the earlier, so the slogan's top is not cut by the name above it. The order Tab walks is untouched.
+void DesignedWindow::keepLabelsBeneath() {
+    for (auto label = m_labels.rbegin(); label != m_labels.rend(); ++label)
+        SetWindowPos(*label, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    m_labels.clear();
 }
 
 void DesignedWindow::restoreFocus() {

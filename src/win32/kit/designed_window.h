@@ -52,12 +52,15 @@ protected:
 private:
     std::optional<LRESULT> commonMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void restoreFocus();
+    void keepLabelsBeneath();
 
     HWND m_window = nullptr;
     Dpi m_dpi;
     Palette m_palette;
     Font m_font;
     std::vector<Font> m_ownFonts;
+    // Labels not yet put beneath the other controls, in the order they were made.
+    std::vector<HWND> m_labels;
     int m_defaultButton = 0;
     HWND m_lastFocus = nullptr;
 };
