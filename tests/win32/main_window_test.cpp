@@ -1,6 +1,8 @@
+#include "core/window/main_window_geometry.h"
 #include "core/window/main_window_texts.h"
 #include "support/fixtures.h"
 #include "support/recording_dialogs.h"
+#include "win32/kit/picture_button.h"
 #include "win32/kit/window_text.h"
 #include "win32/main_window/main_menu.h"
 #include "win32/main_window/main_window.h"
@@ -8,6 +10,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <tuple>
 
 namespace jukewright::win32 {
 namespace {
@@ -22,17 +25,24 @@ constexpr LPARAM KeyUp = 1 | (LPARAM(3) << 30);
 class MainWindowTest : public testing::Test {
 protected:
     MainWindowTest() {
-        window = std::make_unique<frmMain>(
-            frmMain::Parts{state,
-                           dialogs,
-                           desktop,
-                           JUKEWRIGHT_DATA_DIR,
-                           {here.file("settings.jst"), here.file("preferences.ini")},
-                           [this] { ended = true; }});
+        window = std::make_unique<frmMain>(frmMain::Parts{state,
+                                                          dialogs,
+                                                          desktop,
+                                                          JUKEWRIGHT_DATA_DIR,
+                                                          {here.file("settings.jst"), here.file("preferences.ini")},
+                                                          [this] { ended = true; }});
     }
 
     HWND control(std::string_view name) const { return window->control(name); }
-    void click(std::string_view name) const { SendMessageW(control(name), BM_CLICK, 0, 0); }
+    // A picture takes BM_CLICK; a link is pressed and released like the mouse does it.
+    void click(std::string_view name) const {
+        if (!name.starts_with("lbl")) {
+            SendMessageW(control(name), BM_CLICK, 0, 0);
+            return;
+        }
+        SendMessageW(control(name), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        SendMessageW(control(name), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    }
     void menu(std::string_view name) const {
         SendMessageW(window->window(), WM_COMMAND, MAKEWPARAM(menuId(name), 0), 0);
     }
@@ -137,6 +147,60 @@ TEST_F(MainWindowTest, EachPictureAndMenuItemRunsItsCommand) {
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text;
 }
 
+TEST_F(MainWindowTest, TheHoverTwinsFollowThePointer) {
+    // The pointer's path and the twins up after each step, in the order imgAddb, imgPlaylistb,
+    // imgRemoveb, imgWriteScriptb.
+    const struct {
+        const char* over;
+        const char* twinsUp;
+    } moves[] = {
+        {"imgAdd", "1000"},   {"imgPlaylist", "1100"},    {"imgPlaylistb", "0100"}, {"imgRemove", "0110"},
+        {"imgTitle", "0000"}, {"imgWriteScript", "0001"}, {"imgEnglish", "0001"},   {"imgPlbg", "0000"},
+    };
+    for (const auto& move : moves) {
+        SendMessageW(window->window(), WM_COMMAND, MAKEWPARAM(0, PicturePointerMoved),
+                     reinterpret_cast<LPARAM>(control(move.over)));
+        std::string up;
+        for (const char* twin : {"imgAddb", "imgPlaylistb", "imgRemoveb", "imgWriteScriptb"})
+            up += IsWindowVisible(control(twin)) ? '1' : '0';
+        EXPECT_EQ(up, move.twinsUp) << move.over;
+    }
+}
+
+TEST_F(MainWindowTest, LinksAndTheReadmeOpenTheirFilesOrSaySoOnce) {
+    const struct {
+        const char* control;
+        const char* file;
+        bool noProgram;
+        const char* message;
+    } rows[] = {
+        {"lblMorvane", "free_track.txt", false, nullptr},
+        {"lblJukewright", "readme.txt", false, nullptr},
+        {"mnuReadme", "readme.txt", true, "Error: no program could open the readme: "},
+    };
+    for (const auto& row : rows) {
+        desktop.opened.clear();
+        dialogs.messages.clear();
+        desktop.answerNoProgram = row.noProgram;
+        run(row.control);
+        ASSERT_EQ(desktop.opened.size(), 1u) << row.control;
+        EXPECT_TRUE(desktop.opened[0].ends_with(row.file)) << desktop.opened[0];
+        ASSERT_EQ(dialogs.messages.size(), row.message ? 1u : 0u) << row.control;
+        if (row.message) {
+            EXPECT_TRUE(dialogs.messages[0].text.starts_with(row.message)) << dialogs.messages[0].text;
+        }
+    }
+}
+
+TEST_F(MainWindowTest, TheXash3dItemTogglesItsMarkAndIsRememberedAtOnce) {
+    for (bool marked : {true, false}) {
+        menu("mnuXash3d");
+        EXPECT_EQ(checked("mnuXash3d"), marked);
+        EXPECT_EQ(state.Layout, marked ? ScriptLayout::Parts : ScriptLayout::Automatic);
+        EXPECT_NE(here.read("preferences.ini").find(marked ? "=true" : "=false"), std::string::npos);
+    }
+}
+
 TEST_F(MainWindowTest, DeleteRemovesOncePerPressOnItsRelease) {
     addTracks(3);
     const struct {
@@ -179,6 +243,32 @@ TEST_F(MainWindowTest, LanguageSwitchLoadsTheSkinAndMovesTheCheckMarks) {
     GetWindowRect(control("imgAdd"), &add);
     GetWindowRect(control("imgPlaylist"), &playlist);
     EXPECT_EQ(add.right, playlist.left);
+}
+
+// Run once at the system's density and once at 144 dots per inch.
+TEST_F(MainWindowTest, ControlsSitAtTheirPlacesAtTheWindowsDensity) {
+    const Dpi dpi = Dpi::of(window->window());
+    const auto placeOf = [this](const char* name) {
+        RECT place;
+        GetWindowRect(control(name), &place);
+        MapWindowPoints(nullptr, window->window(), reinterpret_cast<POINT*>(&place), 2);
+        return place;
+    };
+    RECT client;
+    GetClientRect(window->window(), &client);
+    EXPECT_EQ(client.right, dpi.twips(MainWindowGeometry::ClientArea.width));
+    // On a short screen the list gives up height, never its left, top or width.
+    const RECT list = placeOf("lstPlaylist");
+    const RECT designed = dpi.rect(MainWindowGeometry::lstPlaylist);
+    EXPECT_EQ(std::tuple(list.left, list.top, list.right), std::tuple(designed.left, designed.top, designed.right));
+    const RECT flag = placeOf("imgGerman");
+    EXPECT_EQ(flag.right, dpi.twips(MainWindowGeometry::imgGerman.right()));
+    EXPECT_EQ(flag.bottom, client.bottom - (dpi.twips(MainWindowGeometry::ClientArea.height) -
+                                            dpi.twips(MainWindowGeometry::imgGerman.bottom())));
+    const char* row[] = {"imgLeftside", "imgAdd", "imgPlaylist", "imgRemove", "imgWriteScript", "imgRightside"};
+    for (std::size_t i = 0; i + 1 < std::size(row); ++i)
+        EXPECT_EQ(placeOf(row[i]).right, placeOf(row[i + 1]).left) << row[i];
+    EXPECT_EQ(placeOf("imgAdd").right - placeOf("imgAdd").left, dpi.scale(147));
 }
 
 TEST_F(MainWindowTest, SaveRunsOffTheWindowThreadToDone) {

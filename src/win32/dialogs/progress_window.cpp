@@ -37,7 +37,7 @@ frmScript::frmScript(HWND owner) : m_dpi(Dpi::of(owner)) {
     createStage(imgCompb, "imgCompb", L"STAGE_COMPLETE_GLOW", 66, true);
 
     prgFilecopy =
-        CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE, m_dpi.scale(8), m_dpi.scale(97),
+        CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE | PBS_SMOOTH, m_dpi.scale(8), m_dpi.scale(97),
                         m_dpi.scale(ClientArea.cx - 16), m_dpi.scale(20), m_window,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(BarId)), GetModuleHandleW(nullptr), nullptr);
     nameControl(prgFilecopy, "prgFilecopy");

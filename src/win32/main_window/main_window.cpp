@@ -112,7 +112,7 @@ void frmMain::createControls() {
         ShowWindow(shown->window(), SW_SHOWNA);
 
     lstPlaylist = createChild(WC_LISTBOXW,
-                              WS_VSCROLL | WS_TABSTOP | WS_BORDER | LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_HASSTRINGS |
+                              WS_VSCROLL | WS_TABSTOP | WS_BORDER | LBS_EXTENDEDSEL | LBS_NOTIFY | LBS_NODATA |
                                   LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT,
                               id++, "lstPlaylist");
     setFont(lstPlaylist, m_tahoma);
@@ -351,18 +351,16 @@ void frmMain::drawLabel(const DRAWITEMSTRUCT& item) const {
 }
 
 void frmMain::drawRow(const DRAWITEMSTRUCT& item) const {
-    if (item.itemID == static_cast<UINT>(-1))
+    if (item.itemID == static_cast<UINT>(-1) || !m_rows)
         return;
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     RECT row = item.rcItem;
     FillRect(item.hDC, &row, selected ? m_palette.dark.get() : m_palette.orange.get());
-    const auto length = SendMessageW(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0);
-    std::wstring text(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, L'\0');
-    SendMessageW(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
+    const std::wstring_view text = m_rows->rowText(item.itemID);
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, White);
     row.left += 2;
-    DrawTextW(item.hDC, text.c_str(), static_cast<int>(length > 0 ? length : 0), &row,
+    DrawTextW(item.hDC, text.data(), static_cast<int>(text.size()), &row,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     if (item.itemState & ODS_FOCUS)
         DrawFocusRect(item.hDC, &item.rcItem);

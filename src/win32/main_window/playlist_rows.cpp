@@ -10,30 +10,26 @@ void PlaylistRows::showMessage(const Message& message) {
 }
 
 void PlaylistRows::clearRows() {
-    m_pendingRows.clear();
+    m_rows.clear();
+    m_shownRows = 0;
     SendMessageW(m_parts.lstPlaylist, LB_RESETCONTENT, 0, 0);
     m_selectionKnown = false;
 }
 
 void PlaylistRows::appendRow(const std::string& text) {
     // Whoever appends without looking at the list afterwards still sees the rows when the messages run.
-    if (m_pendingRows.empty())
+    if (m_rows.size() == m_shownRows)
         m_parts.flushLater();
-    m_pendingRows.push_back(wide(text));
+    m_rows.push_back(wide(text));
     m_selectionKnown = false;
 }
 
 void PlaylistRows::flushRows() const {
-    if (m_pendingRows.empty())
+    if (m_rows.size() == m_shownRows)
         return;
-    HWND list = m_parts.lstPlaylist;
-    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(list, LB_INITSTORAGE, m_pendingRows.size(), 0);
-    for (const std::wstring& row : m_pendingRows)
-        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
-    m_pendingRows.clear();
-    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list, nullptr, TRUE);
+    SendMessageW(m_parts.lstPlaylist, LB_SETCOUNT, m_rows.size(), 0);
+    m_shownRows = m_rows.size();
+    InvalidateRect(m_parts.lstPlaylist, nullptr, TRUE);
 }
 
 int PlaylistRows::rowCount() const {

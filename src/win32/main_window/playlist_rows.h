@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 #include <windows.h>
 
@@ -14,7 +15,8 @@ class Dialogs;
 namespace jukewright::win32 {
 
 // The track list as the core's track commands see it: the main window's list box, whose messages have
-// the window as their owner.
+// the window as their owner. The list box keeps only the count and the selection (LBS_NODATA) and
+// draws the texts kept here, so ten thousand rows go in at once.
 class PlaylistRows : public PlaylistView {
 public:
     struct Parts {
@@ -40,12 +42,16 @@ public:
     void flushRows() const;
     // The person changed the selection.
     void selectionChanged() { m_selectionKnown = false; }
+    // The text of a row the list box shows ("" past the end); it holds no texts of its own.
+    std::wstring_view rowText(std::size_t row) const { return row < m_rows.size() ? m_rows[row] : std::wstring_view(); }
 
 private:
     const std::vector<bool>& selection() const;
 
     Parts m_parts;
-    mutable std::vector<std::wstring> m_pendingRows;
+    // The rows the list box counts and draws, and those appended since it last counted.
+    mutable std::vector<std::wstring> m_rows;
+    mutable std::size_t m_shownRows = 0;
     mutable std::vector<bool> m_selection;
     mutable bool m_selectionKnown = false;
 };
