@@ -6,19 +6,23 @@
 
 namespace jukewright::win32 {
 
+namespace {
+
+constexpr int lblPosition = designedId(AboutDesign::Controls, "lblPosition");
+constexpr int lblName = designedId(AboutDesign::Controls, "lblName");
+
+} // namespace
+
 frmAbout::frmAbout(const std::string& creditsPath, HWND owner)
     : m_owner(owner), m_creditsFile(creditsPath), m_roll(m_creditsFile, AboutDesign::rollGeometry()) {}
 
 void frmAbout::exec() {
     if (window())
         return;
-    using Design = AboutDesign;
-    createWindow(Design::Window, m_owner);
-    int id = Label1;
-    for (const ControlDesign& design : Design::Controls)
-        addControl(id++, design);
+    createWindow(AboutDesign::Window, m_owner);
+    addControls(AboutDesign::Controls);
     showRoll();
-    m_rolling = SetTimer(window(), timCredits, Design::TickMilliseconds, nullptr) != 0;
+    m_rolling = SetTimer(window(), timCredits, AboutDesign::TickMilliseconds, nullptr) != 0;
     runModal(window(), m_owner);
 }
 
@@ -54,7 +58,7 @@ void frmAbout::Form_Unload() {
 }
 
 void frmAbout::showRoll() {
-    HWND position = GetDlgItem(window(), lblPosition), name = GetDlgItem(window(), lblName);
+    HWND position = control(lblPosition), name = control(lblName);
     const bool visible = m_roll.visible();
     // Hidden first, so the labels never flash at their new place with the old text or the reverse.
     if (!visible) {

@@ -23,7 +23,6 @@ public:
     bool isRolling() const { return m_rolling; }
 
 private:
-    enum Id { Label1 = 100, Label2, Label3, lblPosition, lblName };
     static constexpr UINT_PTR timCredits = 1;
 
     std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -19,6 +19,14 @@ namespace jukewright::win32 {
 
 namespace {
 
+constexpr int txtPath = designedId(BrowseDesign::Controls, "txtPath");
+constexpr int Drive1 = designedId(BrowseDesign::Controls, "Drive1");
+constexpr int dirBrowse = designedId(BrowseDesign::Controls, "dirBrowse");
+constexpr int lstMods = designedId(BrowseDesign::Controls, "lstMods");
+constexpr int lblNoMods = designedId(BrowseDesign::Controls, "lblNoMods");
+constexpr int cmdCancel = designedId(BrowseDesign::Controls, "cmdCancel");
+constexpr int cmdOk = designedId(BrowseDesign::Controls, "cmdOk");
+
 // An empty removable drive must not stop the person with the system's "insert a disk" box: its
 // failure comes back as an error, which the browser reports itself.
 class QuietDriveErrors {
@@ -83,11 +91,8 @@ void frmBrowse::exec() {
 }
 
 void frmBrowse::create() {
-    using Design = BrowseDesign;
-    createWindow(Design::Window, m_owner);
-    int id = Label3;
-    for (const ControlDesign& design : Design::Controls)
-        addControl(id++, design);
+    createWindow(BrowseDesign::Window, m_owner);
+    addControls(BrowseDesign::Controls);
     setDefaultButton(cmdOk);
     for (const std::string& root : m_places.roots)
         SendMessageW(control(Drive1), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(root).c_str()));

@@ -38,8 +38,6 @@ public:
     const std::string& path() const { return m_path; }
 
 private:
-    enum Id { Label3 = 100, txtPath, Drive1, dirBrowse, lblMods, lstMods, lblNoMods, cmdCancel, cmdOk };
-
     // A row of the directory list: the folder, how deep it is drawn, and whether it is one of the open
     // folders above the current one (the current one included) or a folder inside it.
     struct FolderRow {
@@ -67,7 +65,6 @@ private:
     void drawRow(const DRAWITEMSTRUCT& item) const;
     static LRESULT CALLBACK modsListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                          DWORD_PTR self);
-    HWND control(Id id) const { return GetDlgItem(window(), id); }
 
     std::function<void(const std::string&)> m_setModFolder;
     Dialogs& m_dialogs;

@@ -11,6 +11,11 @@ namespace jukewright::win32 {
 
 namespace {
 
+constexpr int lblFolder = designedId(CheckDesign::Controls, "lblFolder");
+constexpr int lstResults = designedId(CheckDesign::Controls, "lstResults");
+constexpr int lblSummary = designedId(CheckDesign::Controls, "lblSummary");
+constexpr int cmdClose = designedId(CheckDesign::Controls, "cmdClose");
+
 constexpr UINT RowText = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX;
 
 } // namespace
@@ -78,7 +83,7 @@ RECT frmCheck::textBox() const {
 void frmCheck::measureRow(MEASUREITEMSTRUCT& item) const {
     if (item.itemID >= m_results.size())
         return;
-    HWND list = GetDlgItem(window(), lstResults);
+    HWND list = control(lstResults);
     RECT box = textBox();
     const std::wstring text = wide(checkResultRow(m_results[item.itemID]));
     HDC dc = GetDC(list);

@@ -19,8 +19,6 @@ public:
     void exec();
 
 private:
-    enum Id { lblFolder = 100, lstResults, lblSummary, cmdClose };
-
     std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void create();
     RECT textBox() const;

@@ -6,11 +6,8 @@ namespace jukewright::win32 {
 
 void frmMediaLib::show() {
     if (!window()) {
-        using Design = MediaLibraryDesign;
-        createWindow(Design::Window, m_owner, DialogStyle | WS_MINIMIZEBOX);
-        int id = lblArtists;
-        for (const ControlDesign& design : Design::Controls)
-            addControl(id++, design);
+        createWindow(MediaLibraryDesign::Window, m_owner, DialogStyle | WS_MINIMIZEBOX);
+        addControls(MediaLibraryDesign::Controls);
     }
     ShowWindow(window(), SW_SHOW);
     if (IsIconic(window()))

@@ -13,8 +13,6 @@ public:
     void show();
 
 private:
-    enum Id { lblArtists = 100, lstArtists, lblAlbums, lstAlbums };
-
     std::optional<LRESULT> onMessage(UINT, WPARAM, LPARAM) override { return std::nullopt; }
 
     HWND m_owner;

@@ -8,6 +8,16 @@
 
 namespace jukewright::win32 {
 
+namespace {
+
+constexpr int txtMP3Vol = designedId(OptionsDesign::Controls, "txtMP3Vol");
+constexpr int txtGameVol = designedId(OptionsDesign::Controls, "txtGameVol");
+constexpr int cmdCancel = designedId(OptionsDesign::Controls, "cmdCancel");
+constexpr int cmdApply = designedId(OptionsDesign::Controls, "cmdApply");
+constexpr int cmdOk = designedId(OptionsDesign::Controls, "cmdOk");
+
+} // namespace
+
 frmOptions::frmOptions(AppState& state, std::function<void()> saveVolumeSettings, HWND owner)
     : m_state(state), m_saveVolumeSettings(std::move(saveVolumeSettings)), m_owner(owner) {}
 
@@ -18,11 +28,8 @@ void frmOptions::exec() {
 }
 
 void frmOptions::create() {
-    using Design = OptionsDesign;
-    createWindow(Design::Window, m_owner);
-    int id = Label1;
-    for (const ControlDesign& control : Design::Controls)
-        addControl(id++, control);
+    createWindow(OptionsDesign::Window, m_owner);
+    addControls(OptionsDesign::Controls);
     setDefaultButton(cmdOk);
     Form_Load();
 }
@@ -32,7 +39,7 @@ std::optional<LRESULT> frmOptions::onMessage(UINT message, WPARAM wParam, LPARAM
         return std::nullopt;
     const int id = LOWORD(wParam);
     if (HIWORD(wParam) == EN_CHANGE && (id == txtMP3Vol || id == txtGameVol))
-        validvolume(box(static_cast<Id>(id)));
+        validvolume(control(id));
     else if (id == IDOK)
         click(enterButton());
     else if (id == IDCANCEL)
@@ -72,7 +79,7 @@ void frmOptions::validvolume(HWND textbox) {
 }
 
 void frmOptions::cmdApply_Click() {
-    showBoxes(applyVolumeBoxes(m_state, {windowText(box(txtMP3Vol)), windowText(box(txtGameVol))}));
+    showBoxes(applyVolumeBoxes(m_state, {windowText(control(txtMP3Vol)), windowText(control(txtGameVol))}));
     if (m_saveVolumeSettings)
         m_saveVolumeSettings();
 }
@@ -92,8 +99,8 @@ void frmOptions::showBoxes(const VolumeBoxes& boxes) {
         if (windowText(textbox) != text)
             setWindowText(textbox, text);
     };
-    show(box(txtMP3Vol), boxes.mp3);
-    show(box(txtGameVol), boxes.game);
+    show(control(txtMP3Vol), boxes.mp3);
+    show(control(txtGameVol), boxes.game);
 }
 
 } // namespace jukewright::win32

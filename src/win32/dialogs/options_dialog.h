@@ -20,8 +20,6 @@ public:
     void exec();
 
 private:
-    enum Id { Label1 = 100, Label3, txtMP3Vol, Label2, txtGameVol, cmdCancel, cmdApply, cmdOk };
-
     std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void create();
     void Form_Load();
@@ -31,7 +29,6 @@ private:
     void cmdCancel_Click();
     void click(int button);
     void showBoxes(const VolumeBoxes& boxes);
-    HWND box(Id id) const { return GetDlgItem(window(), id); }
 
     AppState& m_state;
     std::function<void()> m_saveVolumeSettings;

@@ -5,18 +5,33 @@
 #include "win32/kit/gdi_object.h"
 #include "win32/kit/palette.h"
 
+#include <array>
+#include <cstddef>
 #include <optional>
+#include <string_view>
 #include <vector>
 #include <windows.h>
 
 namespace jukewright::win32 {
+
+// A designed control's id is its place in its design's list of controls, counted from here; Enter and
+// Esc arrive as IDOK and IDCANCEL, which lie below.
+inline constexpr int FirstControlId = 100;
+
+template <std::size_t N> consteval int designedId(const std::array<ControlDesign, N>& controls, std::string_view name) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (controls[i].name == name)
+            return FirstControlId + static_cast<int>(i);
+    }
+    throw "the design has no control of that name";
+}
 
 // A window built from one of the core's designs: its caption, its client area and its controls at the
 // window's density, orange with white text, with its designed font. The window belongs to the object;
 // the close box destroys it, after which window() is null and the object may make it again.
 //
 // Keys come through the modal loop's dialog navigation: Tab walks the controls, Enter arrives as IDOK
-// and Esc as IDCANCEL, so the controls' own ids must differ from those two.
+// and Esc as IDCANCEL.
 class DesignedWindow {
 public:
     // Fixed size, a caption with the close box.
@@ -36,6 +51,12 @@ protected:
     void createWindow(const WindowDesign& design, HWND owner, DWORD style = DialogStyle);
     // Makes a control of the design; a control with a font of its own keeps it here.
     HWND addControl(int id, const ControlDesign& design, DWORD extraStyle = 0);
+    // Makes every control of the design, each with its designed id.
+    template <std::size_t N> void addControls(const std::array<ControlDesign, N>& controls) {
+        for (std::size_t i = 0; i < N; ++i)
+            addControl(FirstControlId + static_cast<int>(i), controls[i]);
+    }
+    HWND control(int id) const { return GetDlgItem(m_window, id); }
     // The button that Enter presses while the focus is on no button.
     void setDefaultButton(int id) { m_defaultButton = id; }
     // The button Enter presses now: the focused one, else the default one.
