@@ -4,6 +4,8 @@
 #include "win32/kit/modal_loop.h"
 #include "win32/kit/window_text.h"
 
+#include <initializer_list>
+#include <string>
 #include <utility>
 
 namespace jukewright::win32 {
@@ -72,9 +74,7 @@ void frmOptions::validvolume(HWND textbox) {
     if (kept.size() == text.size())
         return;
     m_validating = true;
-    setWindowText(textbox, kept);
-    // The caret stays where the person types: at the end.
-    SendMessageW(textbox, EM_SETSEL, kept.size(), kept.size());
+    showText(textbox, kept);
     m_validating = false;
 }
 
@@ -95,12 +95,16 @@ void frmOptions::cmdCancel_Click() {
 }
 
 void frmOptions::showBoxes(const VolumeBoxes& boxes) {
-    const auto show = [](HWND textbox, const std::string& text) {
-        if (windowText(textbox) != text)
-            setWindowText(textbox, text);
-    };
-    show(control(txtMP3Vol), boxes.mp3);
-    show(control(txtGameVol), boxes.game);
+    for (const auto& [textbox, text] : {std::pair{txtMP3Vol, boxes.mp3}, {txtGameVol, boxes.game}}) {
+        if (windowText(control(textbox)) != text)
+            showText(control(textbox), text);
+    }
+}
+
+// A box's new text, with the caret at its end, where the person goes on typing.
+void frmOptions::showText(HWND textbox, const std::string& text) {
+    setWindowText(textbox, text);
+    SendMessageW(textbox, EM_SETSEL, text.size(), text.size());
 }
 
 } // namespace jukewright::win32

@@ -29,6 +29,7 @@ private:
     void cmdCancel_Click();
     void click(int button);
     void showBoxes(const VolumeBoxes& boxes);
+    static void showText(HWND textbox, const std::string& text);
 
     AppState& m_state;
     std::function<void()> m_saveVolumeSettings;
