@@ -6,6 +6,7 @@
 #include "win32/kit/window_text.h"
 
 #include <algorithm>
+#include <commctrl.h>
 
 namespace jukewright::win32 {
 
@@ -34,15 +35,30 @@ void frmCheck::exec() {
 void frmCheck::create() {
     using Design = CheckDesign;
     createWindow(Design::Window, m_owner);
-    // A deep folder loses its middle, never the mod's name at its end.
-    HWND folder = addControl(lblFolder, Design::lblFolder, SS_PATHELLIPSIS);
+    // A deep folder loses its middle, never the mod's name at its end; the tip holds it whole.
+    HWND folder = addControl(lblFolder, Design::lblFolder, SS_PATHELLIPSIS | SS_NOTIFY);
     setWindowText(folder, checkedFolderLine(m_modFolder));
+    addTip(folder, checkedFolderLine(m_modFolder));
     HWND list = addControl(lstResults, Design::lstResults, LBS_NOSEL | LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS);
     for (const CheckResult& result : m_results)
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(checkResultRow(result)).c_str()));
     setWindowText(addControl(lblSummary, Design::lblSummary), checkSummary(m_results));
     addControl(cmdClose, Design::cmdClose);
     setDefaultButton(cmdClose);
+}
+
+void frmCheck::addTip(HWND control, const std::string& text) const {
+    HWND tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window(), nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    std::wstring wideText = wide(text);
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window();
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = wideText.data();
+    SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 std::optional<LRESULT> frmCheck::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {

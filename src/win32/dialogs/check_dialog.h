@@ -21,6 +21,8 @@ public:
 private:
     std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void create();
+    // The tip the control shows under the pointer; the window owns it.
+    void addTip(HWND control, const std::string& text) const;
     RECT textBox() const;
     void measureRow(MEASUREITEMSTRUCT& item) const;
     void drawRow(const DRAWITEMSTRUCT& item) const;
