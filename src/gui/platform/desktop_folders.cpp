@@ -1,8 +1,8 @@
 #include "gui/platform/desktop_folders.h"
 
-#include <QCoreApplication>
+#include "core/settings/settings_location.h"
+
 #include <QDir>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace jukewright::gui {
@@ -38,19 +38,11 @@ void ResolveSpecialFolders(AppState& state, MessageView& messages) {
 }
 
 std::string settingsFilePath() {
-#ifdef _WIN32
-    const QString folder = QCoreApplication::applicationDirPath();
-#else
-    const QString folder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/jukewright");
-    QDir().mkpath(folder);
-#endif
-    return QDir::toNativeSeparators(folder + QStringLiteral("/settings.jst")).toStdString();
+    return settingsLocation().settingsFile;
 }
 
 QString preferencesFilePath() {
-    const QFileInfo settings(QString::fromStdString(settingsFilePath()));
-    return settings.dir().filePath(QStringLiteral("preferences.ini"));
+    return QString::fromStdString(settingsLocation().preferencesFile);
 }
 
 } // namespace jukewright::gui

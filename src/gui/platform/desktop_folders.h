@@ -16,8 +16,7 @@ inline constexpr const char* FolderMissingText = "The folder does not exist";
 // installed there.
 void ResolveSpecialFolders(AppState& state, MessageView& messages);
 
-// Where settings.jst lives: beside the program on Windows, in the per-user configuration folder
-// elsewhere (~/.config/jukewright, honouring XDG_CONFIG_HOME), whose folder is created first.
+// Where settings.jst lives (see settingsLocation), whose folder is created first.
 std::string settingsFilePath();
 
 // Where the window keeps what settings.jst has no record for: preferences.ini beside settings.jst.

@@ -1,0 +1,230 @@
+// The main window's commands: what each picture, link and menu item does.
+
+#include "core/playlist/playlist_import.h"
+#include "core/playlist/track_drop.h"
+#include "core/playlist/track_list.h"
+#include "core/system/native_path.h"
+#include "core/window/main_window_texts.h"
+#include "win32/kit/window_text.h"
+#include "win32/main_window/main_window.h"
+#include "win32/main_window/playlist_rows.h"
+#include "win32/main_window/save_run.h"
+#include "win32/main_window/save_view.h"
+#include "win32/main_window/skin_loader.h"
+
+#include <filesystem>
+
+namespace jukewright::win32 {
+
+const frmMain::NamedRoute frmMain::Routes[] = {
+    {"imgAdd", &frmMain::imgAdd_Click},
+    {"imgAddb", &frmMain::imgAddb_Click},
+    {"mnuAddTrack", &frmMain::imgAdd_Click},
+    {"imgPlaylist", &frmMain::imgPlaylist_Click},
+    {"imgPlaylistb", &frmMain::imgPlaylistb_Click},
+    {"mnuAddPlaylist", &frmMain::imgPlaylist_Click},
+    {"imgRemove", &frmMain::imgRemove_Click},
+    {"imgRemoveb", &frmMain::imgRemove_Click},
+    {"mnuRemove", &frmMain::imgRemove_Click},
+    {"imgWriteScript", &frmMain::imgWriteScript_Click},
+    {"imgWriteScriptb", &frmMain::imgWriteScript_Click},
+    {"mnuSaveScript", &frmMain::imgWriteScript_Click},
+    {"mnuExit", &frmMain::mnuExit_Click},
+    {"imgEnglish", &frmMain::imgEnglish_Click},
+    {"mnuEnglish", &frmMain::imgEnglish_Click},
+    {"imgGerman", &frmMain::imgGerman_Click},
+    {"mnuGerman", &frmMain::imgGerman_Click},
+    {"imgMediaLibary", &frmMain::imgMediaLibary_Click},
+    {"lblBrowse", &frmMain::lblBrowse_Click},
+    {"lblMorvane", &frmMain::lblMorvane_Click},
+    {"lblJukewright", &frmMain::lblJukewright_Click},
+    {"mnuOptions", &frmMain::mnuOptions_Click},
+    {"mnuAbout", &frmMain::mnuAbout_Click},
+    {"mnuReadme", &frmMain::mnuReadme_Click},
+    {"mnuCheckJukebox", &frmMain::mnuCheckJukebox_Click},
+    {"mnuXash3d", &frmMain::mnuXash3d_Click},
+};
+
+void frmMain::runRoute(std::string_view name) {
+    for (const NamedRoute& named : Routes)
+        if (named.name == name) {
+            (this->*named.route)();
+            return;
+        }
+}
+
+void frmMain::imgAdd_Click() {
+    if (isSaving())
+        return;
+    hideHoverImages();
+    const std::string name = cdcMain.showOpen(OpenFileDialog::Mp3Filter);
+    addTrackCommand(m_state, *m_rows, name);
+    m_rows->flushRows();
+}
+
+void frmMain::imgAddb_Click() {
+    imgAdd_Click();
+    ShowWindow(imgAddb.window(), SW_HIDE);
+}
+
+void frmMain::imgPlaylist_Click() {
+    if (isSaving())
+        return;
+    hideHoverImages();
+    const std::string name = cdcMain.showOpen(OpenFileDialog::PlaylistFilter);
+    importPlaylistCommand(m_state, *m_rows, name);
+    m_rows->flushRows();
+}
+
+void frmMain::imgPlaylistb_Click() {
+    imgPlaylist_Click();
+    ShowWindow(imgPlaylistb.window(), SW_HIDE);
+}
+
+void frmMain::addFiles(const std::vector<std::string>& paths) {
+    if (isSaving()) {
+        // Files handed over during a save go in once it has ended, after the tracks it saves.
+        m_filesAfterSave.insert(m_filesAfterSave.end(), paths.begin(), paths.end());
+        return;
+    }
+    hideHoverImages();
+    dropFilesCommand(m_state, *m_rows, paths);
+    m_rows->flushRows();
+}
+
+void frmMain::imgRemove_Click() {
+    if (isSaving())
+        return;
+    removeTrackCommand(m_state, *m_rows);
+    m_rows->flushRows();
+}
+
+void frmMain::imgWriteScript_Click() {
+    if (isSaving())
+        return;
+    m_saveRun = std::make_unique<SaveRun>(m_state, *m_saveView, m_parts.dataFolder, m_window);
+    m_saveView->saveStarts();
+    m_saveRun->start();
+}
+
+void frmMain::saveFinished() {
+    if (!m_saveRun)
+        return;
+    const SaveOutcome outcome = m_saveRun->finish();
+    m_saveRun.reset();
+    m_saveView->saveEnds(outcome);
+    if (m_closeAfterSave) {
+        SendMessageW(m_window, WM_CLOSE, 0, 0);
+        return;
+    }
+    if (!m_filesAfterSave.empty())
+        addFiles(std::exchange(m_filesAfterSave, {}));
+}
+
+void frmMain::imgEnglish_Click() {
+    switchLanguage(English);
+}
+
+void frmMain::imgGerman_Click() {
+    switchLanguage(German);
+}
+
+// Runs in full even for the current language: the skin is loaded again every time.
+void frmMain::switchLanguage(std::int16_t language) {
+    LoadSkin(language);
+    setWindowText(lblModPath, modPathCaption(language));
+    m_state.Language = language;
+    setMenuChecked("mnuEnglish", language == English);
+    setMenuChecked("mnuGerman", language == German);
+}
+
+void frmMain::LoadSkin(std::int16_t language) {
+    LoadedSkin skin = loadSkin(m_parts.dataFolder, language);
+    const SkinTable<PictureButton*> controls = skinControls();
+    for (std::size_t i = 0; i < SkinPartCount; ++i)
+        controls[i]->setPicture(std::move(skin.pictures[i]));
+    m_skinLayout = skin.layout;
+    placeControls();
+    if (skin.failures.empty())
+        return;
+    std::string text = "These skin pictures could not be loaded:";
+    for (const std::string& failure : skin.failures)
+        text += "\n" + failure;
+    showMessage({text, TitleError, MessageIcon::Stop});
+}
+
+// The media library window opens here.
+void frmMain::imgMediaLibary_Click() {
+    hideHoverImages();
+}
+
+// The modal dialogs; while a save runs none of them opens.
+void frmMain::mnuOptions_Click() {
+    if (isSaving())
+        return;
+}
+
+void frmMain::lblBrowse_Click() {
+    if (isSaving())
+        return;
+}
+
+void frmMain::mnuAbout_Click() {
+    if (isSaving())
+        return;
+}
+
+void frmMain::mnuCheckJukebox_Click() {
+    if (isSaving())
+        return;
+    hideHoverImages();
+}
+
+void frmMain::lblMorvane_Click() {
+    openDataFile(MainWindowTexts::FreeTrackNote, "the link");
+}
+
+void frmMain::lblJukewright_Click() {
+    openDataFile(MainWindowTexts::PlayersGuide, "the link");
+}
+
+void frmMain::mnuReadme_Click() {
+    openDataFile(MainWindowTexts::PlayersGuide, "the readme");
+}
+
+// A file that is missing and a file that no program opens are told apart: the second is no fault of
+// the file's.
+void frmMain::openDataFile(std::string_view name, const std::string& what) {
+    const std::string path = pathUtf8(utf8Path(m_parts.dataFolder) / name);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(utf8Path(path), error)) {
+        showMessage({"Error: " + what + " could not be opened: " + path, TitleError, MessageIcon::Stop});
+        return;
+    }
+    m_parts.desktop.openTextFile(path, [this, what, path] {
+        showMessage({"Error: no program could open " + what + ": " + path, TitleError, MessageIcon::Stop});
+    });
+}
+
+// Remembered at once, outside settings.jst. A save reads the layout, so during one the mark stays what
+// the save uses.
+void frmMain::mnuXash3d_Click() {
+    if (isSaving())
+        return;
+    const bool checked = !isMenuChecked("mnuXash3d");
+    setMenuChecked("mnuXash3d", checked);
+    m_state.Layout = checked ? ScriptLayout::Parts : ScriptLayout::Automatic;
+    if (!m_preferences.setScriptLayout(m_state.Layout))
+        showMessage(
+            {"Error: the script layout could not be remembered for the next start in " + m_preferences.filePath(),
+             TitleError, MessageIcon::Stop});
+}
+
+// Ends the program at once: nothing of this run is saved.
+void frmMain::mnuExit_Click() {
+    if (isSaving())
+        return;
+    endProgram();
+}
+
+} // namespace jukewright::win32
