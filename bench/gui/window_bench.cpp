@@ -2,8 +2,8 @@
 // painted window, and how long the window can go without its events during a long save.
 #include "core/app_state.h"
 #include "core/playlist/track_list.h"
+#include "core/window/desktop.h"
 #include "gui/main_window/main_window.h"
-#include "gui/platform/desktop.h"
 #include "gui/platform/qt_dialogs.h"
 
 #include <QAction>
@@ -25,9 +25,9 @@ namespace {
 
 constexpr int FullList = 10000;
 
-class NoDesktop : public gui::Desktop {
+class NoDesktop : public Desktop {
 public:
-    void openTextFile(const QString&, QObject*, std::function<void()>) override {}
+    void openTextFile(const std::string&, std::function<void()>) override {}
 };
 
 // A window on its own state; messages would block a benchmark, so none may appear.

@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
 
     AppState state;
     gui::QtDialogs dialogs;
-    gui::QtDesktop desktop;
+    // The window lives as long as the program's event loop runs, so a late answer always finds it.
+    gui::QtDesktop desktop(app.get());
     gui::frmMain window(state, dialogs, desktop, findDataFolder(executableFolder()));
     // Exit and the shutdown end the program at once: no other window's close handling runs.
     QObject::connect(&window, &gui::frmMain::programEnds, app.get(), [] { QCoreApplication::exit(0); });

@@ -1,11 +1,14 @@
 #include "core/steam/steam_libraries.h"
+#include "core/window/open_file_dialog.h"
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/browse_dialog.h"
 #include "gui/dialogs/directory_list.h"
+#include "gui/platform/qt_dialogs.h"
 #include "support/steam_home.h"
 #include "support/window_fixture.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -138,6 +141,20 @@ private Q_SLOTS:
         QCOMPARE(modFolderBox, QStringList{valve});
         QVERIFY(!dialog.isVisible());
         QCOMPARE(control<gui::DirectoryList>(&dialog, "dirBrowse")->path(), valve);
+    }
+
+    // The person reads each filter's description alone, in a dialog owned by the window in front.
+    void theOpenFileDialogShowsItsFilterAsWrittenOverTheWindow() {
+        f->window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+        QStringList seen;
+        const auto look = [&](QWidget* dialog) {
+            auto* files = static_cast<QFileDialog*>(dialog);
+            if (files->testOption(QFileDialog::HideNameFilterDetails) && files->parentWidget() == f->window.get())
+                seen = files->nameFilters();
+        };
+        onModal(look, [] { gui::QtDialogs().openFile(OpenFileDialog::Title, OpenFileDialog::PlaylistFilter, ""); });
+        QCOMPARE(seen, QStringList{QStringLiteral("Playlist Files (*.pls,*.m3u) (*.pls *.m3u *.m3u8)")});
     }
 
     void aboutRollsTheShippedCreditsFromTheFirstPairEachTime() {

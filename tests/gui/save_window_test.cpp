@@ -59,7 +59,7 @@ class SaveWindowTest : public WindowTest {
             const QString path = m_home->path(QStringLiteral("music/") + track);
             if (!track.startsWith(QStringLiteral("missing")))
                 writeFile(path);
-            f->dialogs.nextFileNames.push_back(path);
+            f->dialogs.nextFileNames.push_back(path.toStdString());
             f->trigger("mnuAddTrack");
         }
         QTest::keyClicks(f->find<QComboBox>("cboSteamFolder"), mod() + u'/');
@@ -115,9 +115,9 @@ private Q_SLOTS:
     void commandsDuringASaveDoNothing_data() {
         QTest::addColumn<QByteArray>("trigger");
         // One row per kind of guard: a command that returns, a dialog not shown, the key, the check mark
-        // put back, the close box held over, the exit held back.
+        // put back, the close box held over, the exit held back, files handed over added after the save.
         for (const char* trigger :
-             {"imgWriteScript", "mnuAddTrack", "mnuOptions", "Delete", "mnuXash3d", "close", "mnuExit"})
+             {"imgWriteScript", "mnuAddTrack", "mnuOptions", "Delete", "mnuXash3d", "close", "mnuExit", "files"})
             QTest::newRow(trigger) << QByteArray(trigger);
     }
     void commandsDuringASaveDoNothing() {
@@ -125,7 +125,7 @@ private Q_SLOTS:
         prepareSave();
         auto* list = f->find<QListWidget>("lstPlaylist");
         list->setCurrentRow(1);
-        f->dialogs.nextFileNames = {m_home->path(QStringLiteral("music/Rain.mp3"))};
+        f->dialogs.nextFileNames = {m_home->path(QStringLiteral("music/Rain.mp3")).toStdString()};
         QSignalSpy ended(f->window.get(), &gui::frmMain::saveEnded);
         QSignalSpy ends(f->window.get(), &gui::frmMain::programEnds);
         startSave();
@@ -134,6 +134,8 @@ private Q_SLOTS:
             QTest::keyRelease(list, Qt::Key_Delete);
         else if (trigger == "close")
             QVERIFY(!f->window->close()); // the close box ends the program once the save is done
+        else if (trigger == "files")
+            f->window->addFiles(QStringList{m_home->path(QStringLiteral("music/Rain.mp3"))});
         else if (trigger.startsWith("mnu"))
             f->trigger(trigger.constData());
         else
@@ -144,9 +146,9 @@ private Q_SLOTS:
         QCOMPARE(ended.size(), 1);
         QTRY_COMPARE(ends.size(), trigger == "close" ? 1 : 0);
         QCOMPARE(f->window->isVisible(), trigger != "close");
-        QCOMPARE(list->count(), 2);
-        QCOMPARE(f->state->TrackCount, std::int16_t(2));
-        QVERIFY(f->dialogs.openedFilters.isEmpty());
+        QCOMPARE(list->count(), trigger == "files" ? 3 : 2);
+        QCOMPARE(f->state->TrackCount, std::int16_t(trigger == "files" ? 3 : 2));
+        QVERIFY(f->dialogs.openedFilters.empty());
         QVERIFY(f->dialogs.messages.empty());
         QCOMPARE(f->state->Layout, ScriptLayout::Automatic);
     }

@@ -11,6 +11,7 @@
 #include "core/script/copy_names.h"
 #include "core/script/script_parts.h"
 #include "core/script/script_text.h"
+#include "core/system/code_page.h"
 #include "core/system/file_io.h"
 #include "core/system/file_queries.h"
 #include "core/system/folder_lock.h"
@@ -65,6 +66,12 @@ void rememberModFolder(AppState& state, SaveView& view, const std::string& folde
     // A full list stays as it is: the folder is simply not remembered.
     if (state.ModFolderCount >= AppState::MaxModFolders)
         return;
+    // The settings file stores folders in the system code page: one it cannot hold would come back
+    // naming another folder.
+    if (fromSystemCodePage(toSystemCodePage(folder)) != folder) {
+        view.showMessage({UnrememberedFolderText + displayPath(folder), TitlePlain, MessageIcon::None});
+        return;
+    }
     state.ModFolders[static_cast<std::size_t>(state.ModFolderCount)] = folder;
     view.addModFolderToList(folder);
     ++state.ModFolderCount;

@@ -1,6 +1,6 @@
 #include "gui/dialogs/about_dialog.h"
 
-#include "core/skin/twips.h"
+#include "core/window/about_design.h"
 #include "gui/dialogs/dialog_look.h"
 
 #include <QCloseEvent>
@@ -11,51 +11,30 @@ namespace jukewright::gui {
 
 namespace {
 
-constexpr int AboutWidth = 7575;
-constexpr int AboutHeight = 6450;
-constexpr int CreditsLeft = 480;
-constexpr int CreditsWidth = 6975;
-constexpr int TickMilliseconds = 40;
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const TwipsRect& place, const QFont& font) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFont(font);
+QLabel* makeLabel(QWidget* parent, const ControlDesign& design) {
+    auto* label = makeControl<QLabel>(parent, design);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    placeTwips(label, place);
     return label;
-}
-
-CreditsGeometry rollGeometry() {
-    CreditsGeometry geometry;
-    // The designed outer height, so the roll is the same whatever frame the window manager draws.
-    geometry.outerHeight = AboutHeight;
-    return geometry;
 }
 
 } // namespace
 
 frmAbout::frmAbout(const std::string& creditsPath, QWidget* parent)
-    : QDialog(parent), m_creditsFile(creditsPath), m_roll(m_creditsFile, rollGeometry()) {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Jukewright - About"));
-    shapeDialog(this, {AboutWidth, AboutHeight});
+    : QDialog(parent), m_creditsFile(creditsPath), m_roll(m_creditsFile, AboutDesign::rollGeometry()) {
+    using Design = AboutDesign;
+    shapeDialog(this, Design::Window);
 
-    const CreditsGeometry geometry = rollGeometry();
-    Label1 = makeLabel(this, "Label1", QStringLiteral("JUKEWRIGHT"), {120, 120, 7215, 855}, arialFont(36));
-    Label2 =
-        makeLabel(this, "Label2", QStringLiteral("YOUR GAME. YOUR MUSIC"), {1800, 840, 7215, 495}, arialFont(21.75));
-    Label3 = makeLabel(this, "Label3", QStringLiteral("CREDITS:"), {240, 1680, 1455, 375}, arialFont(14.25));
-    lblPosition = makeLabel(this, "lblPosition", QString(), {CreditsLeft, 2160, CreditsWidth, geometry.positionHeight},
-                            lucidaConsoleFont(12.75));
-    lblName = makeLabel(this, "lblName", QString(), {CreditsLeft, 2400, CreditsWidth, geometry.nameHeight},
-                        lucidaConsoleFont(14.25));
+    Label1 = makeLabel(this, Design::Label1);
+    Label2 = makeLabel(this, Design::Label2);
+    Label3 = makeLabel(this, Design::Label3);
+    lblPosition = makeLabel(this, Design::lblPosition);
+    lblName = makeLabel(this, Design::lblName);
     lblName->setWordWrap(true);
     showRoll();
 
     timCredits = new QTimer(this);
     timCredits->setObjectName(QStringLiteral("timCredits"));
-    timCredits->setInterval(TickMilliseconds);
+    timCredits->setInterval(Design::TickMilliseconds);
     connect(timCredits, &QTimer::timeout, this, &frmAbout::timCredits_Timer);
     timCredits->start();
 }
@@ -82,8 +61,9 @@ void frmAbout::Form_Unload() {
 void frmAbout::showRoll() {
     lblPosition->setText(QString::fromStdString(m_roll.positionText()));
     lblName->setText(QString::fromStdString(m_roll.nameText()));
-    lblPosition->move(twipsToPixels(CreditsLeft), twipsToPixels(m_roll.positionTop()));
-    lblName->move(twipsToPixels(CreditsLeft), twipsToPixels(m_roll.nameTop()));
+    const CreditLabelPlaces places = creditLabelPlaces(m_roll);
+    placeTwips(lblPosition, places.position);
+    placeTwips(lblName, places.name);
     lblPosition->setVisible(m_roll.visible());
     lblName->setVisible(m_roll.visible());
 }

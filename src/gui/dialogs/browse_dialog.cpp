@@ -3,9 +3,10 @@
 #include "core/browse/folder_tree.h"
 #include "core/steam/mod_list_rows.h"
 #include "core/steam/steam_libraries.h"
+#include "core/window/browse_design.h"
+#include "core/window/dialogs.h"
 #include "gui/dialogs/dialog_look.h"
 #include "gui/dialogs/directory_list.h"
-#include "gui/platform/dialogs.h"
 #include "gui/widgets/window_colours.h"
 
 #include <QComboBox>
@@ -35,25 +36,21 @@ BrowsePlaces BrowsePlaces::ofThisSystem() {
 frmBrowse::frmBrowse(std::function<void(const QString&)> setModFolder, Dialogs& dialogs, BrowsePlaces places,
                      QWidget* parent)
     : KeptDialog(parent), m_setModFolder(std::move(setModFolder)), m_dialogs(dialogs), m_places(std::move(places)) {
-    setObjectName(QStringLiteral("frmBrowse"));
-    setWindowTitle(QStringLiteral("Jukewright - Browse Folders"));
-    setFont(arialFont(8.25));
-    // The designed browser, widened on the right for the list of installed mods.
-    shapeDialog(this, {7470, 5685});
+    using Design = BrowseDesign;
+    shapeDialog(this, Design::Window);
 
-    Label3 = named(new QLabel(QStringLiteral("Please Select your mod folder:"), this), "Label3", {120, 120, 2775, 255});
-    txtPath = named(new QLineEdit(this), "txtPath", {240, 360, 4335, 360});
-    Drive1 = named(new QComboBox(this), "Drive1", {360, 840, 4095, 360});
-    dirBrowse = named(new DirectoryList(this), "dirBrowse", {360, 1320, 4095, 3690});
-    lblMods =
-        named(new QLabel(QStringLiteral("Mods installed through Steam:"), this), "lblMods", {4680, 120, 2550, 255});
-    lstMods = named(new QListWidget(this), "lstMods", {4680, 360, 2550, 4650});
+    Label3 = makeControl<QLabel>(this, Design::Label3);
+    txtPath = makeControl<QLineEdit>(this, Design::txtPath);
+    Drive1 = makeControl<QComboBox>(this, Design::Drive1);
+    dirBrowse = makeControl<DirectoryList>(this, Design::dirBrowse);
+    lblMods = makeControl<QLabel>(this, Design::lblMods);
+    lstMods = makeControl<QListWidget>(this, Design::lstMods);
     paintOrange(*lstMods);
-    lblNoMods = named(new QLabel(this), "lblNoMods", {4680, 360, 2550, 4650});
+    lblNoMods = makeControl<QLabel>(this, Design::lblNoMods);
     lblNoMods->setWordWrap(true);
     lblNoMods->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    cmdCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "cmdCancel", {4560, 5160, 1230, 375});
-    cmdOk = named(new QPushButton(QStringLiteral("Ok"), this), "cmdOk", {6000, 5160, 1230, 375});
+    cmdCancel = makeControl<QPushButton>(this, Design::cmdCancel);
+    cmdOk = makeControl<QPushButton>(this, Design::cmdOk);
     cmdOk->setDefault(true);
     for (const std::string& root : m_places.roots)
         Drive1->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), QString::fromStdString(root));
@@ -116,13 +113,13 @@ void frmBrowse::findMods() {
         row->setToolTip(QString::fromStdString(m_mods[i].folder));
     }
     // A library list that could not be read leaves mods out: the note below the rows says so.
-    const QString note = QString::fromStdString(modListNote(installed));
-    lblNoMods->setText(note);
-    const bool rowsAndNote = !m_mods.empty() && !note.isEmpty();
-    placeTwips(lstMods, rowsAndNote ? TwipsRect{4680, 360, 2550, 2880} : TwipsRect{4680, 360, 2550, 4650});
-    placeTwips(lblNoMods, rowsAndNote ? TwipsRect{4680, 3360, 2550, 1650} : TwipsRect{4680, 360, 2550, 4650});
-    lstMods->setVisible(!m_mods.empty());
-    lblNoMods->setVisible(!note.isEmpty());
+    const std::string note = modListNote(installed);
+    lblNoMods->setText(QString::fromStdString(note));
+    const ModListFace face = modListFace(m_mods.size(), note);
+    placeTwips(lstMods, face.rows);
+    placeTwips(lblNoMods, face.note);
+    lstMods->setVisible(face.showRows);
+    lblNoMods->setVisible(face.showNote);
 }
 
 // As if the person had opened the mod's folder in the folder list and pressed Ok; a folder that cannot
@@ -139,7 +136,7 @@ void frmBrowse::lstMods_Choose(QListWidgetItem* item) {
 bool frmBrowse::openFolder(const std::string& folder) {
     const FolderListing listing = listSubfolders(folder);
     if (listing.error) {
-        m_dialogs.showMessage(this, unreadableFolderMessage(folder, listing.error));
+        m_dialogs.showMessage(unreadableFolderMessage(folder, listing.error));
         return false;
     }
     dirBrowse->showFolder(folder, listing.subfolders);

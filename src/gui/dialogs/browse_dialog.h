@@ -14,9 +14,12 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 
+namespace jukewright {
+class Dialogs;
+}
+
 namespace jukewright::gui {
 
-class Dialogs;
 class DirectoryList;
 
 // Where the folder browser looks: the home folder (for Steam's folders), the working folder, the

@@ -1,6 +1,7 @@
 #include "gui/dialogs/check_dialog.h"
 
 #include "core/jukebox/check_report.h"
+#include "core/window/check_design.h"
 #include "gui/dialogs/dialog_look.h"
 #include "gui/widgets/window_colours.h"
 
@@ -31,31 +32,27 @@ QStyle::StandardPixmap iconOf(CheckSeverity severity) {
 
 frmCheck::frmCheck(const std::string& modFolder, const std::vector<CheckResult>& results, QWidget* parent)
     : QDialog(parent) {
-    setObjectName(QStringLiteral("frmCheck"));
-    setWindowTitle(QStringLiteral("Jukewright - Check Jukebox"));
-    setFont(arialFont(8.25));
-    shapeDialog(this, {7200, 4560});
+    using Design = CheckDesign;
+    shapeDialog(this, Design::Window);
 
     const QString folder = QDir::toNativeSeparators(QString::fromStdString(modFolder));
-    lblFolder = named(new QLabel(this), "lblFolder", {120, 120, 6960, 255});
+    lblFolder = makeControl<QLabel>(this, Design::lblFolder);
     // A deep folder loses its middle, never the mod's name at its end; the tip holds it whole.
-    lblFolder->setText(lblFolder->fontMetrics().elidedText(QStringLiteral("The jukebox of ") + folder, Qt::ElideMiddle,
-                                                           lblFolder->width()));
+    lblFolder->setText(lblFolder->fontMetrics().elidedText(
+        QString::fromStdString(checkedFolderLine(folder.toStdString())), Qt::ElideMiddle, lblFolder->width()));
     lblFolder->setToolTip(folder);
-    lstResults = named(new QListWidget(this), "lstResults", {120, 480, 6960, 3000});
+    lstResults = makeControl<QListWidget>(this, Design::lstResults);
     lstResults->setSelectionMode(QAbstractItemView::NoSelection);
     lstResults->setFocusPolicy(Qt::NoFocus);
     lstResults->setWordWrap(true);
     paintOrange(*lstResults);
     for (const CheckResult& result : results)
         new QListWidgetItem(style()->standardIcon(iconOf(result.severity)),
-                            QString::fromLatin1(severityWord(result.severity)) + QStringLiteral(": ") +
-                                QString::fromStdString(result.text),
-                            lstResults);
-    lblSummary =
-        named(new QLabel(QString::fromStdString(checkSummary(results)), this), "lblSummary", {120, 3600, 6960, 375});
+                            QString::fromStdString(checkResultRow(result)), lstResults);
+    lblSummary = makeControl<QLabel>(this, Design::lblSummary);
+    lblSummary->setText(QString::fromStdString(checkSummary(results)));
     lblSummary->setWordWrap(true);
-    cmdClose = named(new QPushButton(QStringLiteral("Close"), this), "cmdClose", {5850, 4080, 1230, 375});
+    cmdClose = makeControl<QPushButton>(this, Design::cmdClose);
     cmdClose->setDefault(true);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 }

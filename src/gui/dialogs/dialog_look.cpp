@@ -8,36 +8,28 @@
 
 namespace jukewright::gui {
 
-namespace {
-
-QFont designFont(const QStringList& families, QFont::StyleHint fallback, qreal pointSize) {
-    QFont font;
-    font.setFamilies(families);
-    font.setStyleHint(fallback);
-    font.setPointSizeF(pointSize);
-    return font;
-}
-
-} // namespace
-
 void placeTwips(QWidget* control, const TwipsRect& place) {
     control->setGeometry(toPixels(place));
 }
 
-void shapeDialog(QWidget* dialog, const TwipsSize& clientArea) {
-    dialog->setFixedSize(toPixels(clientArea));
+QFont designFont(const FontDesign& design) {
+    const bool arial = design.face == FontFace::Arial;
+    QFont font;
+    font.setFamilies(
+        arial ? QStringList{QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}
+              : QStringList{QStringLiteral("Lucida Console"), QStringLiteral("Liberation Mono"),
+                            QStringLiteral("DejaVu Sans Mono")});
+    font.setStyleHint(arial ? QFont::SansSerif : QFont::TypeWriter);
+    font.setPointSizeF(design.points);
+    return font;
+}
+
+void shapeDialog(QWidget* dialog, const WindowDesign& design) {
+    dialog->setObjectName(fromDesign(design.name));
+    dialog->setWindowTitle(fromDesign(design.caption));
+    dialog->setFont(designFont(design.font));
+    dialog->setFixedSize(toPixels(design.clientArea));
     paintOrange(*dialog);
-}
-
-QFont arialFont(qreal pointSize) {
-    return designFont({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")},
-                      QFont::SansSerif, pointSize);
-}
-
-QFont lucidaConsoleFont(qreal pointSize) {
-    return designFont(
-        {QStringLiteral("Lucida Console"), QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")},
-        QFont::TypeWriter, pointSize);
 }
 
 } // namespace jukewright::gui

@@ -1,5 +1,6 @@
 #include "gui/dialogs/options_dialog.h"
 
+#include "core/window/options_design.h"
 #include "gui/dialogs/dialog_look.h"
 
 #include <QLabel>
@@ -10,30 +11,19 @@
 
 namespace jukewright::gui {
 
-namespace {
-
-template <class Control>
-Control* makeControl(QWidget* parent, const char* name, const QString& text, const TwipsRect& place) {
-    return named(new Control(text, parent), name, place);
-}
-
-} // namespace
-
 frmOptions::frmOptions(AppState& state, std::function<void()> saveVolumeSettings, QWidget* parent)
     : KeptDialog(parent), m_state(state), m_saveVolumeSettings(std::move(saveVolumeSettings)) {
-    setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Jukewright - Options"));
-    setFont(arialFont(8.25));
-    shapeDialog(this, {4170, 2310});
+    using Design = OptionsDesign;
+    shapeDialog(this, Design::Window);
 
-    Label1 = makeControl<QLabel>(this, "Label1", QStringLiteral("Initial Volumes (0-100):"), {240, 240, 2055, 255});
-    Label3 = makeControl<QLabel>(this, "Label3", QStringLiteral("MP3:"), {480, 720, 615, 255});
-    txtMP3Vol = makeControl<QLineEdit>(this, "txtMP3Vol", QString(), {1200, 720, 855, 270});
-    Label2 = makeControl<QLabel>(this, "Label2", QStringLiteral("Game:"), {480, 1080, 735, 255});
-    txtGameVol = makeControl<QLineEdit>(this, "txtGameVol", QString(), {1200, 1080, 855, 270});
-    cmdCancel = makeControl<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"), {120, 1800, 1230, 375});
-    cmdApply = makeControl<QPushButton>(this, "cmdApply", QStringLiteral("Apply"), {1440, 1800, 1230, 375});
-    cmdOk = makeControl<QPushButton>(this, "cmdOk", QStringLiteral("Ok"), {2760, 1800, 1230, 375});
+    Label1 = makeControl<QLabel>(this, Design::Label1);
+    Label3 = makeControl<QLabel>(this, Design::Label3);
+    txtMP3Vol = makeControl<QLineEdit>(this, Design::txtMP3Vol);
+    Label2 = makeControl<QLabel>(this, Design::Label2);
+    txtGameVol = makeControl<QLineEdit>(this, Design::txtGameVol);
+    cmdCancel = makeControl<QPushButton>(this, Design::cmdCancel);
+    cmdApply = makeControl<QPushButton>(this, Design::cmdApply);
+    cmdOk = makeControl<QPushButton>(this, Design::cmdOk);
     cmdOk->setDefault(true);
 
     connect(txtMP3Vol, &QLineEdit::textChanged, this, [this] { validvolume(txtMP3Vol); });

@@ -1,5 +1,6 @@
 #include "gui/dialogs/progress_window.h"
 
+#include "gui/dialogs/dialog_look.h"
 #include "gui/widgets/window_colours.h"
 
 #include <QCloseEvent>
@@ -11,30 +12,20 @@ namespace jukewright::gui {
 
 namespace {
 
-constexpr QSize ClientArea{371, 127};
-constexpr QSize StageSize{300, 20};
-constexpr int StageLeft = (ClientArea.width() - StageSize.width()) / 2;
 // The glow of the highlighted stage pictures.
 const QColor BarGlow{255, 214, 120};
 
 } // namespace
 
 frmScript::frmScript(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("frmScript"));
-    setWindowTitle(GeneratingCaption);
-    setFixedSize(ClientArea);
-    paintOrange(*this);
+    shapeDialog(this, ProgressDesign::Window);
 
-    imgGen = stagePicture("imgGen", QStringLiteral("stage_generating"), 14, false);
-    imgGenb = stagePicture("imgGenb", QStringLiteral("stage_generating_glow"), 14, true);
-    imgCopy = stagePicture("imgCopy", QStringLiteral("stage_copying"), 40, false);
-    imgCopyb = stagePicture("imgCopyb", QStringLiteral("stage_copying_glow"), 40, true);
-    imgComp = stagePicture("imgComp", QStringLiteral("stage_complete"), 66, false);
-    imgCompb = stagePicture("imgCompb", QStringLiteral("stage_complete_glow"), 66, true);
+    for (const StagePictures& stage : ProgressStages) {
+        m_plain.push_back(stagePicture(stage.plain, stage.plainPicture, false));
+        m_lit.push_back(stagePicture(stage.lit, stage.litPicture, true));
+    }
 
-    prgFilecopy = new QProgressBar(this);
-    prgFilecopy->setObjectName(QStringLiteral("prgFilecopy"));
-    prgFilecopy->setGeometry(8, 97, ClientArea.width() - 16, 20);
+    prgFilecopy = makeControl<QProgressBar>(this, ProgressDesign::prgFilecopy);
     prgFilecopy->setRange(0, 1);
     prgFilecopy->setValue(0);
     prgFilecopy->setTextVisible(false);
@@ -45,23 +36,19 @@ frmScript::frmScript(QWidget* parent) : QWidget(parent, Qt::Window) {
     prgFilecopy->setPalette(bar);
 }
 
-QLabel* frmScript::stagePicture(const char* name, const QString& resource, int top, bool highlighted) {
-    auto* picture = new QLabel(this);
-    picture->setObjectName(QString::fromLatin1(name));
-    picture->setPixmap(QPixmap(QStringLiteral(":/pictures/%1.png").arg(resource)));
-    picture->setGeometry(QRect({StageLeft, top}, StageSize));
-    picture->setVisible(!highlighted);
-    return picture;
+QLabel* frmScript::stagePicture(const ControlDesign& design, std::string_view picture, bool lit) {
+    auto* label = makeControl<QLabel>(this, design);
+    label->setPixmap(QPixmap(QStringLiteral(":/pictures/%1.png").arg(fromDesign(picture))));
+    label->setVisible(!lit);
+    return label;
 }
 
 void frmScript::setStage(SaveStage stage) {
-    const auto show = [](QLabel* plain, QLabel* highlighted, bool current) {
-        plain->setVisible(!current);
-        highlighted->setVisible(current);
-    };
-    show(imgGen, imgGenb, stage == SaveStage::GeneratingScript);
-    show(imgCopy, imgCopyb, stage == SaveStage::CopyingFiles);
-    show(imgComp, imgCompb, stage == SaveStage::Complete);
+    for (std::size_t i = 0; i < ProgressStages.size(); ++i) {
+        const bool current = ProgressStages[i].stage == stage;
+        m_plain[i]->setVisible(!current);
+        m_lit[i]->setVisible(current);
+    }
 }
 
 void frmScript::startOver() {
@@ -72,10 +59,10 @@ void frmScript::startOver() {
 
 void frmScript::showFailed() {
     setWindowTitle(FailedCaption);
-    for (QLabel* plain : {imgGen, imgCopy, imgComp})
+    for (QLabel* plain : m_plain)
         plain->show();
-    for (QLabel* highlighted : {imgGenb, imgCopyb, imgCompb})
-        highlighted->hide();
+    for (QLabel* lit : m_lit)
+        lit->hide();
 }
 
 void frmScript::setMaximum(int maximum) {

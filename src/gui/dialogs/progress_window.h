@@ -1,8 +1,12 @@
 #pragma once
 
 #include "core/jukebox/save_view.h"
+#include "core/window/progress_design.h"
+#include "gui/dialogs/dialog_look.h"
 
 #include <QWidget>
+#include <string_view>
+#include <vector>
 
 class QLabel;
 class QProgressBar;
@@ -16,8 +20,8 @@ class frmScript : public QWidget {
     Q_OBJECT
 
 public:
-    static inline const QString GeneratingCaption = QStringLiteral("Jukewright - Generating...");
-    static inline const QString FailedCaption = QStringLiteral("Jukewright - Save failed");
+    static inline const QString GeneratingCaption = fromDesign(ProgressDesign::GeneratingCaption);
+    static inline const QString FailedCaption = fromDesign(ProgressDesign::FailedCaption);
 
     explicit frmScript(QWidget* parent = nullptr);
 
@@ -35,14 +39,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QLabel* stagePicture(const char* name, const QString& resource, int top, bool highlighted);
+    QLabel* stagePicture(const ControlDesign& design, std::string_view picture, bool lit);
 
-    QLabel* imgGen;
-    QLabel* imgGenb;
-    QLabel* imgCopy;
-    QLabel* imgCopyb;
-    QLabel* imgComp;
-    QLabel* imgCompb;
+    // imgGen, imgCopy, imgComp and their lit twins imgGenb, imgCopyb, imgCompb, in the order of the
+    // stages.
+    std::vector<QLabel*> m_plain;
+    std::vector<QLabel*> m_lit;
     QProgressBar* prgFilecopy;
     bool m_saving = false;
 };

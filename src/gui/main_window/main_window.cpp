@@ -6,19 +6,21 @@
 #include "core/playlist/track_drop.h"
 #include "core/playlist/track_list.h"
 #include "core/startup/startup.h"
+#include "core/window/data_file.h"
+#include "core/window/dialogs.h"
+#include "core/window/main_window_geometry.h"
+#include "core/window/main_window_messages.h"
+#include "core/window/main_window_texts.h"
 #include "gui/dialogs/about_dialog.h"
 #include "gui/dialogs/browse_dialog.h"
 #include "gui/dialogs/check_dialog.h"
 #include "gui/dialogs/media_library.h"
 #include "gui/dialogs/options_dialog.h"
-#include "core/window/main_window_geometry.h"
 #include "gui/main_window/playlist_rows.h"
 #include "gui/main_window/save_run.h"
 #include "gui/main_window/save_view.h"
 #include "gui/main_window/startup_view.h"
-#include "gui/platform/desktop.h"
 #include "gui/platform/desktop_folders.h"
-#include "gui/platform/dialogs.h"
 #include "gui/platform/screen_fit.h"
 #include "gui/widgets/click_label.h"
 #include "gui/widgets/picture_button.h"
@@ -29,7 +31,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -44,19 +45,9 @@ namespace jukewright::gui {
 
 namespace {
 
-constexpr std::int16_t English = 1;
-constexpr std::int16_t German = 2;
-
-// The example names the place a player of this system finds the mod folders in.
-#ifdef _WIN32
-const QString EnglishModPath =
-    QStringLiteral("Mod Path: (e.g. C:\\Program Files\\Steam\\steam apps\\counter-strike\\cstrike)");
-const QString GermanModPath =
-    QStringLiteral("Pfad: (e.g. C:\\Program Files\\Steam\\steam apps\\counter-strike\\cstrike)");
-#else
-const QString EnglishModPath = QStringLiteral("Mod Path: (e.g. ~/.steam/steam/steamapps/common/Half-Life/cstrike)");
-const QString GermanModPath = QStringLiteral("Pfad: (e.g. ~/.steam/steam/steamapps/common/Half-Life/cstrike)");
-#endif
+QString text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 // The window's own background: the pointer over it, and over nothing else, resets the hover images.
 class Background : public QWidget {
@@ -89,23 +80,16 @@ QPixmap storedPicture(const QString& name) {
     return QPixmap(QStringLiteral(":/pictures/%1.png").arg(name));
 }
 
-QAction* item(QMenu* menu, const char* name, const QString& caption) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
-
 } // namespace
 
 frmMain::frmMain(AppState& state, Dialogs& dialogs, Desktop& desktop, std::string dataFolder, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_dialogs(dialogs), m_desktop(desktop), m_dataFolder(std::move(dataFolder)),
       cdcMain(dialogs), m_preferences(preferencesFilePath().toStdString()) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(Caption);
+    setWindowTitle(text(MainWindowTexts::Caption));
     setWindowIcon(QIcon(storedPicture(QStringLiteral("jukewright"))));
     createControls();
-    m_rows = std::make_unique<PlaylistRows>(
-        PlaylistRows::Parts{this, m_dialogs, lstPlaylist, [this] { hideHoverImages(); }});
+    m_rows = std::make_unique<PlaylistRows>(PlaylistRows::Parts{m_dialogs, lstPlaylist, [this] { hideHoverImages(); }});
     m_saveView = std::make_unique<WindowSaveView>(
         WindowSaveView::Parts{this, m_dialogs, cboSteamFolder, [this] { hideHoverImages(); }});
     m_settings = std::make_unique<SettingsStore>(settingsFilePath(), *m_rows);
@@ -123,7 +107,8 @@ void frmMain::createControls() {
     background->setFixedSize(toPixels(MainWindowGeometry::ClientArea));
     paintOrange(*background);
     setCentralWidget(background);
-    connect(background, &Background::pointerMoved, this, [this] { hideHoversExcept(nullptr); });
+    // The hover twins know the background by the window's own name.
+    connect(background, &Background::pointerMoved, this, [this] { pointerOver(objectName()); });
 
     const auto picture = [background](const char* name) {
         return new PictureButton(QString::fromLatin1(name), background);
@@ -174,13 +159,13 @@ void frmMain::createControls() {
     paintOrange(*cboSteamFolder);
     cboSteamFolder->setCurrentIndex(-1);
 
-    lblBrowse = new ClickLabel(QStringLiteral("lblBrowse"), QStringLiteral("..."), background);
+    lblBrowse = new ClickLabel(QStringLiteral("lblBrowse"), text(MainWindowTexts::BrowseCaption), background);
     lblBrowse->setAlignment(Qt::AlignCenter);
     QFont browseFont = lblBrowse->font();
     browseFont.setBold(true);
     browseFont.setPointSize(browseFont.pointSize() + 3);
     lblBrowse->setFont(browseFont);
-    lblBrowse->setToolTip(QStringLiteral("Browse for the mod folder"));
+    lblBrowse->setToolTip(text(MainWindowTexts::BrowseTip));
 
     imgEnglish = picture("imgEnglish");
     imgEnglish->setPicture(storedPicture(QStringLiteral("flag_english")));
@@ -193,45 +178,53 @@ void frmMain::createControls() {
     for (PictureButton* button : {imgEnglish, imgGerman, imgMediaLibary})
         button->setCursor(Qt::PointingHandCursor);
 
-    const auto link = [this, background](const char* name, const QString& caption, const QString& file) {
-        auto* label = new ClickLabel(QString::fromLatin1(name), caption, background);
-        label->setToolTip(QDir::toNativeSeparators(QDir(QString::fromStdString(m_dataFolder)).filePath(file)));
+    const auto link = [this, background](const char* name, std::string_view caption, const DataFile& file) {
+        auto* label = new ClickLabel(QString::fromLatin1(name), text(caption), background);
+        label->setToolTip(QString::fromStdString(dataFilePath(m_dataFolder, file)));
         return label;
     };
-    lblMorvane = link("lblMorvane", MorvaneCaption, FreeTrackNote);
-    lblJukewright = link("lblJukewright", JukewrightCaption, PlayersGuide);
+    lblMorvane = link("lblMorvane", MainWindowTexts::MorvaneCaption, FreeTrackLink);
+    lblJukewright = link("lblJukewright", MainWindowTexts::JukewrightCaption, GuideLink);
 }
 
+// The menu bar as the rows give it; every menu, item and separator carries its row's name.
 void frmMain::createMenus() {
-    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuAddTrack = item(mnuFile, "mnuAddTrack", QStringLiteral("Add Track..."));
-    mnuAddPlaylist = item(mnuFile, "mnuAddPlaylist", QStringLiteral("Add Playlist..."));
-    mnuRemove = item(mnuFile, "mnuRemove", QStringLiteral("Remove"));
-    mnuSaveScript = item(mnuFile, "mnuSaveScript", QStringLiteral("Save Script"));
-    mnuSep1 = mnuFile->addSeparator();
-    mnuSep1->setObjectName(QStringLiteral("mnuSep1"));
-    mnuExit = item(mnuFile, "mnuExit", QStringLiteral("Exit"));
-
-    mnuOpt = menuBar()->addMenu(QStringLiteral("Tools"));
-    mnuOpt->setObjectName(QStringLiteral("mnuOpt"));
-    mnuOptions = item(mnuOpt, "mnuOptions", QStringLiteral("Options..."));
-    mnuLang = mnuOpt->addMenu(QStringLiteral("Language"));
-    mnuLang->setObjectName(QStringLiteral("mnuLang"));
-    mnuEnglish = item(mnuLang, "mnuEnglish", QStringLiteral("English"));
-    mnuGerman = item(mnuLang, "mnuGerman", QStringLiteral("German"));
-    mnuEnglish->setCheckable(true);
-    mnuGerman->setCheckable(true);
-    mnuSep2 = mnuOpt->addSeparator();
-    mnuSep2->setObjectName(QStringLiteral("mnuSep2"));
-    mnuCheckJukebox = item(mnuOpt, "mnuCheckJukebox", QStringLiteral("Check Jukebox..."));
-    mnuXash3d = item(mnuOpt, "mnuXash3d", QStringLiteral("Xash3D-compatible script"));
-    mnuXash3d->setCheckable(true);
-
-    mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuReadme = item(mnuHelp, "mnuReadme", QStringLiteral("Readme"));
-    mnuAbout = item(mnuHelp, "mnuAbout", QStringLiteral("About..."));
+    std::vector<QMenu*> open;
+    for (const MenuRow& row : MainMenuRows) {
+        switch (row.kind) {
+        case MenuRow::Menu:
+            open.push_back(open.empty() ? menuBar()->addMenu(text(row.caption))
+                                        : open.back()->addMenu(text(row.caption)));
+            open.back()->setObjectName(text(row.name));
+            break;
+        case MenuRow::End:
+            open.pop_back();
+            break;
+        case MenuRow::Separator:
+            open.back()->addSeparator()->setObjectName(text(row.name));
+            break;
+        case MenuRow::Item:
+        case MenuRow::CheckItem: {
+            QAction* action = open.back()->addAction(text(row.caption));
+            action->setObjectName(text(row.name));
+            action->setCheckable(row.kind == MenuRow::CheckItem);
+            break;
+        }
+        }
+    }
+    const auto item = [this](const char* name) { return menuBar()->findChild<QAction*>(QString::fromLatin1(name)); };
+    mnuAddTrack = item("mnuAddTrack");
+    mnuAddPlaylist = item("mnuAddPlaylist");
+    mnuRemove = item("mnuRemove");
+    mnuSaveScript = item("mnuSaveScript");
+    mnuExit = item("mnuExit");
+    mnuOptions = item("mnuOptions");
+    mnuEnglish = item("mnuEnglish");
+    mnuGerman = item("mnuGerman");
+    mnuCheckJukebox = item("mnuCheckJukebox");
+    mnuXash3d = item("mnuXash3d");
+    mnuReadme = item("mnuReadme");
+    mnuAbout = item("mnuAbout");
 }
 
 void frmMain::placeControls() {
@@ -282,16 +275,9 @@ void frmMain::connectRoutes() {
     connect(mnuCheckJukebox, &QAction::triggered, this, &frmMain::mnuCheckJukebox_Click);
     connect(mnuXash3d, &QAction::triggered, this, &frmMain::mnuXash3d_Click);
 
-    // The hover protocol: a button shows its twin; a twin hides the other three; the background, the
-    // title and the list background hide all four. Every other control leaves them as they are.
-    const std::pair<PictureButton*, PictureButton*> pairs[] = {
-        {imgAdd, imgAddb}, {imgPlaylist, imgPlaylistb}, {imgRemove, imgRemoveb}, {imgWriteScript, imgWriteScriptb}};
-    for (auto [button, twin] : pairs) {
-        connect(button, &PictureButton::pointerMoved, this, [this, twin = twin] { showHover(twin); });
-        connect(twin, &PictureButton::pointerMoved, this, [this, twin = twin] { hideHoversExcept(twin); });
-    }
-    for (PictureButton* reset : {imgTitle, imgPlbg})
-        connect(reset, &PictureButton::pointerMoved, this, [this] { hideHoversExcept(nullptr); });
+    // Every picture button says where the pointer is; the hover twins decide what that shows.
+    for (PictureButton* button : findChildren<PictureButton*>())
+        connect(button, &PictureButton::pointerMoved, this, [this, button] { pointerOver(button->objectName()); });
 }
 
 // Start-up, in its order: the highlighted twins go onto their buttons, the screen check, the special
@@ -304,7 +290,7 @@ void frmMain::Form_Load() {
     fitToScreen(*this, *lstPlaylist);
 
     ResolveSpecialFolders(m_state, *m_rows);
-    cdcMain.setInitialFolder(QString::fromStdString(m_state.MusicFolder));
+    cdcMain.setInitialFolder(m_state.MusicFolder);
     WindowStartUpView view({this, m_dialogs, *m_rows, cboSteamFolder, [this] { imgEnglish_Click(); },
                             [this] { imgGerman_Click(); }, [this] { m_rows->flushRows(); }});
     startFromSettings(m_state, *m_settings, view, m_dataFolder);
@@ -327,9 +313,7 @@ void frmMain::endProgram() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (isSaving()) {
-        // The save ends first; the window closes then.
-        m_closeAfterSave = true;
+    if (m_saveGuard.holdClose()) {
         event->ignore();
         return;
     }
@@ -385,7 +369,7 @@ void frmMain::lstPlaylist_DeleteKey(const QKeyEvent& key) {
         return;
     }
     m_lastDeleteRelease = key.timestamp();
-    if (key.isAutoRepeat() || isSaving() || m_deleteRemoved)
+    if (key.isAutoRepeat() || !m_saveGuard.allows(WindowCommand::Remove) || m_deleteRemoved)
         return;
     m_deleteReleases.push_back(key.timestamp());
     QTimer::singleShot(0, this, [this, released = key.timestamp()] {
@@ -397,25 +381,24 @@ void frmMain::lstPlaylist_DeleteKey(const QKeyEvent& key) {
 }
 
 void frmMain::imgAdd_Click() {
-    if (isSaving())
+    if (!m_saveGuard.allows(WindowCommand::AddTrack))
         return;
     hideHoverImages();
-    const QString name = cdcMain.showOpen(this, OpenFileDialog::Mp3Filter);
-    addTrackCommand(m_state, *m_rows, name.toStdString());
+    addTrackCommand(m_state, *m_rows, cdcMain.showOpen(OpenFileDialog::Mp3Filter));
     m_rows->flushRows();
 }
 
 void frmMain::imgAddb_Click() {
     imgAdd_Click();
-    imgAddb->hide();
+    m_hover.hide("imgAddb");
+    showHovers();
 }
 
 void frmMain::imgPlaylist_Click() {
-    if (isSaving())
+    if (!m_saveGuard.allows(WindowCommand::AddPlaylist))
         return;
     hideHoverImages();
-    const QString name = cdcMain.showOpen(this, OpenFileDialog::PlaylistFilter);
-    importPlaylistCommand(m_state, *m_rows, name.toStdString());
+    importPlaylistCommand(m_state, *m_rows, cdcMain.showOpen(OpenFileDialog::PlaylistFilter));
     m_rows->flushRows();
 }
 
@@ -428,35 +411,38 @@ void frmMain::lstPlaylist_Drop(const QList<QUrl>& urls) {
 }
 
 void frmMain::addFiles(const QStringList& paths) {
-    if (isSaving()) {
-        // Files handed over during a save go in once it has ended, after the tracks it saves.
-        m_filesAfterSave << paths;
-        return;
-    }
-    hideHoverImages();
     std::vector<std::string> files;
     files.reserve(static_cast<std::size_t>(paths.size()));
     for (const QString& path : paths)
         files.push_back(path.toStdString());
+    addFiles(files);
+}
+
+void frmMain::addFiles(const std::vector<std::string>& files) {
+    if (m_saveGuard.holdFiles(files))
+        return;
+    hideHoverImages();
     dropFilesCommand(m_state, *m_rows, files);
     m_rows->flushRows();
 }
 
 void frmMain::imgPlaylistb_Click() {
     imgPlaylist_Click();
-    imgPlaylistb->hide();
+    m_hover.hide("imgPlaylistb");
+    showHovers();
 }
 
 void frmMain::imgRemove_Click() {
-    if (isSaving())
+    if (!m_saveGuard.allows(WindowCommand::Remove))
         return;
     removeTrackCommand(m_state, *m_rows);
     m_rows->flushRows();
 }
 
 void frmMain::imgWriteScript_Click() {
-    if (isSaving())
+    if (!m_saveGuard.allows(WindowCommand::SaveScript))
         return;
+    m_saveGuard.saveStarts();
     m_saveRun = std::make_unique<SaveRun>(m_state, *m_saveView, m_dataFolder);
     connect(m_saveRun.get(), &SaveRun::finished, this, &frmMain::saveFinished);
     m_saveView->saveStarts();
@@ -467,13 +453,12 @@ void frmMain::saveFinished(SaveOutcome outcome) {
     // The run is inside its own signal: it goes once the signal has returned.
     m_saveRun.release()->deleteLater();
     m_saveView->saveEnds(outcome);
+    const SaveGuard::AfterSave after = m_saveGuard.saveEnds();
     Q_EMIT saveEnded(outcome);
-    if (m_closeAfterSave) {
+    if (after.close)
         close();
-        return;
-    }
-    if (!m_filesAfterSave.isEmpty())
-        addFiles(std::exchange(m_filesAfterSave, {}));
+    else if (!after.files.empty())
+        addFiles(after.files);
 }
 
 void frmMain::imgEnglish_Click() {
@@ -486,21 +471,20 @@ void frmMain::imgGerman_Click() {
 
 // Runs in full even for the current language: the skin is loaded again every time.
 void frmMain::switchLanguage(std::int16_t language) {
-    LoadSkin(language == German ? QStringLiteral("german") : QStringLiteral("english"));
-    lblModPath->setText(language == German ? GermanModPath : EnglishModPath);
+    LoadSkin(language);
+    lblModPath->setText(text(modPathCaption(language)));
     m_state.Language = language;
     mnuEnglish->setChecked(language == English);
     mnuGerman->setChecked(language == German);
 }
 
-void frmMain::LoadSkin(const QString& language) {
+void frmMain::LoadSkin(std::int16_t language) {
     const SkinControls skin = {imgTitle,     imgLeftside, imgAdd,  imgPlaylist,  imgRemove,  imgWriteScript,
                                imgRightside, imgPlbg,     imgAddb, imgPlaylistb, imgRemoveb, imgWriteScriptb};
-    const QStringList failures = gui::LoadSkin(skin, QString::fromStdString(m_dataFolder), language);
-    if (failures.isEmpty())
-        return;
-    const QString text = QStringLiteral("These skin pictures could not be loaded:\n") + failures.join(u'\n');
-    showMessage({text.toStdString(), TitleError, MessageIcon::Stop});
+    const std::vector<std::string> failures =
+        gui::LoadSkin(skin, QString::fromStdString(m_dataFolder), text(jukewright::skinFolder(language)));
+    if (!failures.empty())
+        showMessage(skinFailureMessage(failures));
 }
 
 void frmMain::imgMediaLibary_Click() {
@@ -514,19 +498,19 @@ void frmMain::imgMediaLibary_Click() {
 }
 
 void frmMain::mnuOptions_Click() {
-    if (isSaving())
+    if (!m_saveGuard.allows(WindowCommand::Options))
         return;
     m_options.dialog()->exec();
 }
 
 void frmMain::lblBrowse_Click() {
-    if (isSaving())
+    if (!m_saveGuard.allows(WindowCommand::Browse))
         return;
     m_browse.dialog()->exec();
 }
 
 void frmMain::mnuAbout_Click() {
-    if (isSaving())
+    if (!m_saveGuard.allows(WindowCommand::About))
         return;
     // A new window each time, so the roll starts again at the first pair.
     frmAbout about(QDir(QString::fromStdString(m_dataFolder)).filePath(QStringLiteral("credits.txt")).toStdString(),
@@ -545,35 +529,25 @@ frmBrowse* frmMain::createBrowse() {
 }
 
 void frmMain::lblMorvane_Click() {
-    openDataFile(FreeTrackNote, "the link");
+    openDataFile(FreeTrackLink);
 }
 
 void frmMain::lblJukewright_Click() {
-    openDataFile(PlayersGuide, "the link");
+    openDataFile(GuideLink);
 }
 
 void frmMain::mnuReadme_Click() {
-    openDataFile(PlayersGuide, "the readme");
+    openDataFile(Readme);
 }
 
-// A file that is missing and a file that no program opens are told apart: the second is no fault of
-// the file's.
-void frmMain::openDataFile(const QString& name, const std::string& what) {
-    const QString path = QDir(QString::fromStdString(m_dataFolder)).filePath(name);
-    const std::string shown = QDir::toNativeSeparators(path).toStdString();
-    if (!QFileInfo(path).isFile()) {
-        showMessage({"Error: " + what + " could not be opened: " + shown, TitleError, MessageIcon::Stop});
-        return;
-    }
-    m_desktop.openTextFile(path, this, [this, what, shown] {
-        showMessage({"Error: no program could open " + what + ": " + shown, TitleError, MessageIcon::Stop});
-    });
+void frmMain::openDataFile(const DataFile& file) {
+    jukewright::openDataFile(m_desktop, *this, m_dataFolder, file);
 }
 
 // Checks the jukebox in the mod-folder box as the game loads it; a box the save would refuse is
 // refused with the save's message.
 void frmMain::mnuCheckJukebox_Click() {
-    if (isSaving())
+    if (!m_saveGuard.allows(WindowCommand::CheckJukebox))
         return;
     hideHoverImages();
     const CheckRequest request = checkRequestFor(cboSteamFolder->currentText().toStdString());
@@ -588,36 +562,35 @@ void frmMain::mnuCheckJukebox_Click() {
 // Remembered at once, outside settings.jst. A save reads the layout, so during one the mark goes
 // back to what the save uses.
 void frmMain::mnuXash3d_Click(bool checked) {
-    if (isSaving()) {
+    if (!m_saveGuard.allows(WindowCommand::Xash3dScript)) {
         mnuXash3d->setChecked(m_state.Layout == ScriptLayout::Parts);
         return;
     }
     m_state.Layout = checked ? ScriptLayout::Parts : ScriptLayout::Automatic;
     if (!m_preferences.setScriptLayout(m_state.Layout))
-        showMessage({"Error: the script layout could not be remembered for the next start in " +
-                         QDir::toNativeSeparators(QString::fromStdString(m_preferences.filePath())).toStdString(),
-                     TitleError, MessageIcon::Stop});
+        showMessage(layoutNotRememberedMessage(m_preferences.filePath()));
 }
 
 // Ends the program at once: nothing of this run is saved.
 void frmMain::mnuExit_Click() {
-    if (isSaving())
+    if (!m_saveGuard.allows(WindowCommand::Exit))
         return;
     endProgram();
 }
 
-void frmMain::showHover(PictureButton* twin) {
-    twin->show();
+void frmMain::pointerOver(const QString& control) {
+    if (m_hover.pointerOver(control.toStdString()))
+        showHovers();
 }
 
-void frmMain::hideHoversExcept(PictureButton* twin) {
-    for (PictureButton* other : {imgAddb, imgPlaylistb, imgRemoveb, imgWriteScriptb})
-        if (other != twin)
-            other->hide();
+void frmMain::showHovers() {
+    PictureButton* const twins[] = {imgAddb, imgPlaylistb, imgRemoveb, imgWriteScriptb};
+    for (std::size_t i = 0; i < HoverTwins::Pairs.size(); ++i)
+        twins[i]->setVisible(m_hover.shown()[i]);
 }
 
 void frmMain::showMessage(const Message& message) {
-    m_dialogs.showMessage(this, message);
+    m_dialogs.showMessage(message);
 }
 
 PlaylistView& frmMain::trackList() {
@@ -625,7 +598,8 @@ PlaylistView& frmMain::trackList() {
 }
 
 void frmMain::hideHoverImages() {
-    hideHoversExcept(nullptr);
+    m_hover.hideAll();
+    showHovers();
 }
 
 } // namespace jukewright::gui

@@ -5,9 +5,11 @@
 #include "core/playlist/playlist_view.h"
 #include "core/settings/preferences.h"
 #include "core/settings/settings_store.h"
+#include "core/window/hover_twins.h"
+#include "core/window/open_file_dialog.h"
+#include "core/window/save_guard.h"
 #include "gui/dialogs/dialog_keeper.h"
 #include "gui/main_window/skin_loader.h"
-#include "gui/platform/open_file_dialog.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -20,14 +22,17 @@ class QComboBox;
 class QKeyEvent;
 class QLabel;
 class QListWidget;
-class QMenu;
 class QUrl;
+
+namespace jukewright {
+class Desktop;
+class Dialogs;
+struct DataFile;
+} // namespace jukewright
 
 namespace jukewright::gui {
 
 class ClickLabel;
-class Desktop;
-class Dialogs;
 class PictureButton;
 class PlaylistRows;
 class SaveRun;
@@ -40,28 +45,20 @@ class frmOptions;
 // buttons with highlighted twins under the pointer, the menus, the language switch, and the doors to
 // the other windows. The track commands and the save see it through views of their own (PlaylistRows,
 // WindowSaveView); the commands themselves live in the core.
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow, public MessageView {
     Q_OBJECT
 
 public:
-    static inline const QString Caption = QStringLiteral("Jukewright - Your Game. Your Music.");
-    static inline const QString MorvaneCaption = QStringLiteral("Music by Morvane: www.morvane.net");
-    static inline const QString JukewrightCaption = QStringLiteral("Jukewright homepage: jukewright.org");
-    // What the two links open, in the data folder: the free track's origin and licence, and the
-    // player's guide, until the project has a web address of its own.
-    static inline const QString FreeTrackNote = QStringLiteral("free_track.txt");
-    static inline const QString PlayersGuide = QStringLiteral("readme.txt");
-
     frmMain(AppState& state, Dialogs& dialogs, Desktop& desktop, std::string dataFolder, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    bool isSaving() const { return m_saveRun != nullptr; }
+    bool isSaving() const { return m_saveGuard.saving(); }
 
     // Files given on the command line or handed over by a later start: taken as a drop on the list.
     void addFiles(const QStringList& paths);
+    void addFiles(const std::vector<std::string>& files);
 
-    // Shows a message box with this window as its owner.
-    void showMessage(const Message& message);
+    void showMessage(const Message& message) override;
 
     // The track list as the track commands see it.
     PlaylistView& trackList();
@@ -105,10 +102,10 @@ private:
     void mnuExit_Click();
 
     void switchLanguage(std::int16_t language);
-    void LoadSkin(const QString& language);
-    void showHover(PictureButton* twin);
-    void hideHoversExcept(PictureButton* twin);
-    void openDataFile(const QString& name, const std::string& what);
+    void LoadSkin(std::int16_t language);
+    void pointerOver(const QString& control);
+    void showHovers();
+    void openDataFile(const DataFile& file);
     void saveFinished(SaveOutcome outcome);
     void hideHoverImages();
     frmOptions* createOptions();
@@ -152,22 +149,17 @@ private:
     ClickLabel* lblMorvane = nullptr;
     ClickLabel* lblJukewright = nullptr;
 
-    QMenu* mnuFile = nullptr;
+    // The menu items the window routes; the menus and separators are found by their names.
     QAction* mnuAddTrack = nullptr;
     QAction* mnuAddPlaylist = nullptr;
     QAction* mnuRemove = nullptr;
     QAction* mnuSaveScript = nullptr;
-    QAction* mnuSep1 = nullptr;
     QAction* mnuExit = nullptr;
-    QMenu* mnuOpt = nullptr;
     QAction* mnuOptions = nullptr;
-    QMenu* mnuLang = nullptr;
     QAction* mnuEnglish = nullptr;
     QAction* mnuGerman = nullptr;
-    QAction* mnuSep2 = nullptr;
     QAction* mnuCheckJukebox = nullptr;
     QAction* mnuXash3d = nullptr;
-    QMenu* mnuHelp = nullptr;
     QAction* mnuReadme = nullptr;
     QAction* mnuAbout = nullptr;
 
@@ -184,16 +176,16 @@ private:
     DialogKeeper<frmOptions> m_options{[this] { return createOptions(); }};
     DialogKeeper<frmBrowse> m_browse{[this] { return createBrowse(); }};
 
-    bool m_closeAfterSave = false;
-    QStringList m_filesAfterSave;
+    // Which highlighted twins show, and what waits for the running save: the rules both windows share.
+    HoverTwins m_hover;
+    SaveGuard m_saveGuard;
     // The timestamps of Delete releases not yet acted on: a press with the same one makes it a repeat.
     std::vector<quint64> m_deleteReleases;
     // The last Delete release, and whether the press it belongs to has removed already.
     quint64 m_lastDeleteRelease = 0;
     bool m_deleteRemoved = false;
-    // The running save, if any: while it is there the commands that would change what it reads do
-    // nothing. Declared last, so that a save still running when the window goes ends while the window
-    // is whole.
+    // The running save, if any. Declared last, so that a save still running when the window goes ends
+    // while the window is whole.
     std::unique_ptr<SaveRun> m_saveRun;
 };
 

@@ -1,6 +1,6 @@
 #include "gui/main_window/playlist_rows.h"
 
-#include "gui/platform/dialogs.h"
+#include "core/window/dialogs.h"
 
 #include <QListWidget>
 #include <QTimer>
@@ -8,7 +8,7 @@
 namespace jukewright::gui {
 
 void PlaylistRows::showMessage(const Message& message) {
-    m_parts.dialogs.showMessage(m_parts.window, message);
+    m_parts.dialogs.showMessage(message);
 }
 
 void PlaylistRows::clearRows() {

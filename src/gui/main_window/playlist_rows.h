@@ -8,18 +8,18 @@
 #include <vector>
 
 class QListWidget;
-class QWidget;
+
+namespace jukewright {
+class Dialogs;
+}
 
 namespace jukewright::gui {
 
-class Dialogs;
-
-// The track list as the core's track commands see it: the list widget of the main window, whose
-// messages have the window as their owner.
+// The track list as the core's track commands see it: the list widget of the main window, and the
+// standard dialogs for its messages.
 class PlaylistRows : public PlaylistView {
 public:
     struct Parts {
-        QWidget* window;
         Dialogs& dialogs;
         QListWidget* lstPlaylist;
         std::function<void()> hideHoverImages;

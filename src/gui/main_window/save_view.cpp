@@ -1,7 +1,7 @@
 #include "gui/main_window/save_view.h"
 
+#include "core/window/dialogs.h"
 #include "gui/dialogs/progress_window.h"
-#include "gui/platform/dialogs.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -9,7 +9,7 @@
 namespace jukewright::gui {
 
 void WindowSaveView::showMessage(const Message& message) {
-    m_parts.dialogs.showMessage(m_parts.window, message);
+    m_parts.dialogs.showMessage(message);
 }
 
 void WindowSaveView::pumpEvents() {

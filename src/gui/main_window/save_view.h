@@ -10,9 +10,12 @@
 class QComboBox;
 class QWidget;
 
+namespace jukewright {
+class Dialogs;
+}
+
 namespace jukewright::gui {
 
-class Dialogs;
 class frmScript;
 
 // The main window as a save sees it: the mod-folder box, and the progress window, which it opens

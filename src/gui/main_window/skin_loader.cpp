@@ -1,5 +1,6 @@
 #include "gui/main_window/skin_loader.h"
 
+#include "core/window/main_window_messages.h"
 #include "gui/widgets/picture_button.h"
 #include "gui/widgets/twips_geometry.h"
 
@@ -13,16 +14,16 @@ QString skinFolder(const QString& dataFolder, const QString& language) {
     return QDir(dataFolder).filePath(QStringLiteral("background/") + language);
 }
 
-QStringList LoadSkin(const SkinControls& controls, const QString& dataFolder, const QString& language) {
+std::vector<std::string> LoadSkin(const SkinControls& controls, const QString& dataFolder, const QString& language) {
     const QDir folder(skinFolder(dataFolder, language));
-    QStringList failures;
+    std::vector<std::string> failures;
     SkinTable<std::optional<TwipsSize>> sizes;
     for (std::size_t i = 0; i < SkinPartCount; ++i) {
         const QString path = folder.filePath(QString::fromUtf8(SkinPictures[i].file));
         QImageReader reader(path);
         const QImage image = reader.read();
         if (image.isNull()) {
-            failures << QStringLiteral("%1 (%2)").arg(QDir::toNativeSeparators(path), reader.errorString());
+            failures.push_back(skinFailureRow(path.toStdString(), reader.errorString().toStdString()));
             controls[i]->setPicture({});
             continue;
         }

@@ -3,7 +3,8 @@
 #include "core/skin/skin_layout.h"
 
 #include <QString>
-#include <QStringList>
+#include <string>
+#include <vector>
 
 namespace jukewright::gui {
 
@@ -17,7 +18,7 @@ QString skinFolder(const QString& dataFolder, const QString& language);
 
 // Loads the twelve pictures of background/<language>/ into their controls and lays the button row out
 // by the pictures' sizes. A picture that cannot be read leaves its control empty at the designed size;
-// each such picture is returned as one row, "file (reason)".
-QStringList LoadSkin(const SkinControls& controls, const QString& dataFolder, const QString& language);
+// each such picture is returned as one row of the skin message.
+std::vector<std::string> LoadSkin(const SkinControls& controls, const QString& dataFolder, const QString& language);
 
 } // namespace jukewright::gui

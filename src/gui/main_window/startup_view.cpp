@@ -1,6 +1,6 @@
 #include "gui/main_window/startup_view.h"
 
-#include "gui/platform/dialogs.h"
+#include "core/window/dialogs.h"
 
 #include <QComboBox>
 #include <QWidget>
@@ -8,7 +8,7 @@
 namespace jukewright::gui {
 
 void WindowStartUpView::showMessage(const Message& message) {
-    m_parts.dialogs.showMessage(m_parts.window, message);
+    m_parts.dialogs.showMessage(message);
 }
 
 void WindowStartUpView::appendModFolderRow(const std::string& folder) {
@@ -24,7 +24,7 @@ bool WindowStartUpView::askYesNo(const std::string& text, const std::string& tit
     // question, not a question alone on the desktop.
     m_parts.showRows();
     m_parts.window->show();
-    return m_parts.dialogs.askYesNo(m_parts.window, QString::fromStdString(text), QString::fromStdString(title));
+    return m_parts.dialogs.askYesNo(text, title);
 }
 
 } // namespace jukewright::gui

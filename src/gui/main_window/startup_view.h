@@ -7,9 +7,11 @@
 class QComboBox;
 class QWidget;
 
-namespace jukewright::gui {
-
+namespace jukewright {
 class Dialogs;
+}
+
+namespace jukewright::gui {
 
 // The main window as start-up sees it: the window hands in its parts, its language switches and the
 // step that shows the rows it has collected.

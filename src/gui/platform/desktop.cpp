@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QProcess>
+#include <QUrl>
 
 #ifdef _WIN32
 #include <QDir>
@@ -11,7 +12,8 @@
 namespace jukewright::gui {
 
 #ifdef _WIN32
-void QtDesktop::openTextFile(const QString& path, QObject*, std::function<void()> noProgram) {
+void QtDesktop::openTextFile(const std::string& utf8Path, std::function<void()> noProgram) {
+    const QString path = QString::fromStdString(utf8Path);
     QProcess notepad;
     notepad.setProgram(QStringLiteral("notepad.exe"));
     notepad.setArguments({QDir::toNativeSeparators(path)});
@@ -23,7 +25,11 @@ void QtDesktop::openTextFile(const QString& path, QObject*, std::function<void()
         noProgram();
 }
 #else
-void QtDesktop::openTextFile(const QString& path, QObject* context, std::function<void()> noProgram) {
+void QtDesktop::openTextFile(const std::string& utf8Path, std::function<void()> noProgram) {
+    const QString path = QString::fromStdString(utf8Path);
+    QObject* context = m_window.data();
+    if (!context)
+        return;
     auto* opener = new QProcess;
     QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
     // Judged when xdg-open ends; a window gone by then hears nothing of it.

@@ -1,15 +1,21 @@
 #pragma once
 
-#include "gui/platform/dialogs.h"
+#include "core/window/dialogs.h"
+
+#include <QString>
 
 namespace jukewright::gui {
 
-// The dialogs as the person sees them: Qt's file dialog and message boxes.
+// The dialogs as the person sees them: Qt's file dialog and message boxes, owned by the modal window
+// in front, else by the active window.
 class QtDialogs : public Dialogs {
 public:
-    QString openFile(QWidget* parent, const QString& title, const QString& filter, const QString& folder) override;
-    void showMessage(QWidget* parent, const Message& message) override;
-    bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
+    std::string openFile(const std::string& title, const FileFilter& filter, const std::string& folder) override;
+    void showMessage(const Message& message) override;
+    bool askYesNo(const std::string& text, const std::string& title) override;
 };
+
+// The filter as Qt's file dialog takes it: its description, then its patterns in parentheses.
+QString qtNameFilter(const FileFilter& filter);
 
 } // namespace jukewright::gui

@@ -2,6 +2,7 @@
 #include "core/script/copy_names.h"
 #include "core/script/script_parts.h"
 #include "core/script/script_text.h"
+#include "core/system/native_path.h"
 #include "support/mod_folder_save.h"
 
 #include <gmock/gmock.h>
@@ -171,3 +172,17 @@ TEST_F(SaveScript, PartsLayoutWritesPartsAndNoPartOfAnEarlierSaveStays) {
         EXPECT_FALSE(fs::exists(mod() / (n ? scriptPartName(n) : "mp3.cfg"))) << n;
     EXPECT_TRUE(fs::exists(mod() / "mp3_part2.cfg.bak"));
 }
+
+#ifdef _WIN32
+// settings.jst stores folders in the ANSI code page, which has no sign for U+2318.
+TEST_F(SaveScript, DoesNotRememberAFolderTheCodePageCannotHold) {
+    track("a.mp3", "a");
+    const fs::path place = root.path() / L"Mod \u2318";
+    fs::create_directories(place);
+    test::RecordingSaveView unstorable(pathUtf8(place));
+    ASSERT_EQ(save(unstorable), SaveOutcome::Complete);
+    EXPECT_TRUE(unstorable.folderList.empty());
+    EXPECT_EQ(state->ModFolderCount, 0);
+    EXPECT_THAT(unstorable.messages.back().text, HasSubstr("cannot be remembered for the next start"));
+}
+#endif

@@ -3,9 +3,8 @@
 #include "core/app_state.h"
 #include "core/settings/settings_store.h"
 #include "gui/main_window/main_window.h"
-#include "gui/platform/desktop.h"
 #include "gui/platform/desktop_folders.h"
-#include "gui/platform/dialogs.h"
+#include "support/recording_dialogs.h"
 #include "support/recording_views.h"
 
 #include <QAction>
@@ -16,38 +15,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QUrl>
 #include <functional>
 #include <memory>
 
 namespace jukewright::test {
-
-// File names and Yes/No answers are queued in advance ("" is a cancelled dialog); every message and
-// question is recorded.
-class FakeDialogs : public gui::Dialogs {
-public:
-    QString openFile(QWidget*, const QString&, const QString& filter, const QString&) override {
-        openedFilters << filter;
-        return nextFileNames.isEmpty() ? QString() : nextFileNames.takeFirst();
-    }
-    void showMessage(QWidget*, const Message& message) override { messages.push_back(message); }
-    bool askYesNo(QWidget*, const QString& text, const QString&) override {
-        questions << text;
-        return !nextAnswers.isEmpty() && nextAnswers.takeFirst();
-    }
-
-    QStringList nextFileNames, openedFilters, questions;
-    QList<bool> nextAnswers;
-    std::vector<Message> messages;
-};
-
-class FakeDesktop : public gui::Desktop {
-public:
-    void openTextFile(const QString& path, QObject*, std::function<void()>) override {
-        opened << QUrl::fromLocalFile(path);
-    }
-    QList<QUrl> opened;
-};
 
 // A control by its written name; a missing one ends the test program with that name.
 template <typename T> T* control(const QObject* parent, const char* name) {
@@ -113,7 +84,7 @@ private:
 class WindowFixture {
 public:
     explicit WindowFixture(const QString& dataFolder = QStringLiteral(JUKEWRIGHT_DATA_DIR), bool earlierRun = true,
-                           QList<bool> answers = {}) {
+                           std::deque<bool> answers = {}) {
         if (earlierRun)
             storeEarlierRun();
         dialogs.nextAnswers = std::move(answers);
@@ -128,7 +99,7 @@ public:
     void trigger(const char* item) const { find<QAction>(item)->trigger(); }
     void addTracks(int count) {
         for (int i = 0; i < count; ++i) {
-            dialogs.nextFileNames.push_back(QStringLiteral("/music/T%1").arg(i));
+            dialogs.nextFileNames.push_back("/music/T" + std::to_string(i));
             trigger("mnuAddTrack");
         }
     }
