@@ -1,7 +1,8 @@
 #!/bin/sh
 # Runs a Windows program under Wine, in a Wine prefix beside the build (made on first use), quietly.
 # JUKEWRIGHT_WINEPREFIX chooses another prefix; JUKEWRIGHT_WINE_DPI runs the program on a screen of that
-# density (Wine's LogPixels), in a prefix of its own. Without a display (a build machine, a terminal session)
+# density (Wine's LogPixels), in a prefix of its own; JUKEWRIGHT_WINE_SCREEN gives the virtual screen's
+# size (WIDTHxHEIGHT). Without a display (a build machine, a terminal session)
 # the run gets a virtual one of its own, which ends with it.
 set -e
 here=$(pwd)
@@ -20,6 +21,7 @@ if [ -z "$DISPLAY" ] && [ -z "$WAYLAND_DISPLAY" ] && command -v Xvfb >/dev/null 
     # A denser screen has room for the window scaled up.
     size=1280x1024
     [ -n "$dpi" ] && size=2560x1600
+    size="${JUKEWRIGHT_WINE_SCREEN:-$size}"
     Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$number" >/dev/null 2>&1 &
     xvfb=$!
     trap 'kill "$xvfb" 2>/dev/null; rm -f "$number"' EXIT

@@ -48,6 +48,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // Tab moves between the list and the mod-folder box, as in a dialog.
+        if (IsDialogMessageW(window.window(), &message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -1,8 +1,10 @@
+#include "core/skin/screen_fit.h"
 #include "core/window/main_window_geometry.h"
 #include "core/window/main_window_texts.h"
 #include "support/fixtures.h"
 #include "support/recording_dialogs.h"
 #include "win32/kit/picture_button.h"
+#include "win32/kit/wide_text.h"
 #include "win32/kit/window_text.h"
 #include "win32/main_window/main_menu.h"
 #include "win32/main_window/main_window.h"
@@ -11,6 +13,9 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <tuple>
+#include <windows.h>
+// These need windows.h before them.
+#include <shlobj.h>
 
 namespace jukewright::win32 {
 namespace {
@@ -147,6 +152,32 @@ TEST_F(MainWindowTest, EachPictureAndMenuItemRunsItsCommand) {
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text;
 }
 
+// What Explorer hands a window when files are dropped on it.
+HDROP droppedFiles(const std::vector<std::string>& files) {
+    std::wstring names;
+    for (const std::string& file : files)
+        names += wide(file) + L'\0';
+    names += L'\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    std::copy(names.begin(), names.end(), reinterpret_cast<wchar_t*>(drop + 1));
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+TEST_F(MainWindowTest, DroppedFilesAreAddedAndImportedAndTheRestNamedOnce) {
+    track("a.mp3");
+    track("b.mp3");
+    const std::string playlist = here.write("list.pls", "[playlist]\r\nFile1=music\\a.mp3\r\nFile2=music\\b.mp3\r\n");
+    const HDROP drop = droppedFiles({track("dropped.mp3"), playlist, here.write("notes.txt", "")});
+    SendMessageW(window->window(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    EXPECT_EQ(rows(), 4);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].text.find("notes.txt"), std::string::npos) << dialogs.messages[0].text;
+}
+
 TEST_F(MainWindowTest, TheHoverTwinsFollowThePointer) {
     // The pointer's path and the twins up after each step, in the order imgAddb, imgPlaylistb,
     // imgRemoveb, imgWriteScriptb.
@@ -201,6 +232,15 @@ TEST_F(MainWindowTest, TheXash3dItemTogglesItsMarkAndIsRememberedAtOnce) {
     }
 }
 
+TEST_F(MainWindowTest, CheckJukeboxRefusesABoxTheSaveWouldRefuse) {
+    menu("mnuCheckJukebox");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    setWindowText(control("cboSteamFolder"), here.str() + "/no such mod");
+    menu("mnuCheckJukebox");
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_NE(dialogs.messages[0].text, dialogs.messages[1].text);
+}
+
 TEST_F(MainWindowTest, DeleteRemovesOncePerPressOnItsRelease) {
     addTracks(3);
     const struct {
@@ -245,7 +285,7 @@ TEST_F(MainWindowTest, LanguageSwitchLoadsTheSkinAndMovesTheCheckMarks) {
     EXPECT_EQ(add.right, playlist.left);
 }
 
-// Run once at the system's density and once at 144 dots per inch.
+// Run at the system's density, at 144 dots per inch and on a short screen.
 TEST_F(MainWindowTest, ControlsSitAtTheirPlacesAtTheWindowsDensity) {
     const Dpi dpi = Dpi::of(window->window());
     const auto placeOf = [this](const char* name) {
@@ -257,6 +297,18 @@ TEST_F(MainWindowTest, ControlsSitAtTheirPlacesAtTheWindowsDensity) {
     RECT client;
     GetClientRect(window->window(), &client);
     EXPECT_EQ(client.right, dpi.twips(MainWindowGeometry::ClientArea.width));
+    // A screen too short for the designed window gets the menu bar and the client area at the reduced height.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window->window(), MONITOR_DEFAULTTONEAREST), &monitor);
+    MENUBARINFO menuBar{};
+    menuBar.cbSize = sizeof menuBar;
+    GetMenuBarInfo(window->window(), OBJID_MENU, 0, &menuBar);
+    const int menuHeight = menuBar.rcBar.bottom - menuBar.rcBar.top;
+    if (const auto fitted = fittedWindowHeight(dpi.toTwips(monitor.rcWork.bottom - monitor.rcWork.top)))
+        EXPECT_NEAR(menuHeight + client.bottom, dpi.twips(*fitted), 2);
+    else
+        EXPECT_EQ(client.bottom, dpi.twips(MainWindowGeometry::ClientArea.height));
     // On a short screen the list gives up height, never its left, top or width.
     const RECT list = placeOf("lstPlaylist");
     const RECT designed = dpi.rect(MainWindowGeometry::lstPlaylist);

@@ -2,7 +2,7 @@
 
 #include "core/skin/screen_fit.h"
 #include "core/startup/startup.h"
-#include "core/system/native_path.h"
+#include "core/window/data_file.h"
 #include "core/window/main_window_geometry.h"
 #include "core/window/main_window_texts.h"
 #include "win32/kit/wide_text.h"
@@ -16,7 +16,6 @@
 #include "win32/platform/special_folders.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <windows.h>
 // These need windows.h before them.
 #include <commctrl.h>
@@ -196,12 +195,11 @@ void frmMain::createTooltips() {
         tool.lpszText = wideText.data();
         SendMessageW(m_tooltips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     };
-    const std::filesystem::path data = utf8Path(m_parts.dataFolder);
     tip(lblBrowse, std::string(MainWindowTexts::BrowseTip));
     tip(imgEnglish.window(), "English");
     tip(imgGerman.window(), "German");
-    tip(lblMorvane, pathUtf8(data / MainWindowTexts::FreeTrackNote));
-    tip(lblJukewright, pathUtf8(data / MainWindowTexts::PlayersGuide));
+    tip(lblMorvane, dataFilePath(m_parts.dataFolder, FreeTrackLink));
+    tip(lblJukewright, dataFilePath(m_parts.dataFolder, GuideLink));
 }
 
 SkinTable<PictureButton*> frmMain::skinControls() {
@@ -312,27 +310,22 @@ void frmMain::onCommand(WORD id, WORD code, HWND from) {
         runRoute(controlName(from));
 }
 
-// The hover protocol: a button shows its twin; a twin hides the other three; the background, the title
-// and the list background hide all four. Every other control leaves them as they are.
+// The hover rules are the core's; the window shows the twins they leave up.
 void frmMain::onPointerMoved(HWND over) {
-    const std::pair<PictureButton*, PictureButton*> pairs[] = {{&imgAdd, &imgAddb},
-                                                               {&imgPlaylist, &imgPlaylistb},
-                                                               {&imgRemove, &imgRemoveb},
-                                                               {&imgWriteScript, &imgWriteScriptb}};
-    for (auto [button, twin] : pairs) {
-        if (over == button->window())
-            ShowWindow(twin->window(), SW_SHOWNA);
-        else if (over == twin->window())
-            hideHoversExcept(twin);
-    }
-    if (over == imgTitle.window() || over == imgPlbg.window())
-        hideHoverImages();
+    if (m_hover.pointerOver(over == m_window ? "frmMain" : controlName(over)))
+        showTwins();
 }
 
-void frmMain::hideHoversExcept(const PictureButton* twin) {
-    for (const PictureButton* other : {&imgAddb, &imgPlaylistb, &imgRemoveb, &imgWriteScriptb})
-        if (other != twin && IsWindowVisible(other->window()))
-            ShowWindow(other->window(), SW_HIDE);
+void frmMain::hideHoverImages() {
+    m_hover.hideAll();
+    showTwins();
+}
+
+void frmMain::showTwins() {
+    const PictureButton* twins[] = {&imgAddb, &imgPlaylistb, &imgRemoveb, &imgWriteScriptb};
+    for (std::size_t i = 0; i < std::size(twins); ++i)
+        if ((IsWindowVisible(twins[i]->window()) != 0) != m_hover.shown()[i])
+            ShowWindow(twins[i]->window(), m_hover.shown()[i] ? SW_SHOWNA : SW_HIDE);
 }
 
 // The captions and links lie on the list background's picture: they show it behind their white text.
@@ -429,9 +422,13 @@ LRESULT frmMain::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_COMMAND:
         onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return 0;
+    case WM_SETFOCUS:
+        // The window comes up with the track list ready for its keys.
+        SetFocus(lstPlaylist);
+        return 0;
     case WM_MOUSEMOVE:
         // The pointer over the window's own background, and over no control.
-        hideHoverImages();
+        onPointerMoved(window);
         return 0;
     case WM_SETCURSOR: {
         const auto over = reinterpret_cast<HWND>(wParam);
@@ -463,11 +460,9 @@ LRESULT frmMain::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_CLOSE:
-        if (isSaving()) {
-            // The save ends first; the window closes then.
-            m_closeAfterSave = true;
+        // During a save the close waits for the save's end.
+        if (m_guard.holdClose())
             return 0;
-        }
         Form_Unload();
         return 0;
     case SaveRun::CallMessage:

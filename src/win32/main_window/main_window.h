@@ -8,7 +8,9 @@
 #include "core/skin/skin_layout.h"
 #include "core/window/desktop.h"
 #include "core/window/dialogs.h"
+#include "core/window/hover_twins.h"
 #include "core/window/open_file_dialog.h"
+#include "core/window/save_guard.h"
 #include "win32/kit/dpi.h"
 #include "win32/kit/fonts.h"
 #include "win32/kit/palette.h"
@@ -59,7 +61,7 @@ public:
     // The progress window of the last save, or null.
     HWND progressWindow() const;
 
-    bool isSaving() const { return m_saveRun != nullptr; }
+    bool isSaving() const { return m_guard.saving(); }
     // Files given on the command line or dropped from Explorer: taken as a drop on the list.
     void addFiles(const std::vector<std::string>& paths);
     // Shows a message box owned by this window.
@@ -91,6 +93,7 @@ private:
     void onCommand(WORD id, WORD code, HWND from);
     void runRoute(std::string_view name);
     void onPointerMoved(HWND over);
+    void showTwins();
     void drawRow(const DRAWITEMSTRUCT& item) const;
     void drawLabel(const DRAWITEMSTRUCT& item) const;
     void onDropFiles(HDROP drop);
@@ -119,9 +122,7 @@ private:
 
     void switchLanguage(std::int16_t language);
     void LoadSkin(std::int16_t language);
-    void hideHoversExcept(const PictureButton* twin);
-    void hideHoverImages() { hideHoversExcept(nullptr); }
-    void openDataFile(std::string_view name, const std::string& what);
+    void hideHoverImages();
     void saveFinished();
     void setMenuChecked(std::string_view name, bool checked);
     bool isMenuChecked(std::string_view name) const;
@@ -174,8 +175,9 @@ private:
     // settings.jst, read at start-up, stored at shutdown and by the options dialog.
     std::unique_ptr<SettingsStore> m_settings;
 
-    bool m_closeAfterSave = false;
-    std::vector<std::string> m_filesAfterSave;
+    // The twins under the pointer, and what the window holds back while a save runs.
+    HoverTwins m_hover;
+    SaveGuard m_guard;
     // A fresh press of Delete on the list, not yet released: the release removes, once.
     bool m_deletePressed = false;
     // The running save, if any: while it is there the commands that would change what it reads do

@@ -1,9 +1,11 @@
 // The main window's commands: what each picture, link and menu item does.
 
+#include "core/jukebox/check_report.h"
 #include "core/playlist/playlist_import.h"
 #include "core/playlist/track_drop.h"
 #include "core/playlist/track_list.h"
-#include "core/system/native_path.h"
+#include "core/window/data_file.h"
+#include "core/window/main_window_messages.h"
 #include "core/window/main_window_texts.h"
 #include "win32/kit/window_text.h"
 #include "win32/main_window/main_window.h"
@@ -11,8 +13,6 @@
 #include "win32/main_window/save_run.h"
 #include "win32/main_window/save_view.h"
 #include "win32/main_window/skin_loader.h"
-
-#include <filesystem>
 
 namespace jukewright::win32 {
 
@@ -54,7 +54,7 @@ void frmMain::runRoute(std::string_view name) {
 }
 
 void frmMain::imgAdd_Click() {
-    if (isSaving())
+    if (!m_guard.allows(WindowCommand::AddTrack))
         return;
     hideHoverImages();
     const std::string name = cdcMain.showOpen(OpenFileDialog::Mp3Filter);
@@ -64,11 +64,12 @@ void frmMain::imgAdd_Click() {
 
 void frmMain::imgAddb_Click() {
     imgAdd_Click();
-    ShowWindow(imgAddb.window(), SW_HIDE);
+    m_hover.hide("imgAddb");
+    showTwins();
 }
 
 void frmMain::imgPlaylist_Click() {
-    if (isSaving())
+    if (!m_guard.allows(WindowCommand::AddPlaylist))
         return;
     hideHoverImages();
     const std::string name = cdcMain.showOpen(OpenFileDialog::PlaylistFilter);
@@ -78,31 +79,31 @@ void frmMain::imgPlaylist_Click() {
 
 void frmMain::imgPlaylistb_Click() {
     imgPlaylist_Click();
-    ShowWindow(imgPlaylistb.window(), SW_HIDE);
+    m_hover.hide("imgPlaylistb");
+    showTwins();
 }
 
 void frmMain::addFiles(const std::vector<std::string>& paths) {
-    if (isSaving()) {
-        // Files handed over during a save go in once it has ended, after the tracks it saves.
-        m_filesAfterSave.insert(m_filesAfterSave.end(), paths.begin(), paths.end());
+    // Files handed over during a save go in once it has ended, after the tracks it saves.
+    if (m_guard.holdFiles(paths))
         return;
-    }
     hideHoverImages();
     dropFilesCommand(m_state, *m_rows, paths);
     m_rows->flushRows();
 }
 
 void frmMain::imgRemove_Click() {
-    if (isSaving())
+    if (!m_guard.allows(WindowCommand::Remove))
         return;
     removeTrackCommand(m_state, *m_rows);
     m_rows->flushRows();
 }
 
 void frmMain::imgWriteScript_Click() {
-    if (isSaving())
+    if (!m_guard.allows(WindowCommand::SaveScript))
         return;
     m_saveRun = std::make_unique<SaveRun>(m_state, *m_saveView, m_parts.dataFolder, m_window);
+    m_guard.saveStarts();
     m_saveView->saveStarts();
     m_saveRun->start();
 }
@@ -112,13 +113,14 @@ void frmMain::saveFinished() {
         return;
     const SaveOutcome outcome = m_saveRun->finish();
     m_saveRun.reset();
+    const SaveGuard::AfterSave after = m_guard.saveEnds();
     m_saveView->saveEnds(outcome);
-    if (m_closeAfterSave) {
+    if (after.close) {
         SendMessageW(m_window, WM_CLOSE, 0, 0);
         return;
     }
-    if (!m_filesAfterSave.empty())
-        addFiles(std::exchange(m_filesAfterSave, {}));
+    if (!after.files.empty())
+        addFiles(after.files);
 }
 
 void frmMain::imgEnglish_Click() {
@@ -145,71 +147,56 @@ void frmMain::LoadSkin(std::int16_t language) {
         controls[i]->setPicture(std::move(skin.pictures[i]));
     m_skinLayout = skin.layout;
     placeControls();
-    if (skin.failures.empty())
-        return;
-    std::string text = "These skin pictures could not be loaded:";
-    for (const std::string& failure : skin.failures)
-        text += "\n" + failure;
-    showMessage({text, TitleError, MessageIcon::Stop});
+    if (!skin.failures.empty())
+        showMessage(skinFailureMessage(skin.failures));
 }
 
 // The media library window opens here.
-void frmMain::imgMediaLibary_Click() {
-    hideHoverImages();
-}
+void frmMain::imgMediaLibary_Click() {}
 
 // The modal dialogs; while a save runs none of them opens.
 void frmMain::mnuOptions_Click() {
-    if (isSaving())
+    if (!m_guard.allows(WindowCommand::Options))
         return;
 }
 
 void frmMain::lblBrowse_Click() {
-    if (isSaving())
+    if (!m_guard.allows(WindowCommand::Browse))
         return;
 }
 
 void frmMain::mnuAbout_Click() {
-    if (isSaving())
+    if (!m_guard.allows(WindowCommand::About))
         return;
 }
 
+// Checks the jukebox in the mod-folder box as the game loads it; a box the save would refuse is
+// refused with the save's message. The check's window shows the results.
 void frmMain::mnuCheckJukebox_Click() {
-    if (isSaving())
+    if (!m_guard.allows(WindowCommand::CheckJukebox))
         return;
     hideHoverImages();
+    const CheckRequest request = checkRequestFor(windowText(cboSteamFolder));
+    if (request.refusal)
+        showMessage(*request.refusal);
 }
 
 void frmMain::lblMorvane_Click() {
-    openDataFile(MainWindowTexts::FreeTrackNote, "the link");
+    openDataFile(m_parts.desktop, *m_rows, m_parts.dataFolder, FreeTrackLink);
 }
 
 void frmMain::lblJukewright_Click() {
-    openDataFile(MainWindowTexts::PlayersGuide, "the link");
+    openDataFile(m_parts.desktop, *m_rows, m_parts.dataFolder, GuideLink);
 }
 
 void frmMain::mnuReadme_Click() {
-    openDataFile(MainWindowTexts::PlayersGuide, "the readme");
-}
-
-// A file that is missing and a file that no program opens are told apart: the second is no fault of
-// the file's.
-void frmMain::openDataFile(std::string_view name, const std::string& what) {
-    const std::string path = pathUtf8(utf8Path(m_parts.dataFolder) / name);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(utf8Path(path), error)) {
-        showMessage({"Error: " + what + " could not be opened: " + path, TitleError, MessageIcon::Stop});
-        return;
-    }
-    m_parts.desktop.openTextFile(path, [this, what, path] {
-        showMessage({"Error: no program could open " + what + ": " + path, TitleError, MessageIcon::Stop});
-    });
+    openDataFile(m_parts.desktop, *m_rows, m_parts.dataFolder, Readme);
 }
 
 // Remembered at once, outside settings.jst. A save reads the layout, so during one the mark stays what
 // the save uses.
 void frmMain::mnuXash3d_Click() {
-    if (isSaving())
+    if (!m_guard.allows(WindowCommand::Xash3dScript))
         return;
     const bool checked = !isMenuChecked("mnuXash3d");
     setMenuChecked("mnuXash3d", checked);
@@ -222,7 +209,7 @@ void frmMain::mnuXash3d_Click() {
 
 // Ends the program at once: nothing of this run is saved.
 void frmMain::mnuExit_Click() {
-    if (isSaving())
+    if (!m_guard.allows(WindowCommand::Exit))
         return;
     endProgram();
 }

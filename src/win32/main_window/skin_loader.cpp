@@ -1,6 +1,7 @@
 #include "win32/main_window/skin_loader.h"
 
 #include "core/system/native_path.h"
+#include "core/window/main_window_messages.h"
 #include "core/window/main_window_texts.h"
 
 namespace jukewright::win32 {
@@ -14,7 +15,7 @@ LoadedSkin loadSkin(const std::string& dataFolder, std::int16_t language) {
         std::string error;
         skin.pictures[i] = loadPictureFile(path, error);
         if (!skin.pictures[i]) {
-            skin.failures.push_back(path + " (" + error + ")");
+            skin.failures.push_back(skinFailureRow(path, error));
             continue;
         }
         sizes[i] = TwipsSize{pixelsToTwips(skin.pictures[i].size.cx), pixelsToTwips(skin.pictures[i].size.cy)};
