@@ -241,6 +241,39 @@ TEST_F(MainWindowTest, CheckJukeboxRefusesABoxTheSaveWouldRefuse) {
     EXPECT_NE(dialogs.messages[0].text, dialogs.messages[1].text);
 }
 
+// Each dialog opens from its item over the main window, modal, and Esc ends it; the media library is
+// one window, brought back by a second click.
+TEST_F(MainWindowTest, TheDialogsOpenFromTheirItemsAndEscEndsThem) {
+    typeModFolder();
+    static std::vector<std::string> seen;
+    const TIMERPROC escape = [](HWND, UINT, UINT_PTR, DWORD) {
+        const HWND active = GetActiveWindow();
+        if (!active || !IsWindowEnabled(active) || seen.size() > 50)
+            return;
+        seen.push_back(windowText(active));
+        PostMessageW(GetFocus() ? GetFocus() : active, WM_KEYDOWN, VK_ESCAPE, KeyDown);
+    };
+    for (const auto& [item, caption] : {std::pair{"mnuOptions", "Jukewright - Options"},
+                                        {"lblBrowse", "Jukewright - Browse Folders"},
+                                        {"mnuAbout", "Jukewright - About"},
+                                        {"mnuCheckJukebox", "Jukewright - Check Jukebox"}}) {
+        seen.clear();
+        const UINT_PTR timer = SetTimer(nullptr, 0, 50, escape);
+        run(item);
+        KillTimer(nullptr, timer);
+        ASSERT_FALSE(seen.empty()) << item;
+        EXPECT_EQ(seen[0], caption);
+        EXPECT_TRUE(IsWindowEnabled(window->window())) << item;
+        EXPECT_EQ(GetActiveWindow(), window->window()) << item;
+    }
+    EXPECT_EQ(seen.size(), 1u) << "one Esc ends the check window";
+    click("imgMediaLibary");
+    const HWND library = FindWindowW(nullptr, L"Jukewright - Windows Media Libary");
+    ASSERT_TRUE(library);
+    click("imgMediaLibary");
+    EXPECT_EQ(FindWindowW(nullptr, L"Jukewright - Windows Media Libary"), library);
+}
+
 TEST_F(MainWindowTest, DeleteRemovesOncePerPressOnItsRelease) {
     addTracks(3);
     const struct {

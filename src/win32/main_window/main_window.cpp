@@ -5,6 +5,9 @@
 #include "core/window/data_file.h"
 #include "core/window/main_window_geometry.h"
 #include "core/window/main_window_texts.h"
+#include "win32/dialogs/browse_dialog.h"
+#include "win32/dialogs/media_library.h"
+#include "win32/dialogs/options_dialog.h"
 #include "win32/kit/wide_text.h"
 #include "win32/kit/window_class.h"
 #include "win32/kit/window_text.h"
@@ -40,7 +43,7 @@ LRESULT CALLBACK comboProc(HWND combo, UINT message, WPARAM wParam, LPARAM lPara
         RemoveWindowSubclass(combo, comboProc, ColourSubclass);
     return DefSubclassProc(combo, message, wParam, lParam);
 }
-constexpr int FirstControlId = 100;
+constexpr int FirstChildId = 100;
 
 } // namespace
 
@@ -90,7 +93,7 @@ void frmMain::createControls() {
     m_tahoma = tahomaFont(m_dpi);
     m_labelFont = tahomaFont(m_dpi, 8);
     m_browseFont = designFont(L"Tahoma", 11, m_dpi, true);
-    int id = FirstControlId;
+    int id = FirstChildId;
     const auto picture = [this, &id](PictureButton& button, const char* name, bool hand) {
         button.create(m_window, id++, name, hand);
     };
@@ -284,6 +287,7 @@ void frmMain::Form_Unload() {
 
 void frmMain::endProgram() {
     // Other windows go without their own close handling.
+    m_mediaLibrary.reset();
     m_saveView->dropProgressWindow();
     ShowWindow(m_window, SW_HIDE);
     if (m_parts.programEnds)

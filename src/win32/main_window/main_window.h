@@ -30,6 +30,9 @@ namespace jukewright::win32 {
 class PlaylistRows;
 class SaveRun;
 class WindowSaveView;
+class frmBrowse;
+class frmMediaLib;
+class frmOptions;
 
 // The main window: the track list and the mod-folder box inside the skin, the four commands as picture
 // buttons with highlighted twins under the pointer, the menus, the language switch, and the doors to the
@@ -174,6 +177,11 @@ private:
     std::unique_ptr<WindowSaveView> m_saveView;
     // settings.jst, read at start-up, stored at shutdown and by the options dialog.
     std::unique_ptr<SettingsStore> m_settings;
+
+    // Options and Browse keep their state between showings; one media library window.
+    std::unique_ptr<frmOptions> m_options;
+    std::unique_ptr<frmBrowse> m_browse;
+    std::unique_ptr<frmMediaLib> m_mediaLibrary;
 
     // The twins under the pointer, and what the window holds back while a save runs.
     HoverTwins m_hover;

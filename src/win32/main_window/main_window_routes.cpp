@@ -1,12 +1,19 @@
 // The main window's commands: what each picture, link and menu item does.
 
 #include "core/jukebox/check_report.h"
+#include "core/jukebox/jukebox_check.h"
 #include "core/playlist/playlist_import.h"
 #include "core/playlist/track_drop.h"
 #include "core/playlist/track_list.h"
+#include "core/system/native_path.h"
 #include "core/window/data_file.h"
 #include "core/window/main_window_messages.h"
 #include "core/window/main_window_texts.h"
+#include "win32/dialogs/about_dialog.h"
+#include "win32/dialogs/browse_dialog.h"
+#include "win32/dialogs/check_dialog.h"
+#include "win32/dialogs/media_library.h"
+#include "win32/dialogs/options_dialog.h"
 #include "win32/kit/window_text.h"
 #include "win32/main_window/main_window.h"
 #include "win32/main_window/playlist_rows.h"
@@ -152,22 +159,37 @@ void frmMain::LoadSkin(std::int16_t language) {
 }
 
 // The media library window opens here.
-void frmMain::imgMediaLibary_Click() {}
+void frmMain::imgMediaLibary_Click() {
+    if (!m_mediaLibrary)
+        m_mediaLibrary = std::make_unique<frmMediaLib>(m_window);
+    m_mediaLibrary->show();
+}
 
 // The modal dialogs; while a save runs none of them opens.
 void frmMain::mnuOptions_Click() {
     if (!m_guard.allows(WindowCommand::Options))
         return;
+    if (!m_options)
+        m_options = std::make_unique<frmOptions>(
+            m_state, [this] { m_settings->SaveVolumeSettings(m_state); }, m_window);
+    m_options->exec();
 }
 
 void frmMain::lblBrowse_Click() {
     if (!m_guard.allows(WindowCommand::Browse))
         return;
+    if (!m_browse)
+        m_browse = std::make_unique<frmBrowse>([this](const std::string& text) { setWindowText(cboSteamFolder, text); },
+                                               m_dialogs, BrowsePlaces::ofThisSystem(), m_window);
+    m_browse->exec();
 }
 
 void frmMain::mnuAbout_Click() {
     if (!m_guard.allows(WindowCommand::About))
         return;
+    // A new window each time, so the roll starts again at the first pair.
+    frmAbout about(pathUtf8(utf8Path(m_parts.dataFolder) / "credits.txt"), m_window);
+    about.exec();
 }
 
 // Checks the jukebox in the mod-folder box as the game loads it; a box the save would refuse is
@@ -177,8 +199,12 @@ void frmMain::mnuCheckJukebox_Click() {
         return;
     hideHoverImages();
     const CheckRequest request = checkRequestFor(windowText(cboSteamFolder));
-    if (request.refusal)
+    if (request.refusal) {
         showMessage(*request.refusal);
+        return;
+    }
+    frmCheck check(request.modFolder, checkJukebox(request.modFolder), m_window);
+    check.exec();
 }
 
 void frmMain::lblMorvane_Click() {
