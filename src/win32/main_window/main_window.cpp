@@ -496,4 +496,8 @@ void frmMain::showMessage(const Message& message) {
     m_dialogs.showMessage(message);
 }
 
+PlaylistView& frmMain::trackList() {
+    return *m_rows;
+}
+
 } // namespace jukewright::win32

@@ -2,6 +2,7 @@
 
 #include "core/app_state.h"
 #include "core/jukebox/save_script.h"
+#include "core/playlist/playlist_view.h"
 #include "core/settings/preferences.h"
 #include "core/settings/settings_location.h"
 #include "core/settings/settings_store.h"
@@ -69,6 +70,9 @@ public:
     void addFiles(const std::vector<std::string>& paths);
     // Shows a message box owned by this window.
     void showMessage(const Message& message);
+
+    // The track list as the track commands see it.
+    PlaylistView& trackList();
 
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
