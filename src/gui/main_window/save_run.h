@@ -29,8 +29,6 @@ Q_SIGNALS:
     void finished(jukewright::SaveOutcome outcome);
 
 private:
-    class ForwardingView;
-
     // Carries one call over to the window's thread and waits for it; once the window is gone the
     // call is dropped.
     template <typename Call> void onWindowThread(Call&& call);

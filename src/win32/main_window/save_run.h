@@ -36,8 +36,6 @@ public:
     static LRESULT runCall(LPARAM call);
 
 private:
-    class ForwardingView;
-
     void onWindowThread(const std::function<void()>& call);
 
     AppState& m_state;
