@@ -36,13 +36,11 @@ LibraryTrack libraryTrack(std::string path, const std::vector<std::string>& rela
 void MediaLibrary::add(LibraryTrack track) {
     // One spelling per artist and per album of an artist: the first met.
     const std::string artistKey = folded(track.artist);
-    track.artist = m_artists.try_emplace(artistKey, track.artist).first->second;
+    const std::string& artist = m_artists.try_emplace(artistKey, track.artist).first->second;
     const auto [album, isNew] = m_albumIndex.try_emplace(artistKey + '\0' + folded(track.album), m_albums.size());
     if (isNew)
-        m_albums.push_back({track.artist, track.album});
-    track.album = m_albums[album->second].album;
-    m_trackAlbums.push_back(album->second);
-    m_tracks.push_back(std::move(track));
+        m_albums.push_back({artist, std::move(track.album)});
+    m_tracks.push_back({std::move(track.path), track.disc, track.track, album->second});
 }
 
 std::vector<std::string> MediaLibrary::artists() const {
@@ -90,12 +88,11 @@ std::vector<std::string> MediaLibrary::tracks(std::string_view artist, std::stri
     // Numbered tracks first, by disc and number; then the others by file name alone.
     using PlayKey = std::tuple<std::size_t, bool, int, int, std::string, const std::string*>;
     std::vector<PlayKey> chosen;
-    for (std::size_t i = 0; i < m_tracks.size(); ++i) {
-        const LibraryTrack& track = m_tracks[i];
-        if (rank[m_trackAlbums[i]] == NotPlayed)
+    for (const Entry& track : m_tracks) {
+        if (rank[track.album] == NotPlayed)
             continue;
         const bool numbered = track.track != 0;
-        chosen.emplace_back(rank[m_trackAlbums[i]], !numbered, numbered ? track.disc : 0, track.track,
+        chosen.emplace_back(rank[track.album], !numbered, numbered ? track.disc : 0, track.track,
                             pathUtf8(utf8Path(track.path).filename()), &track.path);
     }
     std::stable_sort(chosen.begin(), chosen.end(), [](const PlayKey& a, const PlayKey& b) {

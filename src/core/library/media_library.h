@@ -59,9 +59,15 @@ private:
     // The artist's albums (every album for "(All artists)") in the order they are listed.
     std::vector<std::size_t> albumIndices(std::string_view artist) const;
 
-    std::vector<LibraryTrack> m_tracks;
-    // Each track's album, as an index into m_albums.
-    std::vector<std::size_t> m_trackAlbums;
+    // A track as the library keeps it: its artist and album are those of its album.
+    struct Entry {
+        std::string path;
+        int disc;
+        int track;
+        std::size_t album; // into m_albums
+    };
+
+    std::vector<Entry> m_tracks;
     // The albums in the order met, and where each is, by its folded artist and album.
     std::vector<AlbumRow> m_albums;
     std::map<std::string, std::size_t> m_albumIndex;

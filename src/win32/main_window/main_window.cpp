@@ -16,7 +16,7 @@
 #include "win32/main_window/save_run.h"
 #include "win32/main_window/save_view.h"
 #include "win32/main_window/startup_view.h"
-#include "win32/platform/special_folders.h"
+#include "win32/platform/known_folders.h"
 
 #include <algorithm>
 #include <windows.h>

@@ -5,7 +5,7 @@
 #include "core/playlist/playlist_import.h"
 #include "core/playlist/track_drop.h"
 #include "core/playlist/track_list.h"
-#include "core/system/native_path.h"
+#include "core/system/file_queries.h"
 #include "core/window/data_file.h"
 #include "core/window/main_window_messages.h"
 #include "core/window/main_window_texts.h"
@@ -188,7 +188,7 @@ void frmMain::mnuAbout_Click() {
     if (!m_guard.allows(WindowCommand::About))
         return;
     // A new window each time, so the roll starts again at the first pair.
-    frmAbout about(pathUtf8(utf8Path(m_parts.dataFolder) / "credits.txt"), m_window);
+    frmAbout about(joinPath(m_parts.dataFolder, "credits.txt"), m_window);
     about.exec();
 }
 

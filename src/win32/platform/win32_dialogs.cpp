@@ -33,8 +33,8 @@ std::string Win32Dialogs::openFile(const std::string& title, const FileFilter& f
         return {};
     const std::wstring description = wide(filter.description);
     const std::wstring patterns = joinedPatterns(filter);
-    const COMDLG_FILTERSPEC spec{description.c_str(), patterns.c_str()};
-    dialog->SetFileTypes(1, &spec);
+    const COMDLG_FILTERSPEC fileType{description.c_str(), patterns.c_str()};
+    dialog->SetFileTypes(1, &fileType);
     dialog->SetTitle(wide(title).c_str());
     FILEOPENDIALOGOPTIONS options = 0;
     dialog->GetOptions(&options);

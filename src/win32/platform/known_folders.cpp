@@ -1,4 +1,4 @@
-#include "win32/platform/special_folders.h"
+#include "win32/platform/known_folders.h"
 
 #include "core/startup/startup.h"
 #include "core/system/native_path.h"
