@@ -45,11 +45,12 @@ FolderListing listQuietly(const std::string& folder) {
     return listSubfolders(folder);
 }
 
-// One of the shell's own small pictures, by its place among the shell's icons: 3 a closed folder, 4 an
-// open one, 8 a fixed drive. None where the shell has none.
-HICON shellIcon(int index) {
+// One of the shell's own small pictures by its resource number, which Windows and Wine share (4 a
+// closed folder, 5 an open one, 9 a fixed drive); their places among the icons differ. None where the
+// shell has none.
+HICON shellIcon(int resource) {
     HICON icon = nullptr;
-    return ExtractIconExW(L"shell32.dll", index, nullptr, &icon, 1) == 1 ? icon : nullptr;
+    return ExtractIconExW(L"shell32.dll", -resource, nullptr, &icon, 1) == 1 ? icon : nullptr;
 }
 
 std::wstring rowText(HWND list, UINT message, UINT row) {
@@ -74,7 +75,7 @@ BrowsePlaces BrowsePlaces::ofThisSystem() {
 frmBrowse::frmBrowse(std::function<void(const std::string&)> setModFolder, Dialogs& dialogs, BrowsePlaces places,
                      HWND owner)
     : m_setModFolder(std::move(setModFolder)), m_dialogs(dialogs), m_places(std::move(places)),
-      m_owner(owner), m_folderIcons{shellIcon(4), shellIcon(3), shellIcon(8)} {}
+      m_owner(owner), m_folderIcons{shellIcon(5), shellIcon(4), shellIcon(9)} {}
 
 frmBrowse::~frmBrowse() {
     for (HICON icon : m_folderIcons) {
