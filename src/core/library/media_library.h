@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/system/file_tags.h"
+
 #include <map>
 #include <string>
 #include <string_view>
@@ -10,14 +12,6 @@ namespace jukewright {
 inline constexpr const char* UnknownArtist = "Unknown artist";
 inline constexpr const char* UnknownAlbum = "Unknown album";
 inline constexpr const char* AllArtists = "(All artists)";
-
-// What a file's tags say; an empty text or a number of 0 is a tag the file does not have.
-struct TrackTags {
-    std::string artist; // the album artist, else the first track artist
-    std::string album;
-    int disc = 0;
-    int track = 0;
-};
 
 // One MP3 file of the music folder, with the artist and album it is listed under.
 struct LibraryTrack {

@@ -69,6 +69,14 @@ void addTrackCommand(AppState& state, PlaylistView& view, const std::string& fil
     addTrackFile(state, view, fileName, full);
 }
 
+void addTrackFilesCommand(AppState& state, PlaylistView& view, const std::vector<std::string>& paths) {
+    view.hideHoverImages();
+    PlaylistFull full(view);
+    for (const std::string& path : paths)
+        if (!appendExistingTrack(state, view, path, full))
+            return;
+}
+
 void removeTrackCommand(AppState& state, PlaylistView& view) {
     view.hideHoverImages();
     if (view.rowCount() == 0)

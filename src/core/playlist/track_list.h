@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace jukewright {
 
@@ -46,6 +47,10 @@ void addTrackFile(AppState& state, PlaylistView& view, const std::string& fileNa
 
 // The add-track command given the name the open-file dialog returned.
 void addTrackCommand(AppState& state, PlaylistView& view, const std::string& fileName);
+
+// Adds tracks picked elsewhere (the media library) in their order, as the add-track command adds a
+// file; a file gone since it was listed is left out, and a full list is named once.
+void addTrackFilesCommand(AppState& state, PlaylistView& view, const std::vector<std::string>& paths);
 
 // The remove command: drops the tracks of every selected row, rebuilds the rows and selects the row
 // just above the place of the last removed track (the first row when none was removed).
