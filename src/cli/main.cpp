@@ -1,6 +1,7 @@
 #include "cli/check_command.h"
 #include "cli/console_command.h"
 #include "cli/exit_status.h"
+#include "cli/library_command.h"
 #include "cli/mods_command.h"
 #include "cli/program_arguments.h"
 #include "cli/remove_command.h"
@@ -17,9 +18,9 @@ int main(int argc, char** argv) {
     CLI::App app{"Jukewright: build an MP3 jukebox for Half-Life and its mods"};
     app.name("jukewright-cli");
     app.require_subcommand(1);
-    const std::vector<std::function<int()>> commands = {addScriptCommand(app),  addSaveCommand(app),
-                                                        addConsoleCommand(app), addModsCommand(app),
-                                                        addCheckCommand(app),   addRemoveCommand(app)};
+    const std::vector<std::function<int()>> commands = {
+        addScriptCommand(app), addSaveCommand(app),   addConsoleCommand(app), addModsCommand(app),
+        addCheckCommand(app),  addRemoveCommand(app), addLibraryCommand(app)};
     prepareStandardStreams();
     std::vector<std::string> arguments = programArguments(argc, argv);
     std::vector<char*> pointers;

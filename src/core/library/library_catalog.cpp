@@ -71,10 +71,9 @@ std::string LibraryCatalog::selectedArtist() const {
 
 std::vector<std::string> LibraryCatalog::albumRows() const {
     const std::string artist = selectedArtist();
-    const bool everyArtist = artist == AllArtists;
     std::vector<std::string> rows;
     for (const AlbumRow& album : m_library.albums(artist))
-        rows.push_back(everyArtist ? album.album + " (" + album.artist + ")" : album.album);
+        rows.push_back(albumRowText(album, artist));
     return rows;
 }
 
@@ -94,15 +93,17 @@ std::vector<std::string> LibraryCatalog::albumTracks(int albumRow) const {
 }
 
 std::string LibraryCatalog::statusLine() const {
-    if (m_problem)
-        return *m_problem;
+    return m_problem ? *m_problem : scanStatusLine(m_counts, scanning(), m_tagsUnreadable);
+}
+
+std::string scanStatusLine(const ScanCounts& counts, bool scanning, bool tagsUnreadable) {
     std::string line =
-        (m_scan ? "Reading the music folder: " : "") + counted(m_counts.filesRead, "file", "files") + " read";
-    if (m_counts.foldersSkipped > 0)
-        line += ", " + counted(m_counts.foldersSkipped, "folder", "folders") + " could not be read and skipped";
-    line += m_scan ? "..." : ".";
-    if (m_tagsUnreadable)
-        line += " Tags could not be read on this system: artists and albums are named after their folders.";
+        (scanning ? "Reading the music folder: " : "") + counted(counts.filesRead, "file", "files") + " read";
+    if (counts.foldersSkipped > 0)
+        line += ", " + counted(counts.foldersSkipped, "folder", "folders") + " could not be read and skipped";
+    line += scanning ? "..." : ".";
+    if (tagsUnreadable)
+        line += " " + std::string(TagsUnreadableText);
     return line;
 }
 

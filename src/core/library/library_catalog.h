@@ -9,6 +9,13 @@
 
 namespace jukewright {
 
+inline constexpr const char* TagsUnreadableText =
+    "Tags could not be read on this system: artists and albums are named after their folders.";
+
+// The status line of a scan: the files read and the folders skipped so far, and whether tags could be
+// read at all.
+std::string scanStatusLine(const ScanCounts& counts, bool scanning, bool tagsUnreadable);
+
 // What the media library window shows and does, whatever its toolkit: the library of the music
 // folder, filled as the scan goes, the artist the person picked, and the status line. It lives as long
 // as the main window, so that opening the library again shows it without a new scan.

@@ -33,6 +33,10 @@ LibraryTrack libraryTrack(std::string path, const std::vector<std::string>& rela
             tags.track};
 }
 
+std::string albumRowText(const AlbumRow& row, std::string_view listedArtist) {
+    return listedArtist == AllArtists ? row.album + " (" + row.artist + ")" : row.album;
+}
+
 void MediaLibrary::add(LibraryTrack track) {
     // One spelling per artist and per album of an artist: the first met.
     const std::string artistKey = folded(track.artist);
@@ -53,9 +57,10 @@ std::vector<std::string> MediaLibrary::artists() const {
 
 std::vector<std::size_t> MediaLibrary::albumIndices(std::string_view artist) const {
     const bool all = artist == AllArtists;
+    const std::string wanted = folded(artist);
     std::vector<std::pair<std::string, std::size_t>> keyed;
     for (std::size_t i = 0; i < m_albums.size(); ++i)
-        if (all || m_albums[i].artist == artist)
+        if (all || folded(m_albums[i].artist) == wanted)
             keyed.emplace_back(folded(m_albums[i].album) + '\0' + folded(m_albums[i].artist), i);
     std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::size_t> indices;
@@ -77,9 +82,10 @@ std::vector<std::string> MediaLibrary::tracks(std::string_view artist, std::stri
     constexpr std::size_t NotPlayed = static_cast<std::size_t>(-1);
     std::vector<std::size_t> rank(m_albums.size(), NotPlayed);
     if (!album.empty()) {
-        for (std::size_t i = 0; i < m_albums.size(); ++i)
-            if (m_albums[i].artist == artist && m_albums[i].album == album)
-                rank[i] = 0;
+        const std::string wanted = folded(album);
+        for (std::size_t index : albumIndices(artist))
+            if (folded(m_albums[index].album) == wanted)
+                rank[index] = 0;
     } else {
         const std::vector<std::size_t> order = albumIndices(artist);
         for (std::size_t i = 0; i < order.size(); ++i)

@@ -33,8 +33,11 @@ struct AlbumRow {
     std::string album;
 };
 
+// An album as the Albums list shows it: under "(All artists)" with its artist after it.
+std::string albumRowText(const AlbumRow& row, std::string_view listedArtist);
+
 // The music folder's tracks grouped by artist and album. Names are compared without regard to ASCII
-// letter case; a name is shown as it was first met.
+// letter case, here and where they are asked for; a name is shown as it was first met.
 class MediaLibrary {
 public:
     void add(LibraryTrack track);
@@ -46,7 +49,8 @@ public:
     // artist (an album title under two artists is two rows).
     std::vector<AlbumRow> albums(std::string_view artist) const;
     // The album's tracks in disc and track-number order, tracks without a number after them by file
-    // name; with an empty album, every track of the artist, album by album.
+    // name; with an empty album, every track of the artist, album by album. Under "(All artists)" an
+    // album title met under several artists plays artist by artist.
     std::vector<std::string> tracks(std::string_view artist, std::string_view album = {}) const;
 
 private:
