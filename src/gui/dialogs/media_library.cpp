@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QToolTip>
 #include <algorithm>
 #include <utility>
 
@@ -22,6 +23,7 @@ QListWidget* makeList(QWidget* window, const ControlDesign& design) {
     auto* list = makeControl<QListWidget>(window, design);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->installEventFilter(window);
+    list->viewport()->installEventFilter(window);
     return list;
 }
 
@@ -73,6 +75,10 @@ void frmMediaLib::showStatus() {
 }
 
 bool frmMediaLib::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ToolTip)
+        for (QListWidget* list : {lstArtists, lstAlbums})
+            if (watched == list->viewport())
+                return showFullRow(*list, *static_cast<QHelpEvent*>(event));
     if (event->type() == QEvent::KeyPress && (watched == lstArtists || watched == lstAlbums)) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -84,6 +90,17 @@ bool frmMediaLib::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// A row too long for its list is cut short; its tip shows it whole.
+bool frmMediaLib::showFullRow(const QListWidget& list, const QHelpEvent& help) {
+    const QListWidgetItem* item = list.itemAt(help.pos());
+    const bool cut = item && list.fontMetrics().horizontalAdvance(item->text()) > list.viewport()->width() - 8;
+    if (cut)
+        QToolTip::showText(help.globalPos(), item->text(), list.viewport());
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 void frmMediaLib::lstArtists_Click(int row) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+class QHelpEvent;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -38,6 +39,7 @@ protected:
 private:
     void showAlbums();
     void showStatus();
+    static bool showFullRow(const QListWidget& list, const QHelpEvent& help);
 
     void lstArtists_Click(int row);
     void lstArtists_DblClick(int row);
