@@ -2,10 +2,13 @@
 
 #include "core/jukebox/check_report.h"
 #include "core/jukebox/jukebox_check.h"
+#include "core/library/library_catalog.h"
 #include "core/playlist/playlist_import.h"
 #include "core/playlist/track_drop.h"
 #include "core/playlist/track_list.h"
 #include "core/startup/startup.h"
+#include "core/system/file_tags.h"
+#include "core/system/music_folder.h"
 #include "core/window/data_file.h"
 #include "core/window/dialogs.h"
 #include "core/window/main_window_geometry.h"
@@ -93,6 +96,8 @@ frmMain::frmMain(AppState& state, Dialogs& dialogs, Desktop& desktop, std::strin
     m_saveView = std::make_unique<WindowSaveView>(
         WindowSaveView::Parts{this, m_dialogs, cboSteamFolder, [this] { hideHoverImages(); }});
     m_settings = std::make_unique<SettingsStore>(settingsFilePath(), *m_rows);
+    m_library = std::make_unique<LibraryCatalog>(
+        makeTagReader, [this] { QMetaObject::invokeMethod(this, &frmMain::libraryNews, Qt::QueuedConnection); });
     createMenus();
     placeControls();
     connectRoutes();
@@ -100,7 +105,10 @@ frmMain::frmMain(AppState& state, Dialogs& dialogs, Desktop& desktop, std::strin
     Form_Load();
 }
 
-frmMain::~frmMain() = default;
+// The library window goes before the catalog it shows.
+frmMain::~frmMain() {
+    delete m_mediaLibrary;
+}
 
 void frmMain::createControls() {
     auto* background = new Background(this);
@@ -487,14 +495,33 @@ void frmMain::LoadSkin(std::int16_t language) {
         showMessage(skinFailureMessage(failures));
 }
 
+// One window, brought to the front when opened again; the folder is scanned again only when its
+// path changed since.
 void frmMain::imgMediaLibary_Click() {
     if (!m_mediaLibrary) {
-        m_mediaLibrary = new frmMediaLib(this);
+        m_mediaLibrary = new frmMediaLib(
+            *m_library, [this](const std::vector<std::string>& paths) { addLibraryTracks(paths); }, this);
         m_mediaLibrary->setAttribute(Qt::WA_DeleteOnClose);
     }
+    m_library->open(musicFolder());
+    m_mediaLibrary->showCatalog();
     m_mediaLibrary->show();
     m_mediaLibrary->raise();
     m_mediaLibrary->activateWindow();
+}
+
+// Taken even while the library window is closed, so the scan never waits on it.
+void frmMain::libraryNews() {
+    if (m_library->takeNews() && m_mediaLibrary)
+        m_mediaLibrary->showCatalog();
+}
+
+void frmMain::addLibraryTracks(const std::vector<std::string>& paths) {
+    if (!m_saveGuard.allows(WindowCommand::AddTrack))
+        return;
+    hideHoverImages();
+    addTrackFilesCommand(m_state, *m_rows, paths);
+    m_rows->flushRows();
 }
 
 void frmMain::mnuOptions_Click() {

@@ -27,6 +27,7 @@ class QUrl;
 namespace jukewright {
 class Desktop;
 class Dialogs;
+class LibraryCatalog;
 struct DataFile;
 } // namespace jukewright
 
@@ -94,6 +95,8 @@ private:
     void imgEnglish_Click();
     void imgGerman_Click();
     void imgMediaLibary_Click();
+    void libraryNews();
+    void addLibraryTracks(const std::vector<std::string>& paths);
     void lblMorvane_Click();
     void lblJukewright_Click();
     void mnuReadme_Click();
@@ -172,6 +175,9 @@ private:
     std::unique_ptr<SettingsStore> m_settings;
 
     QPointer<frmMediaLib> m_mediaLibrary;
+    // The music folder as read so far; it outlives the library window, so a window opened again shows
+    // it at once. Its scan tells this window of news from the scan's own thread.
+    std::unique_ptr<LibraryCatalog> m_library;
     // Options and Browse keep their state between showings until their close box destroys them.
     DialogKeeper<frmOptions> m_options{[this] { return createOptions(); }};
     DialogKeeper<frmBrowse> m_browse{[this] { return createBrowse(); }};

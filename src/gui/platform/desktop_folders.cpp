@@ -1,6 +1,7 @@
 #include "gui/platform/desktop_folders.h"
 
 #include "core/settings/settings_location.h"
+#include "core/system/music_folder.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -17,8 +18,7 @@ constexpr const char* UnknownFolderText = "An invalid folder ID was specified";
 constexpr const char* UnknownFolderText = FolderMissingText;
 #endif
 
-std::string resolveFolder(QStandardPaths::StandardLocation location, MessageView& messages) {
-    const QString folder = QStandardPaths::writableLocation(location);
+std::string resolveFolder(const QString& folder, MessageView& messages) {
     if (folder.isEmpty()) {
         messages.showMessage({UnknownFolderText, TitlePlain});
         return {};
@@ -33,8 +33,9 @@ std::string resolveFolder(QStandardPaths::StandardLocation location, MessageView
 } // namespace
 
 void ResolveSpecialFolders(AppState& state, MessageView& messages) {
-    state.MusicFolder = resolveFolder(QStandardPaths::MusicLocation, messages);
-    state.FontsFolder = resolveFolder(QStandardPaths::FontsLocation, messages);
+    // The core names the music folder, so the library window and the command line read the same one.
+    state.MusicFolder = resolveFolder(QString::fromStdString(musicFolder()), messages);
+    state.FontsFolder = resolveFolder(QStandardPaths::writableLocation(QStandardPaths::FontsLocation), messages);
 }
 
 std::string settingsFilePath() {
