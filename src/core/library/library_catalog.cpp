@@ -48,6 +48,10 @@ bool LibraryCatalog::takeNews() {
 }
 
 std::vector<std::string> LibraryCatalog::artistRows() const {
+    // No "(All artists)" over nothing: until a file is found, and when the folder cannot be read, the
+    // list stays empty.
+    if (m_library.size() == 0)
+        return {};
     std::vector<std::string> rows{AllArtists};
     std::ranges::move(m_library.artists(), std::back_inserter(rows));
     return rows;
@@ -55,6 +59,8 @@ std::vector<std::string> LibraryCatalog::artistRows() const {
 
 int LibraryCatalog::selectedArtistRow() const {
     const std::vector<std::string> rows = artistRows();
+    if (rows.empty())
+        return -1;
     const auto found = std::ranges::find(rows, m_selectedArtist);
     return found == rows.end() ? 0 : static_cast<int>(found - rows.begin());
 }
@@ -66,7 +72,8 @@ void LibraryCatalog::selectArtist(int row) {
 }
 
 std::string LibraryCatalog::selectedArtist() const {
-    return artistRows()[static_cast<std::size_t>(selectedArtistRow())];
+    const std::vector<std::string> rows = artistRows();
+    return rows.empty() ? std::string(AllArtists) : rows[static_cast<std::size_t>(selectedArtistRow())];
 }
 
 std::vector<std::string> LibraryCatalog::albumRows() const {

@@ -30,9 +30,9 @@ public:
     // Moves the scan's news into the library; true when the lists may have changed.
     bool takeNews();
 
-    // "(All artists)", then every artist.
+    // "(All artists)", then every artist; none while the library is empty.
     std::vector<std::string> artistRows() const;
-    int selectedArtistRow() const;
+    int selectedArtistRow() const; // -1 while the library is empty
     void selectArtist(int row);
     // The albums of the artist picked; under "(All artists)" each names its artist too.
     std::vector<std::string> albumRows() const;

@@ -47,12 +47,7 @@ frmMediaLib::frmMediaLib(LibraryCatalog& catalog, AddTracks addTracks, QWidget* 
 }
 
 void frmMediaLib::showCatalog() {
-    // Until a file is found (and when the folder cannot be read) the lists stay empty, without an
-    // "(All artists)" over nothing.
-    if (m_catalog.library().size() == 0)
-        m_artists.show({}, -1);
-    else
-        m_artists.show(m_catalog.artistRows(), m_catalog.selectedArtistRow());
+    m_artists.show(m_catalog.artistRows(), m_catalog.selectedArtistRow());
     showAlbums();
     showStatus();
 }
