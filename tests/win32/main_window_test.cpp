@@ -35,7 +35,8 @@ protected:
                                                           desktop,
                                                           JUKEWRIGHT_DATA_DIR,
                                                           {here.file("settings.jst"), here.file("preferences.ini")},
-                                                          [this] { ended = true; }});
+                                                          [this] { ended = true; },
+                                                          [this] { return here.str() + "/Music"; }});
     }
 
     HWND control(std::string_view name) const { return window->control(name); }

@@ -1,18 +1,126 @@
 #include "win32/dialogs/media_library.h"
 
 #include "core/window/media_library_design.h"
+#include "win32/kit/list_rows.h"
+#include "win32/kit/window_text.h"
+
+#include <algorithm>
+#include <commctrl.h>
+#include <utility>
 
 namespace jukewright::win32 {
 
+namespace {
+
+constexpr int lstArtists = designedId(MediaLibraryDesign::Controls, "lstArtists");
+constexpr int lstAlbums = designedId(MediaLibraryDesign::Controls, "lstAlbums");
+constexpr int lblScanStatus = designedId(MediaLibraryDesign::Controls, "lblScanStatus");
+constexpr int cmdRefresh = designedId(MediaLibraryDesign::Controls, "cmdRefresh");
+
+} // namespace
+
+frmMediaLib::frmMediaLib(Parts parts, HWND owner) : m_parts(std::move(parts)), m_owner(owner) {}
+
 void frmMediaLib::show() {
-    if (!window()) {
-        createWindow(MediaLibraryDesign::Window, m_owner, DialogStyle | WS_MINIMIZEBOX);
-        addControls(MediaLibraryDesign::Controls);
-    }
+    if (!window())
+        create();
+    m_parts.catalog.open(m_parts.musicFolder());
+    m_parts.catalog.takeNews();
+    showCatalog();
     ShowWindow(window(), SW_SHOW);
     if (IsIconic(window()))
         ShowWindow(window(), SW_RESTORE);
     SetForegroundWindow(window());
+}
+
+void frmMediaLib::create() {
+    createWindow(MediaLibraryDesign::Window, m_owner, DialogStyle | WS_MINIMIZEBOX);
+    addControls(MediaLibraryDesign::Controls);
+    m_artistRows.clear();
+    m_albumRows.clear();
+    for (int list : {lstArtists, lstAlbums})
+        SetWindowSubclass(control(list), listProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void frmMediaLib::showCatalog() {
+    if (!window())
+        return;
+    const LibraryCatalog& catalog = m_parts.catalog;
+    std::vector<std::string> artists = catalog.artistRows();
+    const int artist = artists.empty() ? -1 : catalog.selectedArtistRow();
+    showListRows(control(lstArtists), m_artistRows, std::move(artists), artist);
+    // The album picked stays picked while it is listed.
+    const int pickedRow = selectedListRow(control(lstAlbums));
+    const std::string picked = pickedRow >= 0 && static_cast<std::size_t>(pickedRow) < m_albumRows.size()
+                                   ? m_albumRows[static_cast<std::size_t>(pickedRow)]
+                                   : "";
+    std::vector<std::string> albums = catalog.albumRows();
+    const auto found = std::ranges::find(albums, picked);
+    const int album = picked.empty() || found == albums.end() ? -1 : static_cast<int>(found - albums.begin());
+    showListRows(control(lstAlbums), m_albumRows, std::move(albums), album);
+    const std::string status = catalog.statusLine();
+    if (windowText(control(lblScanStatus)) != status)
+        setWindowText(control(lblScanStatus), status);
+}
+
+std::optional<LRESULT> frmMediaLib::onMessage(UINT message, WPARAM wParam, LPARAM) {
+    if (message != WM_COMMAND)
+        return std::nullopt;
+    const int id = LOWORD(wParam);
+    const WORD code = HIWORD(wParam);
+    if (id == lstArtists && code == LBN_SELCHANGE)
+        lstArtists_Click();
+    else if ((id == lstArtists || id == lstAlbums) && code == LBN_DBLCLK)
+        chooseRow(control(id));
+    else if (id == cmdRefresh && code == BN_CLICKED)
+        cmdRefresh_Click();
+    else if (id == IDOK && enterButton() == cmdRefresh)
+        cmdRefresh_Click();
+    return 0;
+}
+
+void frmMediaLib::lstArtists_Click() {
+    m_parts.catalog.selectArtist(selectedListRow(control(lstArtists)));
+    showCatalog();
+}
+
+void frmMediaLib::cmdRefresh_Click() {
+    m_parts.catalog.refresh(m_parts.musicFolder());
+    showCatalog();
+}
+
+void frmMediaLib::chooseRow(HWND list) {
+    const int row = selectedListRow(list);
+    if (row < 0)
+        return;
+    const LibraryCatalog& catalog = m_parts.catalog;
+    m_parts.addTracks(list == control(lstArtists) ? catalog.artistTracks(row) : catalog.albumTracks(row));
+}
+
+// Enter on a list adds the row's tracks, as a double click does; a dialog would take it for its
+// default button instead.
+LRESULT CALLBACK frmMediaLib::listProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                       DWORD_PTR self) {
+    switch (message) {
+    case WM_GETDLGCODE:
+        if (lParam && reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN)
+            return DefSubclassProc(list, message, wParam, lParam) | DLGC_WANTMESSAGE;
+        break;
+    case WM_KEYDOWN:
+        if (wParam == VK_RETURN) {
+            reinterpret_cast<frmMediaLib*>(self)->chooseRow(list);
+            return 0;
+        }
+        break;
+    case WM_CHAR:
+        if (wParam == L'\r')
+            return 0;
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(list, listProc, 0);
+        break;
+    }
+    return DefSubclassProc(list, message, wParam, lParam);
 }
 
 } // namespace jukewright::win32
