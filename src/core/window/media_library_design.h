@@ -17,8 +17,7 @@ struct MediaLibraryDesign {
     static constexpr ControlDesign lblAlbums{"lblAlbums", ControlKind::Label, "Albums:", {3600, 180, 3300, 270}};
     static constexpr ControlDesign lstAlbums{"lstAlbums", ControlKind::ListBox, "", {3600, 480, 3300, 4200}};
 
-    // Two lines tall: the line that says tags could not be read wraps.
-    static constexpr ControlDesign lblScanStatus{"lblScanStatus", ControlKind::Label, "", {180, 4770, 5310, 480}};
+    static constexpr ControlDesign lblScanStatus{"lblScanStatus", ControlKind::Label, "", {180, 4860, 5310, 270}};
     static constexpr ControlDesign cmdRefresh{"cmdRefresh", ControlKind::Button, "Refresh", {5670, 4800, 1230, 375}};
 
     static constexpr std::array Controls{lblArtists, lstArtists, lblAlbums, lstAlbums, lblScanStatus, cmdRefresh};
