@@ -2,6 +2,7 @@
 
 #include "core/window/media_library_design.h"
 #include "win32/kit/list_rows.h"
+#include "win32/kit/wide_text.h"
 #include "win32/kit/window_text.h"
 
 #include <algorithm>
@@ -38,8 +39,54 @@ void frmMediaLib::create() {
     addControls(MediaLibraryDesign::Controls);
     m_artistRows.clear();
     m_albumRows.clear();
+    m_tipRow = -1;
     for (int list : {lstArtists, lstAlbums})
         SetWindowSubclass(control(list), listProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    // One line: a long one loses its end, and its tip holds it whole.
+    HWND status = control(lblScanStatus);
+    SetWindowLongPtrW(status, GWL_STYLE, GetWindowLongPtrW(status, GWL_STYLE) | SS_ENDELLIPSIS | SS_NOTIFY);
+    createTips();
+}
+
+// Tips whose text is asked for when they show: the whole status line, and a row too long for its list.
+void frmMediaLib::createTips() {
+    m_tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window(), nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(m_tips, TTM_SETMAXTIPWIDTH, 0, dpi().scale(600));
+    for (int tipped : {lblScanStatus, lstArtists, lstAlbums}) {
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = window();
+        tool.uId = reinterpret_cast<UINT_PTR>(control(tipped));
+        tool.lpszText = LPSTR_TEXTCALLBACKW;
+        SendMessageW(m_tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+// The text of the tip about to show; none for a row that fits its list.
+void frmMediaLib::tipText(NMTTDISPINFOW& tip) {
+    const auto over = reinterpret_cast<HWND>(tip.hdr.idFrom);
+    m_tip.clear();
+    if (over == control(lblScanStatus)) {
+        m_tip = wide(m_parts.catalog.statusLine());
+    } else if (m_tipRow >= 0) {
+        const std::vector<std::string>& rows = over == control(lstArtists) ? m_artistRows : m_albumRows;
+        const std::wstring row =
+            static_cast<std::size_t>(m_tipRow) < rows.size() ? wide(rows[static_cast<std::size_t>(m_tipRow)]) : L"";
+        RECT client{};
+        GetClientRect(over, &client);
+        HDC dc = GetDC(over);
+        HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(over, WM_GETFONT, 0, 0)));
+        SIZE size{};
+        GetTextExtentPoint32W(dc, row.c_str(), static_cast<int>(row.size()), &size);
+        SelectObject(dc, previous);
+        ReleaseDC(over, dc);
+        if (size.cx > client.right - dpi().scale(4))
+            m_tip = row;
+    }
+    tip.lpszText = m_tip.data();
 }
 
 void frmMediaLib::showCatalog() {
@@ -63,7 +110,11 @@ void frmMediaLib::showCatalog() {
         setWindowText(control(lblScanStatus), status);
 }
 
-std::optional<LRESULT> frmMediaLib::onMessage(UINT message, WPARAM wParam, LPARAM) {
+std::optional<LRESULT> frmMediaLib::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == TTN_GETDISPINFOW) {
+        tipText(*reinterpret_cast<NMTTDISPINFOW*>(lParam));
+        return 0;
+    }
     if (message != WM_COMMAND)
         return std::nullopt;
     const int id = LOWORD(wParam);
@@ -116,6 +167,17 @@ LRESULT CALLBACK frmMediaLib::listProc(HWND list, UINT message, WPARAM wParam, L
         if (wParam == L'\r')
             return 0;
         break;
+    case WM_MOUSEMOVE: {
+        // A tip belongs to the row under the pointer: another row takes the tip down, to show its own.
+        auto& library = *reinterpret_cast<frmMediaLib*>(self);
+        const LRESULT hit = SendMessageW(list, LB_ITEMFROMPOINT, 0, lParam);
+        const int row = HIWORD(hit) == 0 ? LOWORD(hit) : -1;
+        if (row != library.m_tipRow) {
+            library.m_tipRow = row;
+            SendMessageW(library.m_tips, TTM_POP, 0, 0);
+        }
+        break;
+    }
     case WM_NCDESTROY:
         RemoveWindowSubclass(list, listProc, 0);
         break;

@@ -6,6 +6,9 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include <windows.h>
+// These need windows.h before them.
+#include <commctrl.h>
 
 namespace jukewright::win32 {
 
@@ -33,6 +36,8 @@ public:
 private:
     std::optional<LRESULT> onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void create();
+    void createTips();
+    void tipText(NMTTDISPINFOW& tip);
     void lstArtists_Click();
     void cmdRefresh_Click();
     // A double click or Enter on a list: the tracks of the row it is on go to the track list.
@@ -44,6 +49,10 @@ private:
     // What the lists show, row by row.
     std::vector<std::string> m_artistRows;
     std::vector<std::string> m_albumRows;
+    // The tips, the row of a list under the pointer and the text of the tip showing.
+    HWND m_tips = nullptr;
+    int m_tipRow = -1;
+    std::wstring m_tip;
 };
 
 } // namespace jukewright::win32
