@@ -18,6 +18,19 @@ constexpr int lstAlbums = designedId(MediaLibraryDesign::Controls, "lstAlbums");
 constexpr int lblScanStatus = designedId(MediaLibraryDesign::Controls, "lblScanStatus");
 constexpr int cmdRefresh = designedId(MediaLibraryDesign::Controls, "cmdRefresh");
 
+// Whether a row's text fits the width of its list, less the margin.
+bool fitsIn(HWND list, const std::wstring& text, int margin) {
+    RECT client{};
+    GetClientRect(list, &client);
+    HDC dc = GetDC(list);
+    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(list, dc);
+    return size.cx <= client.right - margin;
+}
+
 } // namespace
 
 frmMediaLib::frmMediaLib(Parts parts, HWND owner) : m_parts(std::move(parts)), m_owner(owner) {}
@@ -75,15 +88,7 @@ void frmMediaLib::tipText(NMTTDISPINFOW& tip) {
         const std::vector<std::string>& rows = over == control(lstArtists) ? m_artistRows : m_albumRows;
         const std::wstring row =
             static_cast<std::size_t>(m_tipRow) < rows.size() ? wide(rows[static_cast<std::size_t>(m_tipRow)]) : L"";
-        RECT client{};
-        GetClientRect(over, &client);
-        HDC dc = GetDC(over);
-        HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(over, WM_GETFONT, 0, 0)));
-        SIZE size{};
-        GetTextExtentPoint32W(dc, row.c_str(), static_cast<int>(row.size()), &size);
-        SelectObject(dc, previous);
-        ReleaseDC(over, dc);
-        if (size.cx > client.right - dpi().scale(4))
+        if (!fitsIn(over, row, dpi().scale(4)))
             m_tip = row;
     }
     tip.lpszText = m_tip.data();
@@ -93,9 +98,7 @@ void frmMediaLib::showCatalog() {
     if (!window())
         return;
     const LibraryCatalog& catalog = m_parts.catalog;
-    std::vector<std::string> artists = catalog.artistRows();
-    const int artist = artists.empty() ? -1 : catalog.selectedArtistRow();
-    showListRows(control(lstArtists), m_artistRows, std::move(artists), artist);
+    showListRows(control(lstArtists), m_artistRows, catalog.artistRows(), catalog.selectedArtistRow());
     // The album picked stays picked while it is listed.
     const int pickedRow = selectedListRow(control(lstAlbums));
     const std::string picked = pickedRow >= 0 && static_cast<std::size_t>(pickedRow) < m_albumRows.size()
