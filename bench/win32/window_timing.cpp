@@ -5,6 +5,7 @@
 #include "core/app_state.h"
 #include "core/playlist/track_list.h"
 #include "core/system/data_folder.h"
+#include "core/system/music_folder.h"
 #include "core/system/native_path.h"
 #include "support/recording_dialogs.h"
 #include "win32/kit/wide_text.h"
@@ -51,7 +52,8 @@ struct Run {
                   desktop,
                   findDataFolder(executableFolder()),
                   {pathUtf8(settings / "settings.jst"), pathUtf8(settings / "preferences.ini")},
-                  [] {}}) {}
+                  [] {},
+                  musicFolder}) {}
 
     AppState state;
     test::FakeDialogs dialogs;

@@ -1,6 +1,7 @@
 #include "core/app_state.h"
 #include "core/settings/settings_location.h"
 #include "core/system/data_folder.h"
+#include "core/system/music_folder.h"
 #include "win32/kit/wide_text.h"
 #include "win32/main_window/main_window.h"
 #include "win32/platform/win32_desktop.h"
@@ -37,8 +38,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     AppState state;
     win32::Win32Dialogs dialogs;
     win32::Win32Desktop desktop;
-    win32::frmMain window(
-        {state, dialogs, desktop, findDataFolder(executableFolder()), settingsLocation(), [] { PostQuitMessage(0); }});
+    win32::frmMain window({state, dialogs, desktop, findDataFolder(executableFolder()), settingsLocation(),
+                           [] { PostQuitMessage(0); }, musicFolder});
     dialogs.setMainWindow(window.window());
     ShowWindow(window.window(), showCommand);
     UpdateWindow(window.window());
@@ -48,8 +49,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // Tab moves between the list and the mod-folder box, as in a dialog.
-        if (IsDialogMessageW(window.window(), &message))
+        // Tab moves between the list and the mod-folder box, and between the media library's lists,
+        // as in a dialog.
+        if (window.takeDialogKey(message))
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);

@@ -1,3 +1,4 @@
+#include "core/library/library_catalog.h"
 #include "support/fixtures.h"
 #include "support/run_cli.h"
 #include "support/tagged_mp3.h"
@@ -21,6 +22,12 @@ void writeMusic(const test::TempFolder& music) {
 test::CliResult library(const test::TempFolder& music, std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), {"library", "--folder", music.str()});
     return test::runCli(arguments, music.str());
+}
+
+// What the command says after the line it starts with where the system cannot read tags.
+std::string afterTagsNote(const std::string& err) {
+    const std::string note = std::string("5 files read. ") + TagsUnreadableText + "\n";
+    return err.starts_with(note) ? err.substr(note.size()) : err;
 }
 
 } // namespace
@@ -55,11 +62,11 @@ TEST(LibraryCommand, SaysWhatIsNotThereAndFails) {
     const test::CliResult artist = library(music, {"--artist", "Delta"});
     EXPECT_EQ(artist.status, 1);
     EXPECT_EQ(artist.out, "");
-    EXPECT_EQ(artist.err, "No artist named \"Delta\" is in the music folder.\n");
+    EXPECT_EQ(afterTagsNote(artist.err), "No artist named \"Delta\" is in the music folder.\n");
 
     const test::CliResult album = library(music, {"--artist", "Beta", "--album", "Demo"});
     EXPECT_EQ(album.status, 1);
-    EXPECT_EQ(album.err, "No album named \"Demo\" is listed under \"Beta\".\n");
+    EXPECT_EQ(afterTagsNote(album.err), "No album named \"Demo\" is listed under \"Beta\".\n");
 
     const test::CliResult gone = test::runCli({"library", "--folder", music.str() + "/gone"}, music.str());
     EXPECT_EQ(gone.status, 1);

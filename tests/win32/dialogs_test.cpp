@@ -4,7 +4,6 @@
 #include "win32/dialogs/about_dialog.h"
 #include "win32/dialogs/browse_dialog.h"
 #include "win32/dialogs/check_dialog.h"
-#include "win32/dialogs/media_library.h"
 #include "win32/dialogs/options_dialog.h"
 #include "win32/kit/wide_text.h"
 #include "win32/kit/window_class.h"
@@ -257,20 +256,6 @@ TEST_F(DialogsTest, CheckShowsEachResultAndEndsOnEachKey) {
         check.exec();
         EXPECT_EQ(check.window(), nullptr) << control << " " << key;
     }
-}
-
-// One media library: a second opening shows the same window, one after its close box a new one.
-TEST_F(DialogsTest, TheMediaLibraryIsOneWindow) {
-    frmMediaLib library(m_owner);
-    library.show();
-    HWND first = library.window();
-    library.show();
-    EXPECT_EQ(library.window(), first);
-    EXPECT_TRUE(IsWindowVisible(first));
-    SendMessageW(first, WM_CLOSE, 0, 0);
-    EXPECT_EQ(library.window(), nullptr);
-    library.show();
-    EXPECT_TRUE(library.window());
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "core/library/music_scan.h"
 #include "core/skin/screen_fit.h"
 #include "core/window/main_window_geometry.h"
 #include "core/window/main_window_texts.h"
@@ -5,6 +6,7 @@
 #include "support/recording_dialogs.h"
 #include "win32/kit/picture_button.h"
 #include "win32/kit/wide_text.h"
+#include "win32/kit/window_class.h"
 #include "win32/kit/window_text.h"
 #include "win32/main_window/main_menu.h"
 #include "win32/main_window/main_window.h"
@@ -35,7 +37,8 @@ protected:
                                                           desktop,
                                                           JUKEWRIGHT_DATA_DIR,
                                                           {here.file("settings.jst"), here.file("preferences.ini")},
-                                                          [this] { ended = true; }});
+                                                          [this] { ended = true; },
+                                                          [this] { return music; }});
     }
 
     HWND control(std::string_view name) const { return window->control(name); }
@@ -100,6 +103,8 @@ protected:
     }
 
     test::TempFolder here;
+    // The media library's, as the system names it.
+    std::string music = test::nativeText(here.str() + "/Music");
     AppState state;
     test::FakeDialogs dialogs;
     test::FakeDesktop desktop;
@@ -397,6 +402,100 @@ TEST_F(MainWindowTest, TheCloseBoxStoresTheSettingsAndExitDoesNot) {
     SendMessageW(window->window(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(ended);
     EXPECT_NE(here.read("settings.jst"), atStart);
+}
+
+using Rows = std::vector<std::string>;
+
+HWND libraryPart(std::string_view name) {
+    return findControl(FindWindowW(nullptr, L"Jukewright - Windows Media Libary"), name);
+}
+
+Rows listed(std::string_view list) {
+    Rows texts;
+    wchar_t text[256];
+    for (int row = 0; SendMessageW(libraryPart(list), LB_GETTEXT, row, LPARAM(text)) != LB_ERR; ++row)
+        texts.push_back(utf8(text));
+    return texts;
+}
+
+// The mouse on a row: a click, or a double click (the system's second press).
+void clickRow(std::string_view list, int row, bool twice = false) {
+    RECT place{};
+    SendMessageW(libraryPart(list), LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&place));
+    const LPARAM at = MAKELPARAM(place.left + 4, (place.top + place.bottom) / 2);
+    for (UINT press : {UINT(WM_LBUTTONDOWN), twice ? UINT(WM_LBUTTONDBLCLK) : 0u}) {
+        SendMessageW(libraryPart(list), press, MK_LBUTTON, at);
+        SendMessageW(libraryPart(list), WM_LBUTTONUP, 0, at);
+    }
+}
+
+// The media library over a music folder of tracks without tags, named by their folders.
+class MediaLibraryTest : public MainWindowTest {
+protected:
+    MediaLibraryTest() {
+        for (const char* file : {"Beta/Second/x.mp3", "Alpha/First/b.mp3", "Alpha/First/a.mp3", "Alpha/Other/y.mp3"})
+            here.write(std::string("Music/") + file, "");
+    }
+    static std::string status() { return windowText(libraryPart("lblScanStatus")); }
+    // Opens the library, or presses its button, and lets the scan run to its end.
+    void openToTheEnd(HWND button = nullptr) const {
+        SendMessageW(button ? button : control("imgMediaLibary"), BM_CLICK, 0, 0);
+        ASSERT_TRUE(pumpUntil([] { return !status().empty() && !status().starts_with("Reading"); })) << status();
+    }
+    std::string track(const char* relative) const { return test::nativeText(music + "/" + relative); }
+    // The tracks added after the free track's row.
+    Rows added() const { return {state.TrackPaths.begin() + 1, state.TrackPaths.begin() + state.TrackCount}; }
+};
+
+TEST_F(MediaLibraryTest, TheArtistPickedShowsItsAlbumsAndADoubleClickOrEnterAddsTheirTracksInOrder) {
+    openToTheEnd();
+    EXPECT_EQ(listed("lstArtists"), (Rows{"(All artists)", "Alpha", "Beta"}));
+    EXPECT_EQ(listed("lstAlbums"), (Rows{"First (Alpha)", "Other (Alpha)", "Second (Beta)"}));
+    EXPECT_TRUE(status().starts_with("4 files read.")) << status();
+    clickRow("lstArtists", 1);
+    EXPECT_EQ(listed("lstAlbums"), (Rows{"First", "Other"}));
+    clickRow("lstAlbums", 0);
+    EXPECT_EQ(added(), Rows{}) << "a single click only picks";
+
+    clickRow("lstAlbums", 0, true);
+    SendMessageW(libraryPart("lstAlbums"), WM_KEYDOWN, VK_RETURN, 1);
+    const std::string a = track("Alpha/First/a.mp3"), b = track("Alpha/First/b.mp3");
+    EXPECT_EQ(added(), (Rows{a, b, a, b}));
+    clickRow("lstArtists", 2, true);
+    EXPECT_EQ(added().back(), track("Beta/Second/x.mp3"));
+    clickRow("lstArtists", 1);
+    SendMessageW(libraryPart("lstArtists"), WM_KEYDOWN, VK_RETURN, 1);
+    EXPECT_EQ(rows(), 9);
+
+    typeModFolder();
+    click("imgWriteScript");
+    ASSERT_TRUE(window->isSaving());
+    clickRow("lstAlbums", 0, true);
+    SendMessageW(libraryPart("lstArtists"), WM_KEYDOWN, VK_RETURN, 1);
+    ASSERT_TRUE(pumpUntil([&] { return !window->isSaving(); }));
+    EXPECT_EQ(rows(), 9) << "nothing is added during a save, nor after it";
+}
+
+// Opening again shows the lists as they were; Refresh and another music folder scan anew. A folder that
+// is not there is named in the status line.
+TEST_F(MediaLibraryTest, ReopeningScansOnlyForRefreshOrAnotherFolder) {
+    openToTheEnd();
+    clickRow("lstArtists", 2);
+    SendMessageW(GetParent(libraryPart("lstArtists")), WM_CLOSE, 0, 0);
+    here.write("Music/Gamma/Third/z.mp3", "");
+    openToTheEnd();
+    EXPECT_EQ(listed("lstArtists"), (Rows{"(All artists)", "Alpha", "Beta"}));
+    EXPECT_EQ(SendMessageW(libraryPart("lstArtists"), LB_GETCURSEL, 0, 0), 2);
+
+    openToTheEnd(libraryPart("cmdRefresh"));
+    EXPECT_EQ(listed("lstArtists"), (Rows{"(All artists)", "Alpha", "Beta", "Gamma"}));
+    EXPECT_EQ(listed("lstAlbums"), Rows{"Second"}) << "Beta stays picked";
+
+    music = test::nativeText(here.str() + "/Gone");
+    openToTheEnd();
+    EXPECT_EQ(status(), *musicFolderProblem(music));
+    EXPECT_EQ(listed("lstArtists"), Rows{});
+    EXPECT_EQ(listed("lstAlbums"), Rows{});
 }
 
 } // namespace

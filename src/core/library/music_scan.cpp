@@ -4,6 +4,7 @@
 #include "core/system/file_error.h"
 #include "core/system/native_path.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -44,6 +45,10 @@ std::optional<Entries> readFolder(const fs::path& folder) {
     }
     if (error)
         return std::nullopt;
+    // In name order, whatever order the file system keeps: a name spelled two ways is shown as the
+    // first file spells it, the same on every system and at every scan.
+    std::ranges::sort(entries.files);
+    std::ranges::sort(entries.folders);
     return entries;
 }
 

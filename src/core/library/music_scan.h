@@ -22,9 +22,9 @@ struct ScanCounts {
 std::optional<std::string> musicFolderProblem(const std::string& folder);
 
 // Reads every MP3 file below the music folder (a name ending in ".mp3", any case) and hands each on
-// with its artist and album and the counts so far, in no particular order. Links to folders are followed, each folder
-// walked once; hidden folders (a name starting with ".") are left out; a folder that cannot be read is
-// skipped and counted. Stops early when `stop` is requested.
+// with its artist and album and the counts so far, folder by folder in name order. Links to folders are followed, each
+// folder walked once; hidden folders (a name starting with ".") are left out; a folder that cannot be read is skipped
+// and counted. Stops early when `stop` is requested.
 ScanCounts scanMusicFolder(const std::string& folder, TagReader& reader,
                            const std::function<void(LibraryTrack, const ScanCounts&)>& found,
                            std::stop_token stop = {});

@@ -2,6 +2,7 @@
 
 #include "core/skin/screen_fit.h"
 #include "core/startup/startup.h"
+#include "core/system/file_tags.h"
 #include "core/window/data_file.h"
 #include "core/window/main_window_geometry.h"
 #include "core/window/main_window_texts.h"
@@ -33,6 +34,8 @@ constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX
 constexpr DWORD ExStyle = WS_EX_ACCEPTFILES;
 // Asks the window to show the rows the track commands appended.
 constexpr UINT FlushRowsMessage = WM_APP + 3;
+// The library's scan has news, taken on the window's thread.
+constexpr UINT LibraryNewsMessage = WM_APP + 4;
 constexpr UINT_PTR DeleteKeySubclass = 1;
 constexpr UINT_PTR ColourSubclass = 2;
 
@@ -62,12 +65,17 @@ frmMain::frmMain(Parts parts)
     m_saveView = std::make_unique<WindowSaveView>(
         WindowSaveView::Parts{m_window, m_dialogs, cboSteamFolder, [this] { hideHoverImages(); }});
     m_settings = std::make_unique<SettingsStore>(m_parts.settings.settingsFile, *m_rows);
+    // The scan calls from its own thread: it only posts.
+    m_library = std::make_unique<LibraryCatalog>(
+        makeTagReader, [window = m_window] { PostMessageW(window, LibraryNewsMessage, 0, 0); });
     Form_Load();
 }
 
 frmMain::~frmMain() {
-    // A save still running ends while the window is whole.
+    // A save still running ends while the window is whole; so does a scan.
     m_saveRun.reset();
+    m_mediaLibrary.reset();
+    m_library.reset();
     m_saveView->dropProgressWindow();
     if (m_window)
         DestroyWindow(m_window);
@@ -477,6 +485,10 @@ LRESULT frmMain::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
     case FlushRowsMessage:
         m_rows->flushRows();
         return 0;
+    case LibraryNewsMessage:
+        if (m_library->takeNews() && m_mediaLibrary)
+            m_mediaLibrary->showCatalog();
+        return 0;
     case WM_NCDESTROY:
         m_window = nullptr;
         break;
@@ -494,6 +506,13 @@ bool frmMain::isMenuChecked(std::string_view name) const {
 
 void frmMain::showMessage(const Message& message) {
     m_dialogs.showMessage(message);
+}
+
+bool frmMain::takeDialogKey(MSG& message) {
+    HWND library = m_mediaLibrary ? m_mediaLibrary->window() : nullptr;
+    if (library && (message.hwnd == library || IsChild(library, message.hwnd)))
+        return IsDialogMessageW(library, &message);
+    return IsDialogMessageW(m_window, &message);
 }
 
 PlaylistView& frmMain::trackList() {

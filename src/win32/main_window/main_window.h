@@ -2,6 +2,7 @@
 
 #include "core/app_state.h"
 #include "core/jukebox/save_script.h"
+#include "core/library/library_catalog.h"
 #include "core/playlist/playlist_view.h"
 #include "core/settings/preferences.h"
 #include "core/settings/settings_location.h"
@@ -51,6 +52,8 @@ public:
         SettingsLocation settings;
         // The program ends now: Exit, or the close box once the settings are stored.
         std::function<void()> programEnds;
+        // The music folder the media library lists, asked each time the library opens.
+        std::function<std::string()> musicFolder;
     };
 
     // Makes the window (hidden) and runs start-up; start-up shows it when it asks a question.
@@ -70,6 +73,12 @@ public:
     void addFiles(const std::vector<std::string>& paths);
     // Shows a message box owned by this window.
     void showMessage(const Message& message);
+    // Tracks picked in the media library, added as the add-track command adds a file; during a save,
+    // nothing.
+    void addLibraryTracks(const std::vector<std::string>& paths);
+    // The keys of the main window and the media library that move between their controls, as in a
+    // dialog; true when the message was such a key and is done with.
+    bool takeDialogKey(MSG& message);
 
     // The track list as the track commands see it.
     PlaylistView& trackList();
@@ -182,9 +191,11 @@ private:
     // settings.jst, read at start-up, stored at shutdown and by the options dialog.
     std::unique_ptr<SettingsStore> m_settings;
 
-    // Options and Browse keep their state between showings; one media library window.
+    // Options and Browse keep their state between showings; one media library window, and the
+    // library it shows, kept while its window is closed.
     std::unique_ptr<frmOptions> m_options;
     std::unique_ptr<frmBrowse> m_browse;
+    std::unique_ptr<LibraryCatalog> m_library;
     std::unique_ptr<frmMediaLib> m_mediaLibrary;
 
     // The twins under the pointer, and what the window holds back while a save runs.

@@ -161,8 +161,18 @@ void frmMain::LoadSkin(std::int16_t language) {
 // The media library window opens here.
 void frmMain::imgMediaLibary_Click() {
     if (!m_mediaLibrary)
-        m_mediaLibrary = std::make_unique<frmMediaLib>(m_window);
+        m_mediaLibrary = std::make_unique<frmMediaLib>(
+            frmMediaLib::Parts{*m_library, m_parts.musicFolder,
+                               [this](const std::vector<std::string>& paths) { addLibraryTracks(paths); }},
+            m_window);
     m_mediaLibrary->show();
+}
+
+void frmMain::addLibraryTracks(const std::vector<std::string>& paths) {
+    if (!m_guard.allows(WindowCommand::AddTrack))
+        return;
+    addTrackFilesCommand(m_state, *m_rows, paths);
+    m_rows->flushRows();
 }
 
 // The modal dialogs; while a save runs none of them opens.
