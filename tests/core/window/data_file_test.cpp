@@ -27,3 +27,15 @@ TEST(DataFile, AMissingFileAndAFileNoProgramOpensAreToldApart) {
         {"Error: no program could open the link: " + displayPath(readme), TitleError, MessageIcon::Stop}};
     EXPECT_EQ(messages.messages, expected);
 }
+
+// The player's guide is opened in Notepad too, which shows a file of bare LF ends as one long line.
+TEST(DataFile, ThePlayersGuideEndsEveryLineWithCrLf) {
+    const std::string guide = test::readBytes(test::utf8Path(JUKEWRIGHT_DATA_DIR "/readme.txt"));
+    std::size_t lines = 0;
+    std::size_t crlf = 0;
+    for (std::size_t i = 0; i < guide.size(); ++i)
+        if (guide[i] == '\n')
+            ++lines, crlf += i > 0 && guide[i - 1] == '\r';
+    EXPECT_GT(lines, 100u);
+    EXPECT_EQ(crlf, lines);
+}
