@@ -1,5 +1,7 @@
 #include "core/console/console_tokenizer.h"
 
+#include "core/system/ascii_case.h"
+
 namespace jukewright {
 
 namespace {
@@ -82,11 +84,7 @@ CommandTokens tokenizeCommand(std::string_view command, const EngineRules& rules
 }
 
 std::string nameKey(std::string_view name) {
-    std::string key(name);
-    for (char& c : key)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return key;
+    return foldAsciiCase(name);
 }
 
 } // namespace jukewright

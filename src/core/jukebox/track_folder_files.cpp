@@ -1,6 +1,7 @@
 #include "core/jukebox/track_folder_files.h"
 
 #include "core/script/copy_names.h"
+#include "core/system/ascii_case.h"
 #include "core/system/folder_entries.h"
 #include "core/system/native_path.h"
 

@@ -71,9 +71,9 @@ void LibraryCatalog::selectArtist(int row) {
         row >= 0 && row < static_cast<int>(rows.size()) ? rows[static_cast<std::size_t>(row)] : std::string(AllArtists);
 }
 
+// The artist picked while the library lists it, else every artist.
 std::string LibraryCatalog::selectedArtist() const {
-    const std::vector<std::string> rows = artistRows();
-    return rows.empty() ? std::string(AllArtists) : rows[static_cast<std::size_t>(selectedArtistRow())];
+    return selectedArtistRow() > 0 ? m_selectedArtist : std::string(AllArtists);
 }
 
 std::vector<std::string> LibraryCatalog::albumRows() const {

@@ -1,5 +1,6 @@
 #include "core/library/media_library.h"
 
+#include "core/system/ascii_case.h"
 #include "core/system/native_path.h"
 
 #include <algorithm>
@@ -8,19 +9,6 @@
 #include <utility>
 
 namespace jukewright {
-
-namespace {
-
-// ASCII letters alone, whatever the locale: other bytes of a UTF-8 name stay as they are.
-std::string folded(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
-
-} // namespace
 
 LibraryTrack libraryTrack(std::string path, const std::vector<std::string>& relativeFolders, const TrackTags& tags) {
     const bool artistAlbumFolders = relativeFolders.size() == 2;
@@ -39,9 +27,10 @@ std::string albumRowText(const AlbumRow& row, std::string_view listedArtist) {
 
 void MediaLibrary::add(LibraryTrack track) {
     // One spelling per artist and per album of an artist: the first met.
-    const std::string artistKey = folded(track.artist);
+    const std::string artistKey = foldAsciiCase(track.artist);
     const std::string& artist = m_artists.try_emplace(artistKey, track.artist).first->second;
-    const auto [album, isNew] = m_albumIndex.try_emplace(artistKey + '\0' + folded(track.album), m_albums.size());
+    const auto [album, isNew] =
+        m_albumIndex.try_emplace(artistKey + '\0' + foldAsciiCase(track.album), m_albums.size());
     if (isNew)
         m_albums.push_back({artist, std::move(track.album)});
     m_tracks.push_back({std::move(track.path), track.disc, track.track, album->second});
@@ -57,11 +46,11 @@ std::vector<std::string> MediaLibrary::artists() const {
 
 std::vector<std::size_t> MediaLibrary::albumIndices(std::string_view artist) const {
     const bool all = artist == AllArtists;
-    const std::string wanted = folded(artist);
+    const std::string wanted = foldAsciiCase(artist);
     std::vector<std::pair<std::string, std::size_t>> keyed;
     for (std::size_t i = 0; i < m_albums.size(); ++i)
-        if (all || folded(m_albums[i].artist) == wanted)
-            keyed.emplace_back(folded(m_albums[i].album) + '\0' + folded(m_albums[i].artist), i);
+        if (all || foldAsciiCase(m_albums[i].artist) == wanted)
+            keyed.emplace_back(foldAsciiCase(m_albums[i].album) + '\0' + foldAsciiCase(m_albums[i].artist), i);
     std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::size_t> indices;
     indices.reserve(keyed.size());
@@ -82,9 +71,9 @@ std::vector<std::string> MediaLibrary::tracks(std::string_view artist, std::stri
     constexpr std::size_t NotPlayed = static_cast<std::size_t>(-1);
     std::vector<std::size_t> rank(m_albums.size(), NotPlayed);
     if (!album.empty()) {
-        const std::string wanted = folded(album);
+        const std::string wanted = foldAsciiCase(album);
         for (std::size_t index : albumIndices(artist))
-            if (folded(m_albums[index].album) == wanted)
+            if (foldAsciiCase(m_albums[index].album) == wanted)
                 rank[index] = 0;
     } else {
         const std::vector<std::size_t> order = albumIndices(artist);

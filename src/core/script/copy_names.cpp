@@ -1,6 +1,7 @@
 #include "core/script/copy_names.h"
 
 #include "core/script/console_safe_name.h"
+#include "core/system/ascii_case.h"
 
 #include <algorithm>
 #include <string_view>
@@ -8,12 +9,6 @@
 #include <unordered_set>
 
 namespace jukewright {
-
-std::string foldAsciiCase(std::string name) {
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
-    return name;
-}
 
 namespace {
 

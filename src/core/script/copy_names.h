@@ -42,7 +42,5 @@ public:
 // either, unless that file is the track's source itself.
 ScriptNames assignScriptNames(const AppState& state, const PlayersNames* found = nullptr);
 
-// The name with ASCII letters in lower case, as names are compared.
-std::string foldAsciiCase(std::string name);
 
 } // namespace jukewright

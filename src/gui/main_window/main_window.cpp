@@ -519,7 +519,6 @@ void frmMain::libraryNews() {
 void frmMain::addLibraryTracks(const std::vector<std::string>& paths) {
     if (!m_saveGuard.allows(WindowCommand::AddTrack))
         return;
-    hideHoverImages();
     addTrackFilesCommand(m_state, *m_rows, paths);
     m_rows->flushRows();
 }
